@@ -1,0 +1,77 @@
+// Key buttons, key steppers and the chord options of a key.
+#include "chords/key_tables.h"
+#include "images/library_paths.h"
+#include "theory/notes.h"
+#include "ui/lyrafret_demo.h"
+
+namespace ui {
+
+int LyrafretDemo::rootOffset(const std::string& key) const {
+    const int k = chords::keyIndex(key);
+    return k < 0 ? -1 : theory::pitchOf(chords::Key_Table[k].K);
+}
+
+void LyrafretDemo::Key_C_Click(int Index) {
+    if (Index < 0 || Index >= kKeyCount) return;
+    Baser = Index;
+    for (int i = 0; i < kKeyCount; ++i) Overlay(i).setVisible(false);
+    Radio0();
+    const std::string normal = images::folder(Program_Folder, "16");
+    for (int i = 0; i < kKeyCount; ++i)
+        Key_C(i).setPicture(LoadPicture(normal + std::to_string(i) + ".bmp"));
+    Clear__();
+    const chords::KeyRow& row = chords::Key_Table[Index];
+    K = row.K;
+    Notes.assign(1, nullptr);
+    for (const char* note : row.scale) Notes.push_back(&NoteEntry(note));
+    Scales = std::vector<std::string>(row.scale.begin(), row.scale.end());
+    cover->setVisible(false);
+    Scale_Note_Loader(*Scales);
+    Overlay(Index).setVisible(true);
+    Key_C(Index).setPicture(
+        LoadPicture(images::folder(Program_Folder, "15") + std::to_string(Index) + ".bmp"));
+    Chord_Report2->setPicture(LoadPicture(Folder_17 + K + ".bmp"));
+}
+
+void LyrafretDemo::key_Click(int Index) {
+    Keyer = Index;
+    for (const auto& [i, option] : key.members())
+        if (i != kNeutralOption) option->setBold(false).setForeColor(kWhite);
+    if (K == "Null") return;
+    if (Index == kNeutralOption || !key.has(Index)) return;
+    key(Index).setBold(true).setForeColor(kYellow);
+    Clear__();
+    const chords::KeyChord* row = chords::keyChord(Index);
+    if (!row) return;  // no chord data for this option: the display stays cleared
+    Chord_Type = row->Chord_Type;
+    position = row->position;
+    Scales_Swap(position);
+    dir = row->dir;
+    Chord_Number = row->Chord_Number;
+    Chord_Box_Loader(dir);
+    Fret_Number_Loader(row->baseFrets);
+    Chord_Tone_Setup(Chord_Type);
+    tnt.clear();
+    for (int bar : row->tnt) tnt.push_back(&Tone(bar));
+    cnc = row->cnc;
+    showChordTones(row->markerDegrees, row->noteColours);
+    Type_o2->setPicture(LoadPicture(images::folder(Program_Folder, "18") + Chord_Type + ".bmp"));
+}
+
+void LyrafretDemo::KeyUp_Click() {
+    const std::optional<int> remembered = Keyer;
+    const int b = Baser.value_or(0);
+    Key_C_Click(b == kKeyCount - 1 ? 0 : b + 1);
+    key_Click(remembered.value_or(kNeutralOption));
+    Chord_Report2->setPicture(LoadPicture(Folder_17 + K + ".bmp"));
+}
+
+void LyrafretDemo::KeyDown_Click() {
+    const std::optional<int> remembered = Keyer;
+    const int b = Baser.value_or(0);
+    Key_C_Click(b == 0 ? kKeyCount - 1 : b - 1);
+    key_Click(remembered.value_or(kNeutralOption));
+    Chord_Report2->setPicture(LoadPicture(Folder_17 + K + ".bmp"));
+}
+
+}  // namespace ui

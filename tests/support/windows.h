@@ -1,0 +1,31 @@
+#pragma once
+
+// Windows over the generated image library, for tests.
+#include <memory>
+
+#include "ui/lyrafret_demo.h"
+#include "ui/pennatone_demo.h"
+
+namespace testing_support {
+
+template <typename Window>
+struct Fixture {
+    ui::MemoryClipboard clipboard;
+    std::unique_ptr<Window> window;
+    bool exitCalled = false;
+
+    explicit Fixture(const std::string& folder = DEMO_BIN_DIR, bool load = true) {
+        window = std::make_unique<Window>(
+            ui::Platform{folder, &clipboard, [this] { exitCalled = true; }});
+        if (load) window->Form_Load();
+    }
+    Window& operator*() { return *window; }
+    Window* operator->() { return window.get(); }
+};
+
+using Pennatone = Fixture<ui::PennatoneDemo>;
+using Lyrafret = Fixture<ui::LyrafretDemo>;
+
+inline std::string pic(const ui::Control& c) { return c.picture().name; }
+
+}  // namespace testing_support

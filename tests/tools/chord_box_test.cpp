@@ -1,0 +1,223 @@
+#include "tools/imagegen/chord_box.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using theory::Frets;
+
+constexpr int X = -1;
+
+// The box layout: strings 6 px apart from x = 3 (low E), the top grid line at
+// y = 9, five rows of 6 px, marks centred at y = 3, a 3 px nut on y = 7..9.
+int stringX(int s) {
+    return 3 + 6 * s;
+}
+int rowCentreY(int row) {
+    return 12 + 6 * row;
+}
+constexpr int kMarkY = 3;
+constexpr int kTopLine = 9;
+constexpr int kRows = 5;
+
+bool dark(const QImage& img, int x, int y) {
+    return qGray(img.pixel(x, y)) < 128;
+}
+
+std::string text(const Frets& f) {
+    std::string s;
+    for (int v : f) s += (v < 0 ? std::string("x") : std::to_string(v)) + ' ';
+    return s;
+}
+
+struct Span {
+    int fret, first, last;
+};
+
+// The barre a guitarist would lay: the lowest fret on two or more strings,
+// with every string between its ends fretted.
+std::optional<Span> barre(const Frets& f) {
+    int lo = 0;
+    for (int v : f)
+        if (v > 0 && (lo == 0 || v < lo)) lo = v;
+    int first = -1, last = -1;
+    for (int s = 0; s < 6; ++s)
+        if (lo > 0 && f[s] == lo) {
+            if (first < 0) first = s;
+            last = s;
+        }
+    if (first == last) return std::nullopt;
+    for (int s = first; s <= last; ++s)
+        if (f[s] <= 0) return std::nullopt;
+    return Span{lo, first, last};
+}
+
+// Checks the marks, dots and barre of a drawn shape whose top row is `topFret`.
+void expectShapeDrawn(const QImage& img, const Frets& f, int topFret) {
+    SCOPED_TRACE(text(f));
+    const auto b = barre(f);
+    for (int s = 0; s < 6; ++s) {
+        const int x = stringX(s);
+        SCOPED_TRACE("string " + std::to_string(s));
+        if (f[s] < 0) {
+            // A cross: centre and corners dark, the middle of its edges light.
+            EXPECT_TRUE(dark(img, x, kMarkY));
+            EXPECT_TRUE(dark(img, x - 2, kMarkY - 2));
+            EXPECT_TRUE(dark(img, x + 2, kMarkY + 2));
+            EXPECT_FALSE(dark(img, x, kMarkY - 2));
+            EXPECT_FALSE(dark(img, x - 2, kMarkY));
+        } else if (f[s] == 0) {
+            // A ring: hollow centre, dark sides.
+            EXPECT_FALSE(dark(img, x, kMarkY));
+            EXPECT_TRUE(dark(img, x - 2, kMarkY));
+            EXPECT_TRUE(dark(img, x + 2, kMarkY));
+            EXPECT_TRUE(dark(img, x, kMarkY - 2));
+        } else {
+            for (int y = kMarkY - 2; y <= kMarkY + 2; ++y)
+                for (int dx = -2; dx <= 2; ++dx) EXPECT_FALSE(dark(img, x + dx, y)) << y;
+        }
+        for (int row = 0; row < kRows; ++row) {
+            const int y = rowCentreY(row);
+            const bool dot = f[s] > 0 && f[s] - topFret == row;
+            const bool underBarre = b && row == b->fret - topFret && s >= b->first && s <= b->last;
+            if (dot) {
+                for (int d = -2; d <= 2; ++d) {
+                    EXPECT_TRUE(dark(img, x + d, y)) << "row " << row;
+                    EXPECT_TRUE(dark(img, x, y + d)) << "row " << row;
+                }
+            } else if (!underBarre) {
+                EXPECT_FALSE(dark(img, x - 2, y)) << "row " << row;
+                EXPECT_FALSE(dark(img, x + 2, y)) << "row " << row;
+            }
+        }
+    }
+    if (b) {
+        const int y = rowCentreY(b->fret - topFret);
+        for (int x = stringX(b->first); x <= stringX(b->last); ++x) {
+            EXPECT_TRUE(dark(img, x, y - 1)) << x;
+            EXPECT_TRUE(dark(img, x, y)) << x;
+            EXPECT_TRUE(dark(img, x, y + 1)) << x;
+        }
+    }
+}
+
+bool onlyBlackAndWhite(const QImage& img) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (p != qRgb(0, 0, 0) && p != qRgb(255, 255, 255)) return false;
+        }
+    return true;
+}
+
+void expectNut(const QImage& img, bool nut) {
+    for (int x = stringX(0); x <= stringX(5); ++x) {
+        EXPECT_TRUE(dark(img, x, kTopLine)) << x;
+        EXPECT_EQ(dark(img, x, kTopLine - 1), nut) << x;
+        EXPECT_EQ(dark(img, x, kTopLine - 2), nut) << x;
+        EXPECT_FALSE(dark(img, x, kTopLine - 3)) << x;
+    }
+}
+
+TEST(ChordBox, EveryPictureIs37By41BlackOnWhite) {
+    const std::vector<QImage> images{imagegen::drawBlankChordBox(),
+                                     imagegen::drawGalleryShape({8, 10, 10, 9, 8, 8}),
+                                     imagegen::drawFirstPosition({X, 3, 2, 0, 1, 0})};
+    for (const auto& img : images) {
+        EXPECT_EQ(img.width(), imagegen::kChordBoxWidth);
+        EXPECT_EQ(img.width(), 37);
+        EXPECT_EQ(img.height(), 41);
+        EXPECT_EQ(img.format(), QImage::Format_RGB32);
+        EXPECT_TRUE(onlyBlackAndWhite(img));  // no smoothing anywhere
+        EXPECT_FALSE(dark(img, 0, 0));
+        EXPECT_FALSE(dark(img, 36, 40));
+    }
+}
+
+TEST(ChordBox, BlankBoxIsTheGridAlone) {
+    const QImage img = imagegen::drawBlankChordBox();
+    const int bottom = kTopLine + 6 * kRows;
+    int expectedDark = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const bool onString =
+                (x - 3) % 6 == 0 && x >= 3 && x <= 33 && y >= kTopLine && y <= bottom;
+            const bool onFret =
+                (y - kTopLine) % 6 == 0 && y >= kTopLine && y <= bottom && x >= 3 && x <= 33;
+            EXPECT_EQ(dark(img, x, y), onString || onFret) << x << ',' << y;
+            expectedDark += onString || onFret;
+        }
+    EXPECT_EQ(expectedDark, 6 * 31 + 6 * 31 - 36);
+    expectNut(img, false);
+}
+
+struct Drawn {
+    Frets frets;
+    bool firstPosition;
+    int topFret;  // fret drawn in the first row
+};
+
+TEST(ChordBox, DotsMarksAndBarresSitWhereTheShapeSays) {
+    const std::vector<Drawn> cases{
+        {{8, 10, 10, 9, 8, 8}, false, 8},      // full barre, rows 0..2
+        {{X, 3, 5, 5, 5, 3}, false, 3},        // barre A..e, muted low E
+        {{X, X, 10, 9, 8, 8}, false, 8},       // short barre on the top strings
+        {{X, 15, 14, 12, 13, 12}, false, 12},  // barre with a higher dot inside it
+        {{X, 5, 3, 2, 3, X}, false, 2},        // no barre, two muted strings
+        {{3, 5, X, 4, 5, X}, false, 3},        // repeated fret is not the lowest
+        {{10, 8, X, 9, 10, X}, false, 8},
+        {{X, 3, 2, 0, 1, 0}, true, 1},  // open strings get rings
+        {{0, 2, 2, 1, 0, 0}, true, 1},
+        {{X, 1, 3, 3, 3, 1}, true, 1},  // barre in first position
+        {{X, 1, 0, 3, 1, 1}, true, 1},  // open string stops a barre
+        {{X, 2, 4, 4, 4, 2}, true, 1},
+    };
+    for (const auto& c : cases) {
+        const QImage img = c.firstPosition ? imagegen::drawFirstPosition(c.frets)
+                                           : imagegen::drawGalleryShape(c.frets);
+        expectShapeDrawn(img, c.frets, c.topFret);
+        expectNut(img, c.firstPosition);
+        EXPECT_TRUE(onlyBlackAndWhite(img)) << text(c.frets);
+    }
+}
+
+TEST(ChordBox, OpenStringUnderTheLowestFretBreaksTheBar) {
+    // Bb add9 holds fret 1 on A, B and e but leaves D open: a finger cannot
+    // lie across D, so fret 1 shows three separate dots and no bar.
+    const QImage img = imagegen::drawFirstPosition({X, 1, 0, 3, 1, 1});
+    const int y = rowCentreY(0);
+    EXPECT_FALSE(dark(img, stringX(2) - 2, y));
+    EXPECT_FALSE(dark(img, stringX(2) + 2, y));
+    EXPECT_FALSE(dark(img, stringX(4) + 3, y));
+    // With the D string fretted the same fret is one bar from A to e.
+    const QImage barred = imagegen::drawFirstPosition({X, 1, 3, 3, 3, 1});
+    for (int x = stringX(1); x <= stringX(5); ++x) EXPECT_TRUE(dark(barred, x, y)) << x;
+}
+
+TEST(ChordBox, EveryStoredShapeDrawsAllItsNotes) {
+    for (const auto& set : theory::diagramSets()) {
+        for (const auto& shape : set.shapes)
+            expectShapeDrawn(imagegen::drawGalleryShape(shape), shape, theory::lowestFret(shape));
+        for (const auto& d : set.rootDiagrams)
+            expectShapeDrawn(imagegen::drawFirstPosition(d.frets), d.frets, 1);
+    }
+}
+
+TEST(ChordBox, DrawingIsDeterministicAndShapesDiffer) {
+    const std::vector<Frets> shapes{
+        {8, 10, 10, 9, 8, 8}, {X, 3, 2, X, 1, 3}, {X, X, 10, 12, 13, 12}};
+    for (const auto& f : shapes) {
+        EXPECT_EQ(imagegen::drawGalleryShape(f), imagegen::drawGalleryShape(f)) << text(f);
+        EXPECT_EQ(imagegen::drawFirstPosition(f), imagegen::drawFirstPosition(f)) << text(f);
+        EXPECT_NE(imagegen::drawGalleryShape(f), imagegen::drawBlankChordBox()) << text(f);
+    }
+    EXPECT_EQ(imagegen::drawBlankChordBox(), imagegen::drawBlankChordBox());
+    EXPECT_NE(imagegen::drawGalleryShape(shapes[0]), imagegen::drawGalleryShape(shapes[1]));
+    EXPECT_NE(imagegen::drawGalleryShape(shapes[1]), imagegen::drawFirstPosition(shapes[1]));
+}
+
+}  // namespace

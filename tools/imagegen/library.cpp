@@ -1,0 +1,197 @@
+#include "tools/imagegen/library.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <utility>
+
+#include "theory/chord_types.h"
+#include "theory/notes.h"
+#include "theory/voicings.h"
+#include "tools/imagegen/artwork.h"
+#include "tools/imagegen/chord_box.h"
+#include "tools/imagegen/text_pictures.h"
+
+namespace imagegen {
+
+namespace {
+
+constexpr QRgb kBlack = 0xff000000;
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kIntervalInk = 0xfff2c14a;  // intervals read apart from note names
+constexpr QRgb kCaptionInk = 0xffffd23c;
+
+const std::string kRoot = "img/demo/";
+
+// Left edges of the twelve tone bars and of the strip above them, window twips.
+constexpr std::array<int, 12> kToneBarLefts{330,  870,  1530, 2115, 2760, 3570,
+                                            4245, 4815, 5430, 5970, 6585, 7110};
+constexpr int kToneBarWidth = 300;
+constexpr int kStripLeft = 225;
+
+Label noteText(std::string_view note, int pixelSize, QRgb ink) {
+    Label label;
+    label.text = noteLabel(note);
+    label.pixelSize = pixelSize;
+    label.ink = QColor::fromRgb(ink);
+    label.raisedAccidentals = true;
+    return label;
+}
+
+Label symbolText(std::string_view symbol, int pixelSize, QRgb ink) {
+    Label label;
+    label.text = symbolLabel(symbol);
+    label.pixelSize = pixelSize;
+    label.ink = QColor::fromRgb(ink);
+    label.accidentalGap = 0;
+    return label;
+}
+
+QImage reportNote(std::string_view note) {
+    return labelPicture(QSize(19, 18), QColor::fromRgb(kBlack), fitted(noteText(note, 13, kWhite), 18));
+}
+
+QImage reportSymbol(std::string_view symbol) {
+    return labelPicture(QSize(19, 18), QColor::fromRgb(kBlack),
+                        fitted(symbolText(symbol, 11, kIntervalInk), 18));
+}
+
+QImage largeNote(std::string_view note) {
+    Label label = noteText(note, 14, kWhite);
+    label.smallAccidentals = true;
+    label.accidentalGap = 0;
+    label.minStretch = 60;
+    return labelPicture(QSize(13, 18), QColor::fromRgb(kBlack), fitted(label, 13));
+}
+
+QImage caption(std::string_view text, QSize size, int pixelSize, QRgb ink) {
+    Label label;
+    label.text = captionLabel(text);
+    label.pixelSize = pixelSize;
+    label.ink = QColor::fromRgb(ink);
+    label.accidentalGap = 0;
+    return labelPicture(size, QColor::fromRgb(kBlack), fitted(label, size.width() - 2, 7));
+}
+
+using Drawer = std::function<QImage()>;
+
+const std::vector<std::pair<std::string, Drawer>>& catalogue() {
+    static const std::vector<std::pair<std::string, Drawer>> items = [] {
+        std::vector<std::pair<std::string, Drawer>> v;
+        auto add = [&v](const std::string& path, Drawer d) { v.emplace_back(kRoot + path, std::move(d)); };
+
+        for (const char* note : theory::Root_Names) add("12/" + std::string(note) + ".bmp", [note] { return reportNote(note); });
+        for (const std::string& symbol : formulaSymbols())
+            add("12/" + symbol + ".bmp", [symbol] { return reportSymbol(symbol); });
+        for (const char* note : theory::Root_Names)
+            add("12/" + std::string(note) + "_Box.bmp", [note] { return drawRootStrip(note); });
+
+        for (int fret = 0; fret <= 24; ++fret)
+            add("13/" + std::to_string(fret) + ".bmp", [fret] { return drawFretNumber(fret); });
+        add("13/b2.bmp", [] { return drawBlankChordBox(); });
+
+        for (auto [folder, look] : {std::pair{"15/", ButtonLook::Chosen}, std::pair{"16/", ButtonLook::Normal}}) {
+            for (const char* note : theory::Root_Names)
+                add(folder + std::string(note) + ".bmp",
+                    [note, look] { return buttonPicture(noteLabel(note), QSize(17, 14), look); });
+            for (int key = 0; key < 12; ++key)
+                add(folder + std::to_string(key) + ".bmp", [key, look] {
+                    return buttonPicture(noteLabel(kKeyNotes[std::size_t(key)]), QSize(17, 14), look);
+                });
+        }
+
+        for (const char* note : theory::Root_Names) add("17/" + std::string(note) + ".bmp", [note] { return largeNote(note); });
+
+        for (const auto& type : theory::kChordTypes) {
+            const char* text = type.caption;
+            add("18/" + std::string(type.key) + ".bmp", [text] { return caption(text, QSize(50, 18), 11, kWhite); });
+        }
+        for (const auto& type : theory::kChordTypes) {
+            const char* text = type.caption;
+            add("19/" + std::string(type.key) + ".bmp",
+                [text] { return caption(text, QSize(58, 18), 12, kCaptionInk); });
+        }
+
+        for (const auto& set : theory::diagramSets()) {
+            const std::string dir = std::string(set.dir) + "/";
+            for (std::size_t i = 0; i < set.shapes.size(); ++i) {
+                const theory::Frets frets = set.shapes[i];
+                add(dir + std::to_string(i + 1) + ".bmp", [frets] { return drawGalleryShape(frets); });
+            }
+            for (const auto& diagram : set.rootDiagrams) {
+                const theory::Frets frets = diagram.frets;
+                add(dir + diagram.root + ".bmp", [frets] { return drawFirstPosition(frets); });
+            }
+        }
+        return v;
+    }();
+    return items;
+}
+
+}  // namespace
+
+std::vector<std::string> formulaSymbols() {
+    std::vector<std::string> symbols;
+    for (const auto& type : theory::kChordTypes)
+        for (int i = 0; i < type.size(); ++i)
+            if (std::find(symbols.begin(), symbols.end(), type.formula[std::size_t(i)]) == symbols.end())
+                symbols.emplace_back(type.formula[std::size_t(i)]);
+    return symbols;
+}
+
+QImage drawRootStrip(std::string_view root) {
+    const theory::Row& row = theory::chordRootRow(root);
+    QImage image(487, 43, QImage::Format_RGB32);
+    image.fill(kBlack);
+    QPainter painter(&image);
+    for (std::size_t k = 0; k < kToneBarLefts.size(); ++k) {
+        const double centre = (kToneBarLefts[k] + kToneBarWidth / 2.0 - kStripLeft) / 15.0;
+        const double half = 17;
+        paintLabel(painter, QRectF(centre - half, 2, 2 * half, 20), fitted(noteText(row[k], 15, kWhite), 34));
+        paintLabel(painter, QRectF(centre - half, 21, 2 * half, 18),
+                   fitted(symbolText(theory::kRowIntervals[k], 12, kIntervalInk), 34));
+        // A short rule ties each pair of labels to the bar below.
+        painter.fillRect(QRectF(centre - 10, 41, 20, 1), QColor(0x44, 0x44, 0x4c));
+    }
+    painter.end();
+    return image;
+}
+
+QImage drawFretNumber(int fret) {
+    QImage image(13, 14, QImage::Format_RGB32);
+    image.fill(kBlack);
+    paintPixelNumber(image, fret, QPoint(6, 6), 0xfff0f0f0);
+    return image;
+}
+
+std::vector<std::string> libraryFiles() {
+    std::vector<std::string> files;
+    for (const auto& item : catalogue()) files.push_back(item.first);
+    return files;
+}
+
+QImage drawLibraryFile(std::string_view relativePath) {
+    for (const auto& item : catalogue())
+        if (item.first == relativePath) return item.second();
+    return {};
+}
+
+bool writeLibrary(const QString& binDir) {
+    QDir base(binDir);
+    for (const auto& [path, draw] : catalogue()) {
+        const QString file = base.filePath(QString::fromStdString(path));
+        if (!QDir().mkpath(QFileInfo(file).path())) return false;
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        if (!draw().convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP")) return false;
+        if (!writeFileIfChanged(file, bmp)) return false;
+    }
+    return true;
+}
+
+}  // namespace imagegen

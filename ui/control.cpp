@@ -1,0 +1,62 @@
+#include "ui/control.h"
+
+#include <stdexcept>
+
+namespace images {
+PictureLoadError::PictureLoadError(std::string file, std::string reason)
+    : std::runtime_error("Cannot load picture " + file + ": " + reason),
+      m_file(std::move(file)),
+      m_reason(std::move(reason)) {}
+}  // namespace images
+
+namespace ui {
+
+Control::Control(Kind kind, std::string name, int index, Control* container)
+    : m_kind(kind), m_name(std::move(name)), m_index(index), m_container(container) {}
+
+std::string Control::key() const {
+    return m_index < 0 ? m_name : m_name + "(" + std::to_string(m_index) + ")";
+}
+
+Control& Control::setPicture(Picture p) {
+    m_picture = std::move(p);
+    ++m_revision;  // pictures are reloaded on every load, so always re-apply
+    return *this;
+}
+
+Control& Control::setValue(bool v) {
+    if (v && m_group) {
+        for (Control* other : *m_group)
+            if (other != this) other->set(other->m_value, false);
+    }
+    return set(m_value, v);
+}
+
+Control& Control::setFont(Font f) {
+    m_font = std::move(f);
+    ++m_revision;
+    return *this;
+}
+
+Control& Control::setLayer(int layer) {
+    m_layer = layer;
+    return *this;
+}
+
+Control& Control::setGeometry(int left, int top, int width, int height) {
+    return setLeft(left).setTop(top).setWidth(width).setHeight(height);
+}
+
+void Control::click() {
+    if (m_kind == Kind::OptionButton) setValue(true);
+    if (m_onClick) m_onClick();
+}
+
+Control& ControlArray::operator()(int index) const {
+    auto it = m_members.find(index);
+    if (it == m_members.end())
+        throw std::out_of_range(m_name + "(" + std::to_string(index) + ") does not exist");
+    return *it->second;
+}
+
+}  // namespace ui

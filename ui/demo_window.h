@@ -1,0 +1,212 @@
+#pragma once
+
+#include <QJsonObject>
+#include <array>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/platform.h"
+
+// One named click handler per mask label and per note picker.
+#define DEMO_FRET_MASKS(X)                                                                      \
+    X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) \
+        X(17) X(18) X(19) X(20) X(21) X(22)
+#define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
+#define DEMO_NOTES(X) \
+    X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
+
+namespace ui {
+
+// Stacking layers: labels and images are drawn on the window surface, below
+// every picture box, frame and option button (higher layers lie above).
+enum Layer {
+    kLayerLabel = 0,
+    kLayerFretboard = 10,
+    kLayerOverlay = 11,
+    kLayerNoteOverlay = 12,
+    kLayerMaskImage = 13,
+    kLayerBox = 20,        // picture boxes, frames, option buttons
+    kLayerDotStrip = 21,   // black strips over the option dots
+    kLayerCover = 22,      // cover picture over the option columns
+    kLayerLogoBox = 30,    // covers the gallery
+    kLayerPanel = 31,      // Picture7 / Picture1 lie above Logo_Box
+    kLayerRootBox = 32,    // Chord_Display(18) lies above Picture7
+};
+
+// Outer window frame in twips: what the size switches set.
+struct WindowFrame {
+    int Left = 0, Top = 0, Width = 11970, Height = 8625;
+    std::uint64_t revision = 1;
+};
+
+inline constexpr int kClientWidth = 11880;
+inline constexpr int kClientHeight = 8250;
+inline constexpr int kClientLeftInFrame = 45;
+inline constexpr int kClientTopInFrame = 330;
+
+// The seventeen note names in root-button order; also the suffixes of
+// NoteEntry_ and Select_ controls.
+extern const std::array<const char*, 17> kNoteControlNames;
+
+// Mask geometry both windows share (window twips).
+int fretMaskTop(int n);
+int stringMaskLeft(int s);
+
+// What both windows share: the widget store, the common controls and
+// variables, and the operations both programs run the same way.
+class DemoWindow {
+public:
+    DemoWindow(std::string programName, std::string caption, Platform platform);
+    virtual ~DemoWindow() = default;
+    DemoWindow(const DemoWindow&) = delete;
+    DemoWindow& operator=(const DemoWindow&) = delete;
+
+    const std::string& programName() const { return m_programName; }
+    const std::string& caption() const { return m_caption; }
+    const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
+    Control* find(const std::string& key) const;  // "Name" or "Name(i)"
+    Control& control(const std::string& key) const;
+    const ControlArray* array(const std::string& name) const;
+    WindowFrame& frame() { return m_frame; }
+    const WindowFrame& frame() const { return m_frame; }
+    bool exited() const { return m_exited; }
+    Platform& platform() { return m_platform; }
+
+    virtual void Form_Load();
+    virtual QJsonObject variables() const;
+
+    // Shared controls (Part of both inventories).
+    Control* Logo_Box = nullptr;
+    Control* Chord_Report2 = nullptr;
+    Control* Type_o2 = nullptr;
+    ControlArray size{"size"};
+    Control* TypeUp = nullptr;
+    Control* TypeDown = nullptr;
+    ControlArray Chord_Display{"Chord_Display"};
+    ControlArray FretDisplay{"FretDisplay"};
+    Control* logo = nullptr;
+    Control* Chord_Lable = nullptr;
+    Control* Chord_Report = nullptr;
+    Control* Type_o = nullptr;
+    Control* Notes_Label = nullptr;
+    ControlArray Formula_Report{"Formula_Report"};
+    Control* Scale_Label = nullptr;
+    ControlArray Scale_Report{"Scale_Report"};
+    Control* Formula_Label = nullptr;
+    ControlArray Notes_Report{"Notes_Report"};
+    ControlArray tone_color{"tone_color"};
+    Control* Label39 = nullptr;
+    Control* Mini_Clip = nullptr;
+    Control* Report_Tone = nullptr;
+    Control* Frame1 = nullptr;
+    Control* Clear_Me = nullptr;
+    Control* Clear_Masks = nullptr;
+    Control* Clear_Fretboard = nullptr;
+    Control* Fret_Board = nullptr;
+
+    Control& Tone(int k) const;                        // Tone_1 .. Tone_12
+    Control& NoteEntry(const std::string& note) const;  // NoteEntry_C ..
+    Control& Select(const std::string& note) const;     // Select_C ..
+    Control& Mask(const std::string& suffix) const;     // Mask_0 .. Mask_High_E
+    Control& Mask_o(const std::string& suffix) const;   // Mask_o0 .. Mask_oHigh_E
+
+    // Window variables both programs hold.
+    std::string Chord_Type, dir, position;
+    std::optional<std::vector<std::string>> Scales;
+    std::vector<std::string> Current_Scale, Current_Scale_2;
+    std::vector<Control*> Notes;
+    std::optional<int> Chord_Number;
+    std::vector<std::string> ula, cs;
+    std::vector<Control*> tnt;
+    std::vector<int> cnc;
+    std::string LineNumber;  // empty until start-up
+    std::optional<int> Typer, Baser;
+    std::string K;
+    std::string Program_Folder, Folder_13, Folder_17, Folder_12;
+
+    // Shared operations.
+    void Chord_Display_Click(int Index);
+    void FretDisplay_Click(int Index);
+    void Clear_Fretboard_Click();
+    void size_Click(int Index);
+    void Clear_Masks_Click();
+#define DEMO_DECLARE_MASK(n) void Mask_##n##_Click();
+    DEMO_FRET_MASKS(DEMO_DECLARE_MASK)
+    DEMO_STRING_MASKS(DEMO_DECLARE_MASK)
+#undef DEMO_DECLARE_MASK
+#define DEMO_DECLARE_SELECT(n) void Select_##n##_Click();
+    DEMO_NOTES(DEMO_DECLARE_SELECT)
+#undef DEMO_DECLARE_SELECT
+    void Chord_Tone_Setup(const std::string& key);
+    void Formula_Note_Loader();
+    void Scale_Note_Loader_2(const std::vector<std::string>& row);
+    void Fret_Number_Loader(const std::vector<std::string>& Fret_Number);
+
+    // Loads a picture file; the name kept is the path relative to the program folder.
+    Picture LoadPicture(const std::string& path) const;
+    static Picture Builtin(const std::string& name);
+
+protected:
+    struct SizePreset {
+        int index;
+        int Height, Width;
+        std::optional<int> Top, Left;
+    };
+    virtual const std::vector<SizePreset>& sizePresets() const = 0;
+    virtual int rootOffset(const std::string& key) const = 0;
+    virtual bool showsTypeO2() const = 0;  // Type_o2 gets the chord-type name with the fret numbers
+
+    // Rotation shared by Box18, Box11, Box9 and Box8.
+    void placeByRotation(const std::string& move, int count, bool rowsChange);
+
+    // Factory for the inventories: positions are absolute client twips; the
+    // control stores them relative to its container.
+    Control& make(Kind kind, const std::string& name, int index, Control* container, int left,
+                  int top, int width, int height, int layer = -1);
+    // A member of a control array (the array is a member of the window class).
+    Control& item(ControlArray& array, Kind kind, int index, Control* container, int left, int top,
+                  int width, int height, int layer = -1);
+    Control& label(const std::string& name, int index, Control* container, int left, int top,
+                   int width, int height, const std::string& caption, int fore, int back);
+    void bind(Control& c, std::function<void()> handler) { c.onClick(std::move(handler)); }
+    void addMasks();
+    void addFretboard();
+    void addNoteOverlays();
+    void addNotePickers();
+    void addToneStrip();
+    void addGalleryItem(Control* container, Control* numberContainer, int i, int top, int back);
+    void addReportRow(ControlArray& array, const std::array<int, 7>& lefts, int top, int width);
+    Control& yellowLabel(const std::string& name, int left, int top, int width,
+                         const std::string& caption);
+    void addCommandLabels(int left, int masksWidth, const std::string& clearMasks,
+                          const std::string& clearFret);
+    void toggle(Control& c) { c.setVisible(!c.visible()); }
+    void clip(Control& source);
+    // Shows the overlays of the chord's degrees and colours its tone bars.
+    void showChordTones(const std::vector<std::string>& markerDegrees,
+                        const std::vector<int>& noteColours);
+    void Clip_Preview();
+    void exitProgram();
+    QJsonObject commonVariables() const;
+
+    Platform m_platform;
+
+private:
+    int absoluteLeft(const Control* c) const;
+    int absoluteTop(const Control* c) const;
+
+    std::string m_programName;
+    std::string m_caption;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::map<std::string, Control*> m_byKey;
+    std::map<std::string, ControlArray*> m_arrays;
+    std::map<std::string, std::vector<Control*>> m_optionGroups;
+    WindowFrame m_frame;
+    bool m_exited = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,389 @@
+#include "ui/qt/qt_view.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <unordered_map>
+
+#include "ui/qt/qt_clipboard.h"
+
+// Q_INIT_RESOURCE declares the initialiser in the enclosing namespace, so it
+// has to be called from the global one.
+static void registerArtworkResource() { Q_INIT_RESOURCE(artwork); }
+
+namespace ui::qt {
+
+namespace {
+
+QColor fromBgr(int value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
+
+// Captions written for the classic platform end lines with CR LF.
+QString captionText(const std::string& s) { return fromUtf8(s).replace("\r\n", "\n"); }
+
+bool stacksBelow(const Control* a, const Control* b) {
+    if (a->layer() != b->layer()) return a->layer() < b->layer();
+    return a->order() < b->order();
+}
+
+const QCursor& pointerCursor() {
+    static const QCursor cursor = [] {
+        QPixmap pixmap(":/artwork/cursor.png");
+        return pixmap.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pixmap, 0, 0);
+    }();
+    return cursor;
+}
+
+// The window surface: black, with the background picture from the top-left.
+class Surface : public QWidget {
+public:
+    explicit Surface(QWidget* parent) : QWidget(parent), m_background(":/artwork/background.png") {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+        if (!m_background.isNull()) p.drawImage(0, 0, m_background);
+    }
+
+private:
+    QImage m_background;
+};
+
+}  // namespace
+
+int twipsToPixels(int twips) {
+    int q = twips / kTwipsPerPixel;
+    if (twips % kTwipsPerPixel != 0 && twips < 0) --q;
+    return q;
+}
+
+void initArtwork() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    registerArtworkResource();
+}
+
+QFont baseFont() {
+    static const QFont font = [] {
+        const QStringList families = QFontDatabase::families();
+        // Courier New and Liberation Mono share their metrics, so captions
+        // still fit their labels; the same holds for the sans-serif pair.
+        if (!families.contains("Courier New"))
+            QFont::insertSubstitution("Courier New", "Liberation Mono");
+        if (!families.contains("MS Sans Serif"))
+            QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans"});
+        QFont f(families.contains("Courier New") ? "Courier New" : "Liberation Mono");
+        f.setStyleHint(QFont::TypeWriter);
+        f.setPointSizeF(8.25);
+        return f;
+    }();
+    return font;
+}
+
+void messageBoxReporter(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::warning(parent, title, text);
+}
+
+QString describeFailure(const std::exception& failure) {
+    if (const auto* load = dynamic_cast<const images::PictureLoadError*>(&failure)) {
+        return QString("A picture cannot be loaded.\n\nFile: %1\nReason: %2")
+            .arg(fromUtf8(load->file()), fromUtf8(load->reason()));
+    }
+    return QString("The program met an error and goes on.\n\n%1").arg(QString::fromUtf8(failure.what()));
+}
+
+bool runGuarded(const std::function<void()>& step, const Reporter& report, QWidget* parent,
+                const QString& title) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception& failure) {
+        if (report) report(parent, title, describeFailure(failure));
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+
+ControlWidget::ControlWidget(Control& control, QWidget* parent)
+    : QWidget(parent), m_control(control) {
+    // A click belongs to the topmost control under the pointer, never to its container.
+    setAttribute(Qt::WA_NoMousePropagation);
+    setObjectName(fromUtf8(control.key()));
+}
+
+bool ControlWidget::apply(bool force) {
+    const Control& c = m_control;
+    if (!force && c.revision() == m_applied) return false;
+    m_applied = c.revision();
+
+    setGeometry(twipsToPixels(c.left()), twipsToPixels(c.top()), twipsToPixels(c.width()),
+                twipsToPixels(c.height()));
+    QFont f = baseFont();
+    if (!c.font().family.empty()) f.setFamily(fromUtf8(c.font().family));
+    if (c.font().pointSize > 0) f.setPointSizeF(c.font().pointSize);
+    f.setBold(c.bold());
+    setFont(f);
+    m_caption = captionText(c.caption());
+    m_back = fromBgr(c.backColor());
+    m_fore = fromBgr(c.foreColor());
+    m_transparent = c.transparent();
+    m_image = c.picture().image;
+    m_pictureName = fromUtf8(c.picture().name);
+    m_value = c.value();
+    setVisible(c.visible());
+    update();
+    return true;
+}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setFont(font());
+    switch (m_control.kind()) {
+        case Kind::Label:
+            paintLabel(p);
+            break;
+        case Kind::PictureBox:
+            p.fillRect(rect(), m_back);
+            if (!m_image.isNull()) p.drawImage(0, 0, m_image);
+            break;
+        case Kind::Image:
+            if (!m_image.isNull()) p.drawImage(0, 0, m_image);
+            break;
+        case Kind::OptionButton:
+            paintOption(p);
+            break;
+        case Kind::Frame:
+            paintFrame(p);
+            break;
+    }
+}
+
+void ControlWidget::paintLabel(QPainter& p) {
+    if (!m_transparent) p.fillRect(rect(), m_back);
+    p.setPen(m_fore);
+    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
+}
+
+void ControlWidget::paintOption(QPainter& p) {
+    p.fillRect(rect(), m_back);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.rect = rect();
+    option.text = m_caption;
+    option.state &= ~QStyle::State_HasFocus;
+    option.state |= m_value ? QStyle::State_On : QStyle::State_Off;
+    option.palette.setColor(QPalette::WindowText, m_fore);
+    option.palette.setColor(QPalette::ButtonText, m_fore);
+    style()->drawControl(QStyle::CE_RadioButton, &option, &p, this);
+}
+
+void ControlWidget::paintFrame(QPainter& p) {
+    p.fillRect(rect(), m_back);
+    const QFontMetrics metrics(font());
+    const int half = metrics.height() / 2;
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(rect().adjusted(0, half, -1, -1));
+    if (m_caption.isEmpty()) return;
+    const QRect text(6, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
+    p.fillRect(text, m_back);
+    p.setPen(m_fore);
+    p.drawText(text, Qt::AlignCenter, m_caption);
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) m_pressed = true;
+    event->accept();
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    // As with a push of a button: the click counts when released over the control.
+    const bool click = event->button() == Qt::LeftButton && m_pressed &&
+                       rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) m_pressed = false;
+    event->accept();
+    if (click) emit clicked(&m_control);
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+// ---------------------------------------------------------------------------
+
+QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(window) {
+    initArtwork();
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(fromUtf8(window.caption()));
+    // "PennatoneDemo" carries the icon "icon_pennatone".
+    QString iconName = fromUtf8(window.programName()).toLower();
+    if (iconName.endsWith("demo")) iconName.chop(4);
+    const QString iconFile = ":/artwork/icon_" + iconName + ".png";
+    if (QFile::exists(iconFile)) setWindowIcon(QIcon(iconFile));
+    setFont(baseFont());
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    m_surface = new Surface(this);
+    m_surface->setGeometry(0, 0, kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+
+    const auto& controls = window.controls();
+    m_widgets.assign(controls.size(), nullptr);
+    m_appliedLayer.assign(controls.size(), 0);
+    m_cursorState.assign(controls.size(), -1);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        m_index[controls[i].get()] = i;
+        m_children[controls[i]->container()].push_back(controls[i].get());
+    }
+    for (auto& [container, siblings] : m_children)
+        std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
+    createChildren(nullptr, m_surface);
+
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        m_widgets[i]->apply(true);
+        m_appliedLayer[i] = controls[i]->layer();
+        applyCursor(i);
+    }
+    m_lastPassApplied = static_cast<int>(m_widgets.size());
+    applyFrame(true);
+}
+
+QtView::~QtView() = default;
+
+void QtView::createChildren(Control* container, QWidget* parentWidget) {
+    auto it = m_children.find(container);
+    if (it == m_children.end()) return;
+    // Siblings come in stacking order: each new widget lies above the ones before it.
+    for (Control* c : it->second) {
+        auto* w = new ControlWidget(*c, parentWidget);
+        m_widgets[m_index.at(c)] = w;
+        connect(w, &ControlWidget::clicked, this, [this](Control* clicked) { click(*clicked); });
+    }
+    for (Control* c : it->second) createChildren(c, m_widgets[m_index.at(c)]);
+}
+
+ControlWidget* QtView::widgetFor(const Control& control) const {
+    auto it = m_index.find(&control);
+    return it == m_index.end() ? nullptr : m_widgets[it->second];
+}
+
+void QtView::click(Control& control) {
+    if (m_window.exited()) return;
+    // An option button is selected by a click even without a handler.
+    if (!control.clickable() && control.kind() != Kind::OptionButton) return;
+    runGuarded([&control] { control.click(); }, m_reporter, this, windowTitle());
+    sync();
+    if (m_window.exited()) {
+        close();
+        emit exited();
+    }
+}
+
+void QtView::sync() {
+    int applied = 0;
+    for (ControlWidget* w : m_widgets)
+        if (w->apply()) ++applied;
+    m_lastPassApplied = applied;
+    restackIfNeeded();
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) applyCursor(i);
+    applyFrame(false);
+}
+
+void QtView::restackIfNeeded() {
+    const auto& controls = m_window.controls();
+    std::vector<Control*> moved;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i]->layer() == m_appliedLayer[i]) continue;
+        m_appliedLayer[i] = controls[i]->layer();
+        moved.push_back(controls[i]->container());
+    }
+    std::sort(moved.begin(), moved.end());
+    moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
+    for (Control* container : moved) {
+        auto& siblings = m_children[container];
+        std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
+        for (Control* c : siblings) m_widgets[m_index.at(c)]->raise();
+    }
+}
+
+void QtView::applyCursor(std::size_t i) {
+    const int wanted = m_widgets[i]->control().clickable() ? 1 : 0;
+    if (m_cursorState[i] == wanted) return;
+    m_cursorState[i] = wanted;
+    if (wanted)
+        m_widgets[i]->setCursor(pointerCursor());
+    else
+        m_widgets[i]->unsetCursor();
+}
+
+void QtView::applyFrame(bool force) {
+    const WindowFrame& f = m_window.frame();
+    if (!force && f.revision == m_frameRevision) return;
+    m_frameRevision = f.revision;
+    const int width = (f.Width - 2 * kClientLeftInFrame) / kTwipsPerPixel;
+    const int height = (f.Height - kClientTopInFrame - kClientLeftInFrame) / kTwipsPerPixel;
+    setFixedSize(std::max(width, 1), std::max(height, 1));
+    move(twipsToPixels(f.Left), twipsToPixels(f.Top));
+}
+
+// ---------------------------------------------------------------------------
+
+QImage renderClientArea(QtView& view) {
+    QImage image(view.size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    view.render(&image);
+    return image;
+}
+
+bool renderToPng(QtView& view, const QString& file) {
+    return renderClientArea(view).save(file, "PNG");
+}
+
+int runProgram(int argc, char** argv, const char* programName,
+               const std::function<std::unique_ptr<DemoWindow>(Platform)>& makeWindow) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "No display: run under X, e.g. xvfb-run -a %s\n", programName);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(programName);
+    initArtwork();
+
+    QtClipboard clipboard;
+    Platform platform{QCoreApplication::applicationDirPath().toStdString(), &clipboard,
+                      [] { QCoreApplication::quit(); }};
+    std::unique_ptr<DemoWindow> window;
+    if (!runGuarded([&] { window = makeWindow(std::move(platform)); }, messageBoxReporter, nullptr,
+                    programName))
+        return 1;
+    const QString title = fromUtf8(window->caption());
+    runGuarded([&] { window->Form_Load(); }, messageBoxReporter, nullptr, title);
+    if (window->exited()) return 0;
+
+    QtView view(*window);
+    QObject::connect(&view, &QtView::exited, &app, &QCoreApplication::quit);
+    view.show();
+    return app.exec();
+}
+
+}  // namespace ui::qt

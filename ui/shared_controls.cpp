@@ -1,0 +1,155 @@
+// Controls both windows hold at the same places: fretboard, note overlays,
+// masks, note pickers and the tone strip.
+#include <array>
+
+#include "ui/demo_window.h"
+
+namespace ui {
+
+namespace {
+
+constexpr std::array<int, 23> kFretLabelTops{225,  495,  840,  1170, 1485, 1830, 2145, 2475,
+                                             2835, 3150, 3480, 3780, 4110, 4455, 4785, 5115,
+                                             5475, 5805, 6120, 6435, 6795, 7125, 7470};
+
+struct StringMask {
+    const char* suffix;
+    const char* caption;
+    int labelLeft, labelWidth;
+    const char* picture;
+};
+constexpr std::array<StringMask, 6> kStringMasks{{
+    {"Low_E", "E", 9690, 210, "mask_low_e"},
+    {"A", "A", 10005, 165, "mask_string"},
+    {"D", "D", 10305, 165, "mask_string"},
+    {"G", "G", 10620, 180, "mask_string"},
+    {"B", "B", 10935, 150, "mask_string"},
+    {"High_E", "E", 11250, 180, "mask_high_e"},
+}};
+
+constexpr std::array<int, 12> kToneLefts{330,  870,  1530, 2115, 2760, 3570,
+                                         4245, 4815, 5430, 5970, 6585, 7110};
+
+// Note-picker grid: flats left, naturals in the middle, sharps right; row by letter.
+struct PickerCell {
+    const char* note;
+    int column;  // 0 flats, 1 naturals, 2 sharps
+    int row;     // C D E F G A B
+};
+constexpr std::array<PickerCell, 17> kPickerCells{{
+    {"C", 1, 0}, {"Cs", 2, 0}, {"Db", 0, 1}, {"D", 1, 1}, {"Ds", 2, 1}, {"Eb", 0, 2},
+    {"E", 1, 2}, {"F", 1, 3},  {"Fs", 2, 3}, {"Gb", 0, 4}, {"G", 1, 4}, {"Gs", 2, 4},
+    {"Ab", 0, 5}, {"A", 1, 5}, {"As", 2, 5}, {"Bb", 0, 6}, {"B", 1, 6},
+}};
+
+}  // namespace
+
+int fretMaskTop(int n) { return n == 0 ? 100 : 450 + 330 * (n - 1); }
+int stringMaskLeft(int s) { return 9615 + 315 * s; }
+
+void DemoWindow::addMasks() {
+    for (int n = 0; n <= 22; ++n) {
+        const std::string suffix = std::to_string(n);
+        make(Kind::Image, "Mask_o" + suffix, -1, nullptr, 9450, fretMaskTop(n), 2025, 345,
+             kLayerMaskImage)
+            .setPicture(Builtin(n == 0 ? "mask_open" : "mask_fret"))
+            .setVisible(false);
+        label("Mask_" + suffix, -1, nullptr, 11565, kFretLabelTops[n], 255, 255,
+                           suffix, kWhite, kBlack)
+            .setFont({"MS Sans Serif", 9.75});
+    }
+    for (int s = 0; s < 6; ++s) {
+        const StringMask& m = kStringMasks[s];
+        make(Kind::Image, std::string("Mask_o") + m.suffix, -1, nullptr, stringMaskLeft(s), 75,
+             285, 7650, kLayerMaskImage)
+            .setPicture(Builtin(m.picture))
+            .setVisible(false);
+        label(std::string("Mask_") + m.suffix, -1, nullptr, m.labelLeft, 7755, m.labelWidth, 255,
+              m.caption, kWhite, kBlack)
+            .setFont({"Courier New", 9.75});
+    }
+#define DEMO_BIND_MASK(n) bind(Mask(#n), [this] { Mask_##n##_Click(); });
+    DEMO_FRET_MASKS(DEMO_BIND_MASK)
+    DEMO_STRING_MASKS(DEMO_BIND_MASK)
+#undef DEMO_BIND_MASK
+}
+
+void DemoWindow::addFretboard() {
+    Fret_Board = &make(Kind::Image, "Fret_Board", -1, nullptr, 9525, -45, 1950, 7830,
+                       kLayerFretboard);
+    Fret_Board->setPicture(Builtin("fretboard"));
+}
+
+void DemoWindow::addNoteOverlays() {
+    for (const char* note : kNoteControlNames) {
+        const std::string n = note;
+        const int top = (n == "E" || n == "Fs") ? -45 : -60;
+        make(Kind::Image, "NoteEntry_" + n, -1, nullptr, 9525, top, 1950, 7770, kLayerNoteOverlay)
+            .setPicture(Builtin("note_" + n))
+            .setVisible(false);
+    }
+}
+
+void DemoWindow::addNotePickers() {
+    Frame1 = &make(Kind::Frame, "Frame1", -1, nullptr, 8420, 4320, 975, 2220);
+    Frame1->setBackColor(kBlack);
+    for (const PickerCell& cell : kPickerCells) {
+        const std::string n = cell.note;
+        Control& c = make(Kind::PictureBox, "Select_" + n, -1, Frame1, 8420 + 350 * cell.column,
+                          4420 + 300 * cell.row, 200, 210);
+        c.setPicture(Builtin("select_" + n));
+    }
+#define DEMO_BIND_SELECT(n) bind(Select(#n), [this] { Select_##n##_Click(); });
+    DEMO_NOTES(DEMO_BIND_SELECT)
+#undef DEMO_BIND_SELECT
+}
+
+void DemoWindow::addToneStrip() {
+    Report_Tone = &make(Kind::PictureBox, "Report_Tone", -1, nullptr, 225, 7100, 7300, 650);
+    Report_Tone->setBackColor(kBlack);
+    for (int k = 1; k <= 12; ++k)
+        label("Tone_" + std::to_string(k), -1, nullptr, kToneLefts[k - 1], 7800, 300, 45, "",
+              kWhite, kBlack);
+}
+
+void DemoWindow::addGalleryItem(Control* container, Control* numberContainer, int i, int top,
+                                int back) {
+    static constexpr std::array<int, 9> kDiagramLefts{1115, 1910, 2735, 3530, 4325,
+                                                      5135, 5960, 6785, 7600};
+    static constexpr std::array<int, 9> kNumberLefts{1685, 2495, 3290, 4115, 4895,
+                                                     5720, 6545, 7355, 8165};
+    const int column = i % 9;
+    Control& d = item(Chord_Display, Kind::PictureBox, i, container, kDiagramLefts[column], top,
+                      555, 615);
+    d.setBackColor(back);
+    bind(d, [this, i] { Chord_Display_Click(i); });
+    Control& f = item(FretDisplay, Kind::PictureBox, i, numberContainer, kNumberLefts[column], top,
+                      195, 210);
+    f.setBackColor(kWindowBackground);
+    bind(f, [this, i] { FretDisplay_Click(i); });
+}
+
+void DemoWindow::addReportRow(ControlArray& array, const std::array<int, 7>& lefts, int top,
+                              int width) {
+    for (int i = 0; i < 7; ++i)
+        item(array, Kind::PictureBox, i, nullptr, lefts[i], top, width, 270).setBackColor(kBlack);
+}
+
+Control& DemoWindow::yellowLabel(const std::string& name, int left, int top, int width,
+                                 const std::string& caption) {
+    return label(name, -1, nullptr, left, top, width, 195, caption, kYellow, kBlack);
+}
+
+void DemoWindow::addCommandLabels(int left, int masksWidth, const std::string& clearMasks,
+                                  const std::string& clearFret) {
+    Clear_Me = &label("Clear_Me", -1, nullptr, left, 7000, 840, 200, "Clear", kWhite, kButtonText);
+    Clear_Masks = &label("Clear_Masks", -1, nullptr, left, 7200, masksWidth, 200, clearMasks,
+                         kWhite, kBlack);
+    Clear_Masks->setTransparent(true);
+    bind(*Clear_Masks, [this] { Clear_Masks_Click(); });
+    Clear_Fretboard = &label("Clear_Fretboard", -1, nullptr, left, 7400, masksWidth, 200,
+                             clearFret, kWhite, kBlack);
+    bind(*Clear_Fretboard, [this] { Clear_Fretboard_Click(); });
+}
+
+}  // namespace ui

@@ -1,0 +1,117 @@
+// Start-up, the two shared resets, "Clear" and "Exit".
+#include "images/library_paths.h"
+#include "theory/notes.h"
+#include "ui/lyrafret_demo.h"
+#include "ui/pennatone_demo.h"
+
+namespace ui {
+
+void DemoWindow::Form_Load() {
+    Program_Folder = m_platform.programFolder;
+    Folder_13 = images::folder(Program_Folder, "13");
+    Folder_17 = images::folder(Program_Folder, "17");
+    Folder_12 = images::folder(Program_Folder, "12");
+    Chord_Number = 8;
+    K = "Null";
+    LineNumber = "Null";
+}
+
+// --- PennatoneDemo -------------------------------------------------------------------
+
+void PennatoneDemo::Form_Load() {
+    DemoWindow::Form_Load();
+    Radio0();
+}
+
+void PennatoneDemo::Radio0() {
+    Ty_Click(kNeutralType);
+    Ty(kNeutralType).setValue(true);
+}
+
+void PennatoneDemo::Clear__() {
+    Box18("0");
+    LineNumber = "1";
+    for (int i = 0; i < 7; ++i) Scale_Report(i).removePicture();
+    Logo_Box->setVisible(true);
+    for (int i = 0; i < 7; ++i) Notes_Report(i).removePicture();
+    for (int i = 0; i < 7; ++i) Formula_Report(i).removePicture();
+    Report_Tone->removePicture();
+    Type_o->removePicture();
+    Type_o2->removePicture();
+    Fret_Number_Loader_2(std::vector<std::string>(9, "0"));
+    for (int i = 0; i <= 18; ++i) Chord_Display(i).removePicture();
+    Clear_Fretboard_Click();
+    for (int k = 1; k <= 12; ++k) Tone(k).setBackColor(kBlack);
+    for (int i = 0; i < 7; ++i) tone_color(i).setBackColor(kBlack);
+    Mini_Clip->removePicture();
+    Chord_Report->removePicture();
+    Chord_Report2->removePicture();
+}
+
+void PennatoneDemo::Clear_Me_Click() {
+    K = "Null";
+    Cover->setVisible(true);
+    Radio0();
+    Clear__();
+    for (Control* c : {Overlay, Type_o, Type_o2, Mini_Clip, Chord_Report, Chord_Report2})
+        c->removePicture();
+    Scales = std::vector<std::string>(8);
+    const std::string normal = images::folder(Program_Folder, "16");
+    for (int i = 0; i < 17; ++i)
+        Base(i).setPicture(LoadPicture(normal + theory::Root_Names[i] + ".bmp"));
+}
+
+void PennatoneDemo::close_me_Click() { exitProgram(); }
+
+// --- LyrafretDemo --------------------------------------------------------------------
+
+void LyrafretDemo::Form_Load() {
+    DemoWindow::Form_Load();
+    Radio0();
+}
+
+void LyrafretDemo::Radio0() {
+    key_Click(kNeutralOption);
+    key(kNeutralOption).setValue(true);
+}
+
+void LyrafretDemo::Clear__() {
+    LineNumber = "1";
+    for (int i = 0; i < 7; ++i) Scale_Report(i).removePicture();
+    Logo_Box->setVisible(true);
+    for (int i = 0; i < 7; ++i) Notes_Report(i).removePicture();
+    for (int i = 0; i < 7; ++i) Formula_Report(i).removePicture();
+    Report_Tone->removePicture();
+    Type_o->removePicture();
+    // The type panel is no longer under Logo_Box, so a kept picture would name a
+    // chord that is not shown.
+    Type_o2->removePicture();
+    Box9("0");
+    Fret_Number_Loader_2(std::vector<std::string>(9, "0"));
+    for (int i = 0; i <= 8; ++i) Chord_Display(i).setPicture(LoadPicture(Folder_13 + "b2.bmp"));
+    Clear_Fretboard_Click();
+    for (int k = 1; k <= 12; ++k) Tone(k).setBackColor(kBlack);
+    for (int i = 0; i < 7; ++i) tone_color(i).setBackColor(kBlack);
+    Mini_Clip->removePicture();
+    Chord_Report->removePicture();
+    Chord_Report2->removePicture();
+}
+
+void LyrafretDemo::Clear_Me_Click() {
+    K = "Null";
+    cover->setVisible(true);
+    Radio0();
+    Clear__();
+    Report_Key->removePicture();
+    for (int i = 0; i < kKeyCount; ++i) Overlay(i).setVisible(false);
+    for (Control* c : {Type_o, Mini_Clip, Chord_Report, Chord_Report2}) c->removePicture();
+    for (int i = 0; i < 7; ++i) Roman(i).removePicture();
+    Scales = std::vector<std::string>(8);
+    const std::string normal = images::folder(Program_Folder, "16");
+    for (int i = 0; i < kKeyCount; ++i)
+        Key_C(i).setPicture(LoadPicture(normal + std::to_string(i) + ".bmp"));
+}
+
+void LyrafretDemo::Exit_Me_Click() { exitProgram(); }
+
+}  // namespace ui
