@@ -1,24 +1,50 @@
 #include "chords/pennatone_types.h"
 
+#include "theory/chord_types.h"
+#include "theory/voicings.h"
+
 namespace chords {
 
 namespace {
 
-const std::vector<PennatoneType> kTypes{
+// The two types whose sets and fret lists are fixed as listed.
+const std::vector<PennatoneType> kGivenTypes{
     {0, "major", "20", 17,
      {"1", "2", "3", "5", "5", "7", "7", "8", "8", "8", "8", "8", "8", "9", "10", "10", "12",
       "12"}},
     {1, "add9", "21", 10, {"2", "3", "5", "7", "7", "8", "8", "8", "9", "10", "12"}},
 };
 
+// Every other type takes its set's shapes in stored order; the base fret of a
+// shape is its lowest fretted fret for root C.
+std::vector<PennatoneType> buildTypes() {
+    std::vector<PennatoneType> types = kGivenTypes;
+    for (int option = 0; option < static_cast<int>(theory::kChordTypes.size()); ++option) {
+        const char* key = theory::kChordTypes[option].key;
+        if (option < static_cast<int>(kGivenTypes.size())) continue;
+        const theory::DiagramSet* set = theory::diagramSet(std::string("pt_") + key);
+        if (!set || set->shapes.empty()) continue;
+        PennatoneType t{option, key, set->dir, static_cast<int>(set->shapes.size()) - 1, {}};
+        for (const theory::Frets& shape : set->shapes)
+            t.baseFrets.push_back(std::to_string(theory::lowestFret(shape)));
+        types.push_back(std::move(t));
+    }
+    return types;
+}
+
+const std::vector<PennatoneType>& allTypes() {
+    static const std::vector<PennatoneType> types = buildTypes();
+    return types;
+}
+
 }  // namespace
 
 const PennatoneType* pennatoneType(int option) {
-    for (const PennatoneType& t : kTypes)
+    for (const PennatoneType& t : allTypes())
         if (t.option == option) return &t;
     return nullptr;
 }
 
-std::span<const PennatoneType> pennatoneTypes() { return kTypes; }
+std::span<const PennatoneType> pennatoneTypes() { return allTypes(); }
 
 }  // namespace chords

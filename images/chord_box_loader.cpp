@@ -1,7 +1,10 @@
 // Fills the gallery with the current chord's diagram set, rotated into fret order.
 #include <array>
 
+#include "gallery/move_rule.h"
 #include "images/library_paths.h"
+#include "theory/notes.h"
+#include "theory/voicings.h"
 #include "ui/lyrafret_demo.h"
 #include "ui/pennatone_demo.h"
 
@@ -56,18 +59,28 @@ int indexOf(const std::array<const char*, N>& names, const std::string& name) {
 void PennatoneDemo::Chord_Box_Loader(const std::string& dir) {
     Logo_Box->setVisible(false);
     const int root = indexOf(kRootSpellings, K);
-    const RootMoves* set = nullptr;
+    const RootMoves* listed = nullptr;
     for (const RootMoves& r : kPennatoneMoves)
-        if (dir == r.dir) set = &r;
-    if (set && root >= 0) {
-        const std::string move = std::to_string(set->move[root]);
-        set->count == 18 ? Box18(move) : Box11(move);
+        if (dir == r.dir) listed = &r;
+    const theory::DiagramSet* set = theory::diagramSet(dir);
+    bool rootDiagram = false;
+    if (root >= 0 && listed) {
+        const std::string move = std::to_string(listed->move[root]);
+        listed->count == 18 ? Box18(move) : Box11(move);
+        rootDiagram = listed->rootDiagram[root];
+    } else if (root >= 0 && set && !set->shapes.empty()) {
+        // Sets without a listed rotation are put in fret order by the same rule.
+        std::vector<int> frets;
+        for (const theory::Frets& shape : set->shapes) frets.push_back(theory::lowestFret(shape));
+        const int count = static_cast<int>(frets.size());
+        placeByRotation(std::to_string(gallery::rotationFor(frets, theory::pitchOf(K))), count,
+                        true);
+        for (const theory::RootDiagram& d : set->rootDiagrams) rootDiagram |= K == d.root;
     }
     const std::string folder = images::folder(Program_Folder, dir);
     for (int i = 0; i <= Chord_Number.value_or(-1) && i <= 17; ++i)
         Chord_Display(i).setPicture(LoadPicture(folder + std::to_string(i + 1) + ".bmp"));
-    if (set && root >= 0 && set->rootDiagram[root])
-        Chord_Display(18).setPicture(LoadPicture(folder + K + ".bmp"));
+    if (rootDiagram) Chord_Display(18).setPicture(LoadPicture(folder + K + ".bmp"));
 }
 
 void LyrafretDemo::Chord_Box_Loader(const std::string& dir) {

@@ -9,18 +9,18 @@
 
 namespace {
 
-struct Run {
+struct DriverRun {
     int exitCode;
     QJsonObject state;
     QList<QJsonObject> dumps;
     QString err;
 };
 
-Run driver(const QStringList& args) {
+DriverRun driver(const QStringList& args) {
     QProcess p;
     p.start(QString(DEMO_BIN_DIR) + "/demo-driver", args);
     p.waitForFinished(60000);
-    Run r{p.exitCode(), {}, {}, QString::fromUtf8(p.readAllStandardError())};
+    DriverRun r{p.exitCode(), {}, {}, QString::fromUtf8(p.readAllStandardError())};
     // Each state is one JSON object; several dumps follow one another.
     const QByteArray out = p.readAllStandardOutput();
     int depth = 0, start = -1;
@@ -38,7 +38,7 @@ QString picture(const QJsonObject& state, const QString& control) {
 }
 
 TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
-    const Run r = driver({"PennatoneDemo"});
+    const DriverRun r = driver({"PennatoneDemo"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject controls = r.state["controls"].toObject();
     EXPECT_EQ(controls.size(), 284);
@@ -53,7 +53,7 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
     EXPECT_EQ(r.state["variables"].toObject()["LineNumber"].toString(), "Null");
     EXPECT_EQ(r.state["variables"].toObject()["K"].toString(), "Null");
     EXPECT_TRUE(r.state["variables"].toObject()["Typer"].isNull());
-    const Run l = driver({"LyrafretDemo"});
+    const DriverRun l = driver({"LyrafretDemo"});
     const QJsonObject lc = l.state["controls"].toObject();
     EXPECT_TRUE(lc.contains("key(83)"));
     EXPECT_FALSE(lc.contains("key(79)"));
@@ -62,7 +62,7 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
 }
 
 TEST(DemoDriver, ClicksDumpsAndTheClipboard) {
-    const Run r = driver({"PennatoneDemo", "Base", "0", "dump", "Ty", "1", "Chord_Display", "5",
+    const DriverRun r = driver({"PennatoneDemo", "Base", "0", "dump", "Ty", "1", "Chord_Display", "5",
                           "FretDisplay", "5", "dump"});
     ASSERT_EQ(r.exitCode, 0);
     ASSERT_EQ(r.dumps.size(), 2);
@@ -80,7 +80,7 @@ TEST(DemoDriver, UnknownControlsAndIndicesExitWithTwo) {
                                     QStringList{"LyrafretDemo", "key", "79"},
                                     QStringList{"LyrafretDemo", "Base", "0"},
                                     QStringList{"PennatoneDemo", "Ty"}}) {
-        const Run r = driver(args);
+        const DriverRun r = driver(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }
@@ -89,7 +89,7 @@ TEST(DemoDriver, UnknownControlsAndIndicesExitWithTwo) {
 TEST(DemoDriver, FailedLoadsAreListedAndTheRunGoesOn) {
     testing_support::LibraryCopy library;
     library.remove("20/3.bmp");
-    const Run r = driver({"PennatoneDemo", "--folder", QString::fromStdString(library.folder()),
+    const DriverRun r = driver({"PennatoneDemo", "--folder", QString::fromStdString(library.folder()),
                           "Base", "0", "Ty", "0", "Ty", "1", "close_me", "Ty", "0"});
     ASSERT_EQ(r.exitCode, 0);
     const QJsonArray errors = r.state["errors"].toArray();
@@ -101,7 +101,7 @@ TEST(DemoDriver, FailedLoadsAreListedAndTheRunGoesOn) {
 }
 
 TEST(DemoDriver, CatalogListsEveryDiagramSet) {
-    const Run r = driver({"--catalog"});
+    const DriverRun r = driver({"--catalog"});
     ASSERT_EQ(r.exitCode, 0);
     for (const char* dir : {"20", "21", "a", "b", "n", "o", "q"})
         EXPECT_TRUE(r.state.contains(dir)) << dir;

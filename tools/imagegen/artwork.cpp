@@ -369,7 +369,7 @@ QImage fretboard() {
 
     // Inlays sit in the middle of their fret rows, between the D and G strings.
     const double midX = (toPixels(stringCentre(2), kLeft) + toPixels(stringCentre(3), kLeft)) / 2;
-    const double pairGap = kStringPitch * 2.0 / kTwipsPerPixel;
+    const double pairGap = double(kStringPitch) / kTwipsPerPixel;  // one string either side
     for (int fret : {3, 5, 7, 9, 12, 15, 17, 19, 21}) {
         const double y = pixelCentre(toPixels(rowCentre(fret), kFretboardTop));
         QRadialGradient pearl(QPointF(midX - 1, y - 1), 4.5);

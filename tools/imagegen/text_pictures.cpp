@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "theory/notes.h"
+
 namespace imagegen {
 
 namespace {
@@ -200,13 +202,21 @@ QImage buttonPicture(const QString& text, QSize size, ButtonLook look) {
         image.setPixel(x, 0, face.highlight);
         image.setPixel(x, h - 1, face.shadow);
     }
-    Label label;
-    label.text = text;
-    label.pixelSize = size.width() >= 17 ? 11 : 10;
-    label.ink = QColor::fromRgb(face.ink);
-    label.raisedAccidentals = true;
-    label.accidentalGap = 0;
-    label = fitted(label, size.width() - 2);
+    // One letter size for every name of a button row, set by the widest name.
+    auto labelFor = [&](const QString& t, int pixelSize) {
+        Label label;
+        label.text = t;
+        label.pixelSize = pixelSize;
+        label.ink = QColor::fromRgb(face.ink);
+        label.raisedAccidentals = true;
+        label.accidentalGap = 0;
+        label.minStretch = 75;
+        return fitted(label, size.width() - 2);
+    };
+    int rowSize = size.width() >= 17 ? 11 : 10;
+    for (const char* note : theory::Root_Names)
+        rowSize = std::min(rowSize, labelFor(noteLabel(note), rowSize).pixelSize);
+    const Label label = labelFor(text, rowSize);
     QPainter painter(&image);
     paintLabel(painter, QRectF(0, 0, size.width(), size.height()), label);
     return image;

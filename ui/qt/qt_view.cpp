@@ -21,7 +21,9 @@
 
 // Q_INIT_RESOURCE declares the initialiser in the enclosing namespace, so it
 // has to be called from the global one.
-static void registerArtworkResource() { Q_INIT_RESOURCE(artwork); }
+static void registerArtworkResource() {
+    Q_INIT_RESOURCE(artwork);
+}
 
 namespace ui::qt {
 
@@ -31,10 +33,14 @@ QColor fromBgr(int value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
+QString fromUtf8(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Captions written for the classic platform end lines with CR LF.
-QString captionText(const std::string& s) { return fromUtf8(s).replace("\r\n", "\n"); }
+QString captionText(const std::string& s) {
+    return fromUtf8(s).replace("\r\n", "\n");
+}
 
 bool stacksBelow(const Control* a, const Control* b) {
     if (a->layer() != b->layer()) return a->layer() < b->layer();
@@ -88,7 +94,8 @@ QFont baseFont() {
         if (!families.contains("Courier New"))
             QFont::insertSubstitution("Courier New", "Liberation Mono");
         if (!families.contains("MS Sans Serif"))
-            QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans"});
+            QFont::insertSubstitutions("MS Sans Serif",
+                                       {"Microsoft Sans Serif", "Liberation Sans"});
         QFont f(families.contains("Courier New") ? "Courier New" : "Liberation Mono");
         f.setStyleHint(QFont::TypeWriter);
         f.setPointSizeF(8.25);
@@ -106,7 +113,8 @@ QString describeFailure(const std::exception& failure) {
         return QString("A picture cannot be loaded.\n\nFile: %1\nReason: %2")
             .arg(fromUtf8(load->file()), fromUtf8(load->reason()));
     }
-    return QString("The program met an error and goes on.\n\n%1").arg(QString::fromUtf8(failure.what()));
+    return QString("The program met an error and goes on.\n\n%1")
+        .arg(QString::fromUtf8(failure.what()));
 }
 
 bool runGuarded(const std::function<void()>& step, const Reporter& report, QWidget* parent,
@@ -222,7 +230,9 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (click) emit clicked(&m_control);
 }
 
-void ControlWidget::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 // ---------------------------------------------------------------------------
 

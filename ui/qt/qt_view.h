@@ -127,8 +127,8 @@ private:
     std::vector<ControlWidget*> m_widgets;  // in the window's creation order
     std::unordered_map<const Control*, std::size_t> m_index;
     std::map<Control*, std::vector<Control*>> m_children;  // per container, bottom first
-    std::vector<int> m_appliedLayer;        // per control, to notice a new layer
-    std::vector<int> m_cursorState;         // -1 unknown, 0 plain, 1 pointer
+    std::vector<int> m_appliedLayer;                       // per control, to notice a new layer
+    std::vector<int> m_cursorState;                        // -1 unknown, 0 plain, 1 pointer
     std::uint64_t m_frameRevision = 0;
     int m_lastPassApplied = 0;
     Reporter m_reporter = messageBoxReporter;

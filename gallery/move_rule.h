@@ -1,0 +1,12 @@
+#pragma once
+
+#include <span>
+
+namespace gallery {
+
+// The rotation that makes a set's fret numbers read in ascending order, a fret
+// above 12 counted twelve lower: the number of shapes at the end of the stored
+// order that must come first. Used for sets without a listed rotation.
+int rotationFor(std::span<const int> baseFrets, int offset);
+
+}  // namespace gallery

@@ -1,0 +1,297 @@
+// Finds chord diagrams for the chord finder and prints them as C++
+// initialisers for theory/voicings.cpp.
+//
+//   voicing_search            every chord type from option 2 on
+//   voicing_search KEY...     only the named chord types
+//
+// Its output is pasted into the library by hand and frozen there, so a later
+// change to the ranking below never changes the published diagrams silently.
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "theory/chord_types.h"
+#include "theory/notes.h"
+#include "theory/voicings.h"
+
+namespace {
+
+using theory::Frets;
+
+constexpr int kMaxShapes = 18;
+constexpr int kMaxPerBaseFret = 3;
+constexpr int kFirstBaseFret = 1;
+constexpr int kLastBaseFret = 12;
+constexpr int kGalleryRoot = 0;  // C
+
+int semitonesOf(std::string_view symbol) {
+    const int position = theory::rowPosition(symbol);
+    return position < 0 ? -1 : theory::kRowSemitones[std::size_t(position)];
+}
+
+bool hasSymbol(const theory::ChordType& type, std::string_view symbol) {
+    for (int i = 0; i < type.size(); ++i)
+        if (symbol == type.formula[std::size_t(i)]) return true;
+    return false;
+}
+
+// Which tones a voicing may sound and which it may not leave out. Big chords
+// cannot fit on six strings under four fingers, so, as players do, they drop
+// the plain fifth first, then a ninth or eleventh a higher extension implies,
+// and in six-note chords the root, which the bass player covers.
+struct Tones {
+    unsigned allowed = 0;
+    unsigned required = 0;
+};
+
+Tones tonesOf(const theory::ChordType& type) {
+    const int n = type.size();
+    Tones t;
+    for (int i = 0; i < n; ++i) {
+        const std::string_view s = type.formula[std::size_t(i)];
+        const bool optional = (s == "5" && n >= 4) || (s == "1" && n >= 6) ||
+                              (s == "9" && (hasSymbol(type, "11") || hasSymbol(type, "13"))) ||
+                              (s == "11" && hasSymbol(type, "13"));
+        t.allowed |= 1u << semitonesOf(s);
+        if (!optional) t.required |= 1u << semitonesOf(s);
+    }
+    return t;
+}
+
+int pitchClass(int string, int fret, int root) {
+    return ((theory::kOpenStringPitches[std::size_t(string)] + fret - root) % 12 + 12) % 12;
+}
+
+struct Candidate {
+    Frets frets;
+    int base = 0;          // lowest fretted fret
+    bool rootInBass = false;
+    int omitted = 0;       // optional tones left out
+    int fingers = 0;
+    int span = 0;
+    int innerMutes = 0;    // muted strings between sounding ones
+    int strings = 0;
+};
+
+// A candidate when the shape voices the chord within the grip rules.
+bool assess(const Frets& f, const Tones& tones, int root, Candidate& c) {
+    unsigned sounded = 0;
+    int bass = -1, lo = 99, hi = 0, first = -1, last = -1;
+    c = Candidate{};
+    c.frets = f;
+    for (int s = 0; s < 6; ++s) {
+        if (f[std::size_t(s)] < 0) continue;
+        const int pc = pitchClass(s, f[std::size_t(s)], root);
+        sounded |= 1u << pc;
+        if (bass < 0) bass = pc;
+        if (first < 0) first = s;
+        last = s;
+        ++c.strings;
+        if (f[std::size_t(s)] > 0) {
+            lo = std::min(lo, f[std::size_t(s)]);
+            hi = std::max(hi, f[std::size_t(s)]);
+        }
+    }
+    if (c.strings < 3) return false;
+    if (sounded & ~tones.allowed) return false;
+    if ((sounded & tones.required) != tones.required) return false;
+    c.fingers = theory::fingersNeeded(f);
+    if (c.fingers > 4) return false;
+    c.span = lo == 99 ? 0 : hi - lo;
+    if (c.span > 3) return false;
+    c.base = lo == 99 ? 0 : lo;
+    c.rootInBass = bass == 0;
+    c.omitted = __builtin_popcount(tones.allowed & ~sounded);
+    for (int s = first; s <= last; ++s)
+        if (f[std::size_t(s)] < 0) ++c.innerMutes;
+    return true;
+}
+
+// Gallery order: root in the bass, the fullest chord, the easiest grip, the
+// closest hand, no string to damp in the middle, then the fuller sound.
+auto galleryRank(const Candidate& c) {
+    return std::make_tuple(!c.rootInBass, c.omitted, c.fingers, c.span, c.innerMutes, -c.strings,
+                           c.frets);
+}
+
+// First position is where open strings ring, so a full, unbroken strum comes
+// before saving a finger.
+auto firstPositionRank(const Candidate& c) {
+    return std::make_tuple(!c.rootInBass, c.omitted, c.innerMutes, -c.strings, c.fingers, c.span,
+                           c.frets);
+}
+
+// Every movable shape whose lowest fret is `base`: strings muted or fretted
+// within four frets, never open.
+std::vector<Candidate> galleryCandidates(const Tones& tones, int base) {
+    std::vector<Candidate> out;
+    constexpr int kChoices = 5;  // muted, or one of four frets
+    int total = 1;
+    for (int s = 0; s < 6; ++s) total *= kChoices;
+    for (int code = 0; code < total; ++code) {
+        Frets f{};
+        int rest = code;
+        for (int s = 0; s < 6; ++s) {
+            const int k = rest % kChoices;
+            rest /= kChoices;
+            f[std::size_t(s)] = k == 0 ? -1 : base + k - 1;
+        }
+        Candidate c;
+        if (theory::lowestFret(f) == base && assess(f, tones, kGalleryRoot, c)) out.push_back(c);
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Candidate& a, const Candidate& b) { return galleryRank(a) < galleryRank(b); });
+    return out;
+}
+
+// The best shape of each base fret first, then second and third bests, the
+// better ranked first, until the set is full; listed by base fret.
+std::vector<Candidate> pickGallery(const Tones& tones) {
+    std::vector<std::vector<Candidate>> perFret;
+    for (int base = kFirstBaseFret; base <= kLastBaseFret; ++base)
+        perFret.push_back(galleryCandidates(tones, base));
+    std::vector<Candidate> picked;
+    for (int round = 0; round < kMaxPerBaseFret; ++round) {
+        std::vector<Candidate> offered;
+        for (const auto& list : perFret)
+            if (std::size_t(round) < list.size()) offered.push_back(list[std::size_t(round)]);
+        std::sort(offered.begin(), offered.end(), [](const Candidate& a, const Candidate& b) {
+            return galleryRank(a) < galleryRank(b);
+        });
+        for (const auto& c : offered)
+            if (picked.size() < std::size_t(kMaxShapes)) picked.push_back(c);
+    }
+    std::stable_sort(picked.begin(), picked.end(), [](const Candidate& a, const Candidate& b) {
+        return std::make_tuple(a.base, galleryRank(a)) < std::make_tuple(b.base, galleryRank(b));
+    });
+    return picked;
+}
+
+// The best first-position diagram of a root: open strings allowed, fretted
+// notes on frets 1..4, four strings at least.
+bool pickFirstPosition(const Tones& tones, int root, Candidate& best) {
+    constexpr int kChoices = 6;  // muted, open, or frets 1..4
+    int total = 1;
+    for (int s = 0; s < 6; ++s) total *= kChoices;
+    bool found = false;
+    for (int code = 0; code < total; ++code) {
+        Frets f{};
+        int rest = code;
+        for (int s = 0; s < 6; ++s) {
+            f[std::size_t(s)] = rest % kChoices - 1;
+            rest /= kChoices;
+        }
+        Candidate c;
+        if (!assess(f, tones, root, c) || c.strings < 4) continue;
+        if (!found || firstPositionRank(c) < firstPositionRank(best)) best = c;
+        found = true;
+    }
+    return found;
+}
+
+// Note names of C-rooted shapes, spelt by interval.
+std::string cNoteOf(const theory::ChordType& type, int pitch) {
+    static const std::vector<std::pair<std::string_view, const char*>> spelling{
+        {"1", "C"},   {"2", "D"},   {"9", "D"},   {"b9", "Db"}, {"#9", "D#"},
+        {"b3", "Eb"}, {"3", "E"},   {"4", "F"},   {"11", "F"},  {"#11", "F#"},
+        {"b5", "Gb"}, {"5", "G"},   {"#5", "G#"}, {"6", "A"},   {"13", "A"},
+        {"b7", "Bb"}, {"7", "B"},
+    };
+    for (int i = 0; i < type.size(); ++i) {
+        const std::string_view s = type.formula[std::size_t(i)];
+        if (semitonesOf(s) != pitch) continue;
+        for (const auto& [symbol, name] : spelling)
+            if (symbol == s) return name;
+    }
+    return "?";
+}
+
+std::string identifier(std::string_view key) {
+    std::string id;
+    for (char ch : key) id += ch == '-' ? '_' : ch;
+    return id;
+}
+
+std::string fretList(const Frets& f) {
+    std::string out = "{";
+    for (int s = 0; s < 6; ++s) {
+        if (s) out += ", ";
+        out += f[std::size_t(s)] < 0 ? "X" : std::to_string(f[std::size_t(s)]);
+    }
+    return out + "}";
+}
+
+std::string formulaText(const theory::ChordType& type) {
+    std::string out;
+    for (int i = 0; i < type.size(); ++i) out += std::string(i ? " " : "") + type.formula[std::size_t(i)];
+    return out;
+}
+
+void printType(const theory::ChordType& type) {
+    const Tones tones = tonesOf(type);
+    const std::string id = identifier(type.key);
+    const auto shapes = pickGallery(tones);
+
+    std::string optional;
+    for (int i = 0; i < type.size(); ++i) {
+        const char* symbol = type.formula[std::size_t(i)];
+        if (!(tones.required & (1u << semitonesOf(symbol)))) optional += std::string(" ") + symbol;
+    }
+    std::printf("// C %s: %s%s%s\n", type.caption, formulaText(type).c_str(),
+                optional.empty() ? "" : "; may leave out", optional.c_str());
+    std::printf("constexpr std::array<Frets, %zu> kShapes_%s{{\n", shapes.size(), id.c_str());
+    for (const auto& c : shapes) {
+        int first = 0, last = 5;
+        while (c.frets[std::size_t(first)] < 0) ++first;
+        while (c.frets[std::size_t(last)] < 0) --last;
+        std::string notes;
+        for (int s = first; s <= last; ++s) {
+            if (s > first) notes += ' ';
+            const int fret = c.frets[std::size_t(s)];
+            notes += fret < 0 ? "." : cNoteOf(type, pitchClass(s, fret, kGalleryRoot));
+        }
+        const std::string row = "    " + fretList(c.frets) + ",";
+        std::printf("%-30s// %s\n", row.c_str(), notes.c_str());
+    }
+    std::printf("}};\n");
+
+    std::vector<std::pair<const char*, Frets>> roots;
+    for (const auto& name : theory::kNoteNames) {
+        Candidate best;
+        if (pickFirstPosition(tones, name.pitch, best)) roots.emplace_back(name.name, best.frets);
+    }
+    std::printf("constexpr std::array<RootDiagram, %zu> kRoots_%s{{\n", roots.size(), id.c_str());
+    for (const auto& [name, frets] : roots)
+        std::printf("    {\"%s\", %s},\n", name, fretList(frets).c_str());
+    std::printf("}};\n\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<const theory::ChordType*> types;
+    if (argc > 1) {
+        for (int i = 1; i < argc; ++i) {
+            const theory::ChordType* type = theory::chordTypeByKey(argv[i]);
+            if (!type) {
+                std::fprintf(stderr, "unknown chord type: %s\n", argv[i]);
+                return 1;
+            }
+            types.push_back(type);
+        }
+    } else {
+        // Major and add9 keep the galleries chosen by hand.
+        for (std::size_t i = 2; i < theory::kChordTypes.size(); ++i) types.push_back(&theory::kChordTypes[i]);
+    }
+    for (const auto* type : types) printType(*type);
+
+    for (const auto* type : types)
+        std::printf("    {\"pt_%s\", \"%s\", \"C\", kShapes_%s, kRoots_%s},\n", type->key, type->key,
+                    identifier(type->key).c_str(), identifier(type->key).c_str());
+    return 0;
+}
