@@ -4,7 +4,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev \
-                fonts-dejavu-core fonts-liberation2 xvfb xauth xdotool xclip
+                fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth xdotool xclip
 
 .PHONY: run test build setup configure clean
 

@@ -18,9 +18,17 @@ constexpr int X = -1;
 
 // ---- Pitch arithmetic, independent of the library's own helpers ----------
 
+// Semitones above the root of each formula symbol, written out here rather
+// than taken from the library so the two can be checked against each other.
 int semitones(std::string_view symbol) {
-    const int position = theory::rowPosition(symbol);
-    return position < 0 ? -1 : theory::kRowSemitones[position];
+    static const std::vector<std::pair<std::string_view, int>> table{
+        {"1", 0},  {"b9", 1},  {"2", 2},   {"9", 2},  {"b3", 3}, {"#9", 3},
+        {"3", 4},  {"4", 5},   {"11", 5},  {"b5", 6}, {"#11", 6}, {"5", 7},
+        {"#5", 8}, {"6", 9},   {"13", 9},  {"b7", 10}, {"7", 11},
+    };
+    for (const auto& [name, st] : table)
+        if (name == symbol) return st;
+    return -1;
 }
 
 struct Tones {
@@ -28,16 +36,33 @@ struct Tones {
     unsigned required = 0;  // ones it must sound
 };
 
-// The fifth may go in add9 chords, where the ninth carries the colour.
+bool formulaHas(const theory::ChordType& type, std::string_view symbol) {
+    for (int i = 0; i < type.size(); ++i)
+        if (type.formula[i] == symbol) return true;
+    return false;
+}
+
+// Tones a voicing may leave out: the plain fifth once the chord has four
+// notes, a ninth under an eleventh or thirteenth, an eleventh under a
+// thirteenth, and the root once the chord has six notes. Altered tones and
+// the third, sixth, seventh and fourth always stay.
+bool mayLeaveOut(const theory::ChordType& type, std::string_view symbol) {
+    const int n = type.size();
+    if (symbol == "5") return n >= 4;
+    if (symbol == "1") return n >= 6;
+    if (symbol == "9") return formulaHas(type, "11") || formulaHas(type, "13");
+    if (symbol == "11") return formulaHas(type, "13");
+    return false;
+}
+
 Tones tonesOf(std::string_view chordKey) {
     const theory::ChordType* type = theory::chordTypeByKey(chordKey);
     Tones t;
     if (!type) return t;
-    const bool fifthOptional = chordKey == "add9" || chordKey == "madd9";
     for (int i = 0; i < type->size(); ++i) {
         const int st = semitones(type->formula[i]);
         t.allowed |= 1u << st;
-        if (!(fifthOptional && std::string_view(type->formula[i]) == "5")) t.required |= 1u << st;
+        if (!mayLeaveOut(*type, type->formula[i])) t.required |= 1u << st;
     }
     return t;
 }
@@ -85,9 +110,8 @@ int fingers(const Frets& f) {
     return fretted - atLo + 1;
 }
 
-// Every rule a gallery shape obeys; the empty string when it obeys them all.
-std::string galleryFault(const Frets& f, std::string_view chordKey, int root) {
-    const Tones t = tonesOf(chordKey);
+// Every rule a gallery shape obeys; empty when it obeys them all.
+std::string_view galleryFault(const Frets& f, const Tones& t, int root) {
     if (t.required == 0) return "unknown chord type";
     const unsigned sounded = soundedTones(f, root);
     if (sounded & ~t.allowed) return "sounds a note outside the chord";
@@ -99,9 +123,13 @@ std::string galleryFault(const Frets& f, std::string_view chordKey, int root) {
     return {};
 }
 
+std::string_view galleryFault(const Frets& f, std::string_view chordKey, int root) {
+    return galleryFault(f, tonesOf(chordKey), root);
+}
+
 // First-position diagrams may use open strings but stay within frets 0..4.
-std::string rootDiagramFault(const Frets& f, std::string_view chordKey, int root) {
-    const Tones t = tonesOf(chordKey);
+std::string_view rootDiagramFault(const Frets& f, const Tones& t, int root) {
+    if (t.required == 0) return "unknown chord type";
     const unsigned sounded = soundedTones(f, root);
     if (sounded & ~t.allowed) return "sounds a note outside the chord";
     if ((sounded & t.required) != t.required) return "misses a chord tone";
@@ -110,6 +138,36 @@ std::string rootDiagramFault(const Frets& f, std::string_view chordKey, int root
     if (soundingStrings(f) < 3) return "sounds fewer than three strings";
     if (fingers(f) > 4) return "needs more than four fingers";
     return {};
+}
+
+std::string_view rootDiagramFault(const Frets& f, std::string_view chordKey, int root) {
+    return rootDiagramFault(f, tonesOf(chordKey), root);
+}
+
+// Pitch class of the lowest sounding string, relative to the root; -1 if none.
+int bassTone(const Frets& f, int root) {
+    for (int s = 0; s < 6; ++s)
+        if (f[s] >= 0) return ((theory::kOpenStringPitches[s] + f[s] - root) % 12 + 12) % 12;
+    return -1;
+}
+
+// Calls `visit` with every fingering whose strings are muted or hold one of
+// the frets lo..hi.
+template <typename Visit>
+void everyFingering(int lo, int hi, Visit visit) {
+    const int choices = hi - lo + 2;
+    int total = 1;
+    for (int s = 0; s < 6; ++s) total *= choices;
+    for (int code = 0; code < total; ++code) {
+        Frets f{};
+        int rest = code;
+        for (int s = 0; s < 6; ++s) {
+            const int k = rest % choices;
+            rest /= choices;
+            f[s] = k == 0 ? X : lo + k - 1;
+        }
+        visit(f);
+    }
 }
 
 // How the programs list a base fret: one above the twelfth reads twelve lower.
@@ -170,6 +228,83 @@ TEST(VoicingRules, CheckerRejectsEachKindOfFault) {
     EXPECT_EQ(galleryFault({X, 3, 2, X, 1, 3}, "major", 0), "");
     EXPECT_EQ(rootDiagramFault({X, 3, 5, 5, 5, 3}, "major", 0), "leaves first position");
     EXPECT_EQ(rootDiagramFault({X, 3, 2, 0, 1, 0}, "major", 0), "");
+}
+
+// ---- Which tones a voicing may leave out -----------------------------------
+
+TEST(VoicingRules, IntervalTableAgreesWithTheLibrary) {
+    for (const auto& type : theory::kChordTypes) {
+        for (int i = 0; i < type.size(); ++i) {
+            const int position = theory::rowPosition(type.formula[i]);
+            SCOPED_TRACE(std::string(type.key) + ' ' + type.formula[i]);
+            ASSERT_GE(position, 0);
+            EXPECT_EQ(semitones(type.formula[i]), theory::kRowSemitones[position]);
+        }
+    }
+}
+
+struct Omissions {
+    const char* key;
+    std::vector<std::string> optional;  // formula order
+};
+
+TEST(VoicingRules, EachChordTypeMayLeaveOutExactlyTheseTones) {
+    const std::vector<Omissions> table{
+        {"major", {}},           {"add9", {"5"}},          {"6th", {"5"}},
+        {"6-9", {"5"}},          {"maj7", {"5"}},          {"maj7-6", {"5"}},
+        {"maj7b3", {"5"}},       {"maj9", {"5"}},          {"maj13", {"1", "5", "9"}},
+        {"minor", {}},           {"madd4", {"5"}},         {"madd9", {"5"}},
+        {"m6", {"5"}},           {"m6-9", {"5"}},          {"m7", {"5"}},
+        {"m7b5", {}},            {"m7b9", {"5"}},          {"m7-11", {"5"}},
+        {"m9", {"5"}},           {"m9maj7", {"5"}},        {"m11", {"1", "5", "9"}},
+        {"m13", {"1", "5", "9"}}, {"sus", {}},             {"sus2", {}},
+        {"sus2-6", {"5"}},       {"sus4", {}},             {"sus4-6", {"5"}},
+        {"sus4-9", {"5"}},       {"7th", {"5"}},           {"7-6", {"5"}},
+        {"7-11", {"5"}},         {"7-6-11", {"1", "5"}},   {"7sus2", {"5"}},
+        {"7sus4", {"5"}},        {"7sus4-6", {"5"}},       {"7aug5", {}},
+        {"7dim5", {}},           {"7aug9", {"5"}},         {"7b9", {"5"}},
+        {"7b9aug5", {}},         {"9th", {"5"}},           {"9dim5", {}},
+        {"9aug5", {}},           {"9aug11", {"1", "5"}},   {"11th", {"1", "5", "9"}},
+        {"11-13", {"1", "5", "9", "11"}}, {"13th", {"1", "5", "9"}}, {"13b9", {"1", "5"}},
+        {"13b9b5", {"1"}},       {"13sus4", {"1", "5", "9"}}, {"dim", {}},
+        {"dim5", {}},            {"aug", {}},
+    };
+    ASSERT_EQ(table.size(), theory::kChordTypes.size());
+    for (size_t i = 0; i < table.size(); ++i) {
+        const auto& type = theory::kChordTypes[i];
+        SCOPED_TRACE(type.key);
+        EXPECT_STREQ(table[i].key, type.key);
+        std::vector<std::string> optional;
+        for (int k = 0; k < type.size(); ++k)
+            if (mayLeaveOut(type, type.formula[k])) optional.emplace_back(type.formula[k]);
+        EXPECT_EQ(optional, table[i].optional);
+    }
+}
+
+TEST(VoicingRules, ShapesMayDropOnlyTheTonesTheirChordAllows) {
+    const std::vector<BadShape> cases{
+        {{X, 3, 2, 4, X, X}, "maj7", 0, ""},                     // C E B, no fifth
+        {{X, 3, 2, X, 1, X}, "major", 0, "misses a chord tone"},  // a triad keeps its fifth
+        {{X, 3, 1, 4, X, X}, "maj7b3", 0, ""},                   // C Eb B
+        {{X, X, 2, 3, 5, 5}, "13th", 0, ""},                     // E Bb E A: no 1, 5 or 9
+        {{X, X, 2, 3, 5, 5}, "11-13", 0, ""},                    // no 11 under the 13
+        {{X, X, 2, 3, 5, 5}, "13b9", 0, "misses a chord tone"},  // the b9 stays
+        {{X, X, 2, 3, X, 3}, "7th", 0, "misses a chord tone"},   // a seventh chord keeps its root
+        {{X, X, 2, 3, X, 1}, "11th", 0, ""},                     // E Bb . F
+        {{X, 3, 2, 3, X, 2}, "9aug11", 0, "misses a chord tone"},  // the 9 stays beside #11
+        {{X, 3, 2, 3, 3, 2}, "9aug11", 0, ""},                     // C E Bb D F#
+        {{X, 3, 1, 3, X, X}, "m7b5", 0, "misses a chord tone"},    // the b5 stays
+        {{X, 3, 2, 3, X, 4}, "7aug5", 0, ""},                      // C E Bb . G#
+        {{X, 3, 2, 3, X, 3}, "7aug5", 0, "sounds a note outside the chord"},
+        {{X, 3, 3, 3, X, 5}, "13sus4", 0, ""},                     // C F Bb . A
+        {{X, 3, 2, 3, X, 5}, "13sus4", 0, "sounds a note outside the chord"},  // E
+        {{X, X, X, 5, 4, 2}, "dim", 0, ""},                        // C Eb F#
+        {{X, X, 4, 5, 4, 8}, "dim", 0, "spans more than four frets"},  // F# C Eb C
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.chord) + ": " + text(c.frets));
+        EXPECT_EQ(galleryFault(c.frets, c.chord, c.root), c.fault);
+    }
 }
 
 // ---- Library helpers --------------------------------------------------------
@@ -244,21 +379,29 @@ const std::vector<ExpectedSet>& expectedSets() {
     return sets;
 }
 
-TEST(DiagramSets, AreTheSevenFoldersInOrder) {
+TEST(DiagramSets, TheSevenOriginalFoldersComeFirst) {
     const auto sets = theory::diagramSets();
-    ASSERT_EQ(sets.size(), expectedSets().size());
-    for (size_t i = 0; i < sets.size(); ++i) {
+    ASSERT_EQ(sets.size(), expectedSets().size() + theory::kChordTypes.size() - 2);
+    for (size_t i = 0; i < expectedSets().size(); ++i) {
         const auto& want = expectedSets()[i];
         SCOPED_TRACE(want.dir);
         EXPECT_STREQ(sets[i].dir, want.dir);
         EXPECT_STREQ(sets[i].chordType, want.chordType);
         EXPECT_STREQ(sets[i].chordRoot, want.root);
         EXPECT_EQ(theory::diagramSet(want.dir), &sets[i]);
-        EXPECT_NE(theory::chordTypeByKey(sets[i].chordType), nullptr);
     }
+    for (const auto& set : sets) EXPECT_NE(theory::chordTypeByKey(set.chordType), nullptr) << set.dir;
     EXPECT_EQ(theory::diagramSet("c"), nullptr);
     EXPECT_EQ(theory::diagramSet(""), nullptr);
     EXPECT_EQ(theory::diagramSet("200"), nullptr);
+    EXPECT_EQ(theory::diagramSet("pt_"), nullptr);
+    EXPECT_EQ(theory::diagramSet("pt_major"), nullptr);
+}
+
+TEST(DiagramSets, FolderNamesAreUnique) {
+    std::set<std::string> dirs;
+    for (const auto& set : theory::diagramSets())
+        EXPECT_TRUE(dirs.insert(set.dir).second) << set.dir;
 }
 
 TEST(DiagramSets, EveryGalleryShapeSoundsItsChordAndIsPlayable) {
@@ -319,23 +462,26 @@ TEST(DiagramSets, MinorSeventhShapesAboveTheTwelfthAreStoredAtTheirRealFrets) {
 }
 
 TEST(DiagramSets, RootDiagramsSoundTheirChordInFirstPosition) {
+    for (const auto& set : theory::diagramSets()) {
+        for (const auto& d : set.rootDiagrams) {
+            const int root = theory::pitchOf(d.root);
+            SCOPED_TRACE(std::string(set.dir) + ' ' + d.root + ": " + text(d.frets));
+            ASSERT_GE(root, 0);
+            EXPECT_EQ(rootDiagramFault(d.frets, set.chordType, root), "");
+        }
+    }
     for (const auto& want : expectedSets()) {
         const theory::DiagramSet* set = theory::diagramSet(want.dir);
         ASSERT_NE(set, nullptr);
         std::vector<std::string> names;
-        for (const auto& d : set->rootDiagrams) {
-            names.emplace_back(d.root);
-            const int root = theory::pitchOf(d.root);
-            SCOPED_TRACE(std::string(want.dir) + ' ' + d.root + ": " + text(d.frets));
-            ASSERT_GE(root, 0);
-            EXPECT_EQ(rootDiagramFault(d.frets, set->chordType, root), "");
-        }
+        for (const auto& d : set->rootDiagrams) names.emplace_back(d.root);
         EXPECT_EQ(names, want.rootDiagrams) << want.dir;
     }
 }
 
 TEST(DiagramSets, EnharmonicRootsShareOneDiagram) {
-    const std::vector<std::pair<const char*, const char*>> pairs{{"As", "Bb"}, {"Cs", "Db"}};
+    const std::vector<std::pair<const char*, const char*>> pairs{
+        {"Cs", "Db"}, {"Ds", "Eb"}, {"Fs", "Gb"}, {"Gs", "Ab"}, {"As", "Bb"}};
     for (const auto& set : theory::diagramSets()) {
         for (const auto& [sharp, flat] : pairs) {
             const theory::RootDiagram *a = nullptr, *b = nullptr;
@@ -348,6 +494,114 @@ TEST(DiagramSets, EnharmonicRootsShareOneDiagram) {
                 EXPECT_EQ(a->frets, b->frets) << set.dir << ' ' << sharp;
             }
         }
+    }
+}
+
+// ---- The chord finder's sets, one per chord type ---------------------------
+
+// The finder shows "20" and "21" for its first two options and a "pt_" folder
+// for every other one.
+bool isFinderSet(const theory::DiagramSet& set) {
+    const std::string_view dir = set.dir;
+    return dir == "20" || dir == "21" || dir.starts_with("pt_");
+}
+
+std::vector<const theory::DiagramSet*> searchedSets() {
+    std::vector<const theory::DiagramSet*> out;
+    for (const auto& set : theory::diagramSets())
+        if (std::string_view(set.dir).starts_with("pt_")) out.push_back(&set);
+    return out;
+}
+
+TEST(FinderSets, EveryChordTypeOptionHasExactlyOne) {
+    for (size_t option = 0; option < theory::kChordTypes.size(); ++option) {
+        const char* key = theory::kChordTypes[option].key;
+        SCOPED_TRACE(key);
+        std::vector<std::string> dirs;
+        for (const auto& set : theory::diagramSets())
+            if (isFinderSet(set) && std::string_view(set.chordType) == key) dirs.emplace_back(set.dir);
+        const std::string want = option == 0 ? "20" : option == 1 ? "21" : "pt_" + std::string(key);
+        EXPECT_EQ(dirs, std::vector<std::string>{want});
+    }
+    EXPECT_EQ(searchedSets().size(), theory::kChordTypes.size() - 2);
+}
+
+TEST(FinderSets, ShapesSpreadOverTheFirstTwelveFretsInOrder) {
+    for (const auto* set : searchedSets()) {
+        SCOPED_TRACE(set->dir);
+        EXPECT_STREQ(set->chordRoot, "C");
+        EXPECT_GE(set->shapes.size(), 6u);
+        EXPECT_LE(set->shapes.size(), 18u);
+        std::vector<int> bases;
+        for (const auto& shape : set->shapes) {
+            EXPECT_EQ(theory::lowestFret(shape), minFretted(shape)) << text(shape);
+            bases.push_back(minFretted(shape));
+        }
+        EXPECT_TRUE(std::is_sorted(bases.begin(), bases.end()));
+        for (int base : bases) {
+            EXPECT_GE(base, 1);
+            EXPECT_LE(base, 12);
+            EXPECT_LE(std::count(bases.begin(), bases.end(), base), 3) << "base fret " << base;
+        }
+    }
+}
+
+// Every base fret that has a shape of the chord at all is shown, and where a
+// shape there can stand on the root, one shown there does.
+TEST(FinderSets, NoBaseFretIsPassedOverAndRootsStayInTheBass) {
+    for (const auto* set : searchedSets()) {
+        SCOPED_TRACE(set->dir);
+        const Tones tones = tonesOf(set->chordType);
+        for (int base = 1; base <= 12; ++base) {
+            bool any = false, onRoot = false;
+            everyFingering(base, base + 3, [&](const Frets& f) {
+                if (minFretted(f) != base || !galleryFault(f, tones, 0).empty()) return;
+                any = true;
+                if (bassTone(f, 0) == 0) onRoot = true;
+            });
+            bool shown = false, shownOnRoot = false;
+            for (const auto& shape : set->shapes) {
+                if (minFretted(shape) != base) continue;
+                shown = true;
+                if (bassTone(shape, 0) == 0) shownOnRoot = true;
+            }
+            EXPECT_EQ(shown, any) << "base fret " << base;
+            EXPECT_EQ(shownOnRoot, onRoot) << "base fret " << base;
+        }
+    }
+}
+
+// One diagram per root that has a complete first-position grip on four
+// strings or more, in root-button order, on the root wherever one can be.
+TEST(FinderSets, RootDiagramsCoverEveryRootThatHasAGrip) {
+    for (const auto* set : searchedSets()) {
+        SCOPED_TRACE(set->dir);
+        const Tones tones = tonesOf(set->chordType);
+        size_t next = 0;
+        for (const auto& name : theory::kNoteNames) {
+            const theory::RootDiagram* d =
+                next < set->rootDiagrams.size() && std::string_view(set->rootDiagrams[next].root) == name.name
+                    ? &set->rootDiagrams[next]
+                    : nullptr;
+            if (d) ++next;
+            SCOPED_TRACE(std::string(name.name) + (d ? ": " + text(d->frets) : std::string(": none")));
+            ASSERT_EQ(theory::pitchOf(name.name), name.pitch);
+            if (d) {
+                EXPECT_EQ(rootDiagramFault(d->frets, tones, name.pitch), "");
+                EXPECT_GE(soundingStrings(d->frets), 4);
+            }
+            if (d && bassTone(d->frets, name.pitch) == 0) continue;
+            // No diagram, or one off the root: then nothing better exists.
+            bool any = false, onRoot = false;
+            everyFingering(0, 4, [&](const Frets& f) {
+                if (soundingStrings(f) < 4 || !rootDiagramFault(f, tones, name.pitch).empty()) return;
+                any = true;
+                if (bassTone(f, name.pitch) == 0) onRoot = true;
+            });
+            EXPECT_EQ(d != nullptr, any);
+            EXPECT_FALSE(onRoot);
+        }
+        EXPECT_EQ(next, set->rootDiagrams.size()) << "names out of root-button order";
     }
 }
 

@@ -34,14 +34,26 @@ constexpr int kFretboardTop = -45;
 constexpr std::array<int, 6> kOpenPitches{4, 9, 2, 7, 11, 4};  // E A D G B E, low E first
 constexpr int kFrets = 22;
 
-double stringCentreX(int s) { return 9757 + 315 * s; }
-double rowTop(int fret) { return fret == 0 ? 100 : 450 + 330 * (fret - 1); }
-double rowBottom(int fret) { return fret == 0 ? 445 : rowTop(fret) + 345; }
-double rowCentreY(int fret) { return (rowTop(fret) + rowBottom(fret)) / 2; }
+double stringCentreX(int s) {
+    return 9757 + 315 * s;
+}
+double rowTop(int fret) {
+    return fret == 0 ? 100 : 450 + 330 * (fret - 1);
+}
+double rowBottom(int fret) {
+    return fret == 0 ? 445 : rowTop(fret) + 345;
+}
+double rowCentreY(int fret) {
+    return (rowTop(fret) + rowBottom(fret)) / 2;
+}
 
 // The masks the windows lay over the neck: one per fret row, one per string.
-QRectF fretMask(int fret) { return QRectF(9450, fret == 0 ? 100 : rowTop(fret), 2025, 345); }
-QRectF stringMask(int s) { return QRectF(9615 + 315 * s, 75, 285, 7650); }
+QRectF fretMask(int fret) {
+    return QRectF(9450, fret == 0 ? 100 : rowTop(fret), 2025, 345);
+}
+QRectF stringMask(int s) {
+    return QRectF(9615 + 315 * s, 75, 285, 7650);
+}
 
 QPoint toPicture(double x, double y, int left, int top) {
     return QPoint(int(std::floor((x - left) / kTwips)), int(std::floor((y - top) / kTwips)));
@@ -55,7 +67,8 @@ std::vector<Place> placesOf(const std::set<int>& pitches) {
     std::vector<Place> places;
     for (int s = 0; s < 6; ++s)
         for (int fret = 0; fret <= kFrets; ++fret)
-            if (pitches.count((kOpenPitches[std::size_t(s)] + fret) % 12)) places.push_back({s, fret});
+            if (pitches.count((kOpenPitches[std::size_t(s)] + fret) % 12))
+                places.push_back({s, fret});
     return places;
 }
 
@@ -140,7 +153,8 @@ TEST(KeyOverlays, MarkTheScaleWithTheKeyNoteSetApart) {
         // Below the label, the dot colour tells the key note from the rest.
         std::set<QRgb> tonic, others;
         for (const Place& p : placesOf(scale)) {
-            const QPoint c = toPicture(stringCentreX(p.string), rowCentreY(p.fret), kBoardLeft, -60);
+            const QPoint c =
+                toPicture(stringCentreX(p.string), rowCentreY(p.fret), kBoardLeft, -60);
             if (c.y() + 5 >= overlay.height()) continue;
             const QRgb colour = overlay.pixel(c + QPoint(0, 5));
             const int pitch = (kOpenPitches[std::size_t(p.string)] + p.fret) % 12;
@@ -163,8 +177,10 @@ TEST(Masks, CoverTheirRectanglesWithADarkHatch) {
         std::string name;
         QSize twips;
     };
-    const std::vector<Case> cases{{"mask_open", {2025, 345}}, {"mask_fret", {2025, 345}},
-                                  {"mask_string", {285, 7650}}, {"mask_low_e", {285, 7650}},
+    const std::vector<Case> cases{{"mask_open", {2025, 345}},
+                                  {"mask_fret", {2025, 345}},
+                                  {"mask_string", {285, 7650}},
+                                  {"mask_low_e", {285, 7650}},
                                   {"mask_high_e", {285, 7650}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -53,7 +53,9 @@ std::map<QString, QByteArray> filesBelow(const QString& dir) {
     return files;
 }
 
-int luminance(QRgb c) { return qGray(c); }
+int luminance(QRgb c) {
+    return qGray(c);
+}
 
 double meanLuminance(const QImage& image) {
     double sum = 0;
@@ -71,15 +73,20 @@ int countPixels(const QImage& image, QRect area, bool (*test)(QRgb)) {
     return n;
 }
 
-bool lightInk(QRgb c) { return luminance(c) > 150; }
-bool amberInk(QRgb c) { return qRed(c) > 150 && qGreen(c) > 100 && qBlue(c) < 110; }
+bool lightInk(QRgb c) {
+    return luminance(c) > 150;
+}
+bool amberInk(QRgb c) {
+    return qRed(c) > 150 && qGreen(c) > 100 && qBlue(c) < 110;
+}
 
 // The sizes the windows lay the library pictures out at, by folder.
 QSize expectedLibrarySize(const std::string& path) {
     const std::string rest = path.substr(std::string("img/demo/").size());
     const std::string folder = rest.substr(0, rest.find('/'));
     const std::string file = rest.substr(rest.find('/') + 1);
-    if (folder == "12") return file.find("_Box") != std::string::npos ? QSize(487, 43) : QSize(19, 18);
+    if (folder == "12")
+        return file.find("_Box") != std::string::npos ? QSize(487, 43) : QSize(19, 18);
     if (folder == "13") return file == "b2.bmp" ? QSize(37, 41) : QSize(13, 14);
     if (folder == "15" || folder == "16") return QSize(17, 14);
     if (folder == "17") return QSize(13, 18);
@@ -103,7 +110,8 @@ std::vector<std::string> composedNames() {
         names.push_back(base + "18/" + type.key + ".bmp");
         names.push_back(base + "19/" + type.key + ".bmp");
     }
-    for (int fret = 0; fret <= 24; ++fret) names.push_back(base + "13/" + std::to_string(fret) + ".bmp");
+    for (int fret = 0; fret <= 24; ++fret)
+        names.push_back(base + "13/" + std::to_string(fret) + ".bmp");
     names.push_back(base + "13/b2.bmp");
     for (int key = 0; key < 12; ++key)
         for (const char* folder : {"15/", "16/"})
@@ -185,12 +193,14 @@ TEST_F(LibraryTest, TextPicturesCarryInkOnBlack) {
         cases.push_back({std::string("12/") + note + ".bmp", lightInk});
         cases.push_back({std::string("17/") + note + ".bmp", lightInk});
     }
-    for (const auto& symbol : imagegen::formulaSymbols()) cases.push_back({"12/" + symbol + ".bmp", amberInk});
+    for (const auto& symbol : imagegen::formulaSymbols())
+        cases.push_back({"12/" + symbol + ".bmp", amberInk});
     for (const auto& type : theory::kChordTypes) {
         cases.push_back({std::string("18/") + type.key + ".bmp", lightInk});
         cases.push_back({std::string("19/") + type.key + ".bmp", amberInk});
     }
-    for (int fret = 0; fret <= 24; ++fret) cases.push_back({"13/" + std::to_string(fret) + ".bmp", lightInk});
+    for (int fret = 0; fret <= 24; ++fret)
+        cases.push_back({"13/" + std::to_string(fret) + ".bmp", lightInk});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const QImage image = load("img/demo/" + c.file);
@@ -203,13 +213,16 @@ TEST_F(LibraryTest, TextPicturesCarryInkOnBlack) {
 
 TEST_F(LibraryTest, NamesThatSoundAlikeStillLookApart) {
     const std::vector<std::pair<std::string, std::string>> pairs{
-        {"12/Cs.bmp", "12/Db.bmp"}, {"12/C.bmp", "12/Cs.bmp"}, {"12/b3.bmp", "12/3.bmp"},
-        {"12/#5.bmp", "12/5.bmp"},  {"12/b9.bmp", "12/9.bmp"}, {"12/11.bmp", "12/#11.bmp"},
-        {"17/As.bmp", "17/Bb.bmp"}, {"17/G.bmp", "17/Gs.bmp"}, {"15/Fs.bmp", "15/Gb.bmp"},
-        {"16/1.bmp", "16/2.bmp"},   {"18/sus.bmp", "18/sus4.bmp"}, {"19/7b9.bmp", "19/7b9aug5.bmp"},
+        {"12/Cs.bmp", "12/Db.bmp"},        {"12/C.bmp", "12/Cs.bmp"},
+        {"12/b3.bmp", "12/3.bmp"},         {"12/#5.bmp", "12/5.bmp"},
+        {"12/b9.bmp", "12/9.bmp"},         {"12/11.bmp", "12/#11.bmp"},
+        {"17/As.bmp", "17/Bb.bmp"},        {"17/G.bmp", "17/Gs.bmp"},
+        {"15/Fs.bmp", "15/Gb.bmp"},        {"16/1.bmp", "16/2.bmp"},
+        {"18/sus.bmp", "18/sus4.bmp"},     {"19/7b9.bmp", "19/7b9aug5.bmp"},
         {"12/C_Box.bmp", "12/Cs_Box.bmp"}, {"12/Cs_Box.bmp", "12/Db_Box.bmp"},
     };
-    for (const auto& [a, b] : pairs) EXPECT_NE(load("img/demo/" + a), load("img/demo/" + b)) << a << " vs " << b;
+    for (const auto& [a, b] : pairs)
+        EXPECT_NE(load("img/demo/" + a), load("img/demo/" + b)) << a << " vs " << b;
 }
 
 TEST_F(LibraryTest, FretNumbersAreDistinctAndKeepAMargin) {
@@ -246,8 +259,8 @@ TEST_F(LibraryTest, ChosenButtonsStandOutFromNormalOnes) {
 TEST_F(LibraryTest, KeyButtonsShowTheNoteOfTheirPitch) {
     // Key I names pitch I, so it must look like the root button of that name.
     const std::vector<std::pair<int, std::string>> cases{
-        {0, "C"}, {1, "Db"}, {2, "D"}, {3, "Eb"}, {4, "E"}, {5, "F"},
-        {6, "Gb"}, {7, "G"}, {8, "Ab"}, {9, "A"}, {10, "Bb"}, {11, "B"},
+        {0, "C"},  {1, "Db"}, {2, "D"},  {3, "Eb"}, {4, "E"},   {5, "F"},
+        {6, "Gb"}, {7, "G"},  {8, "Ab"}, {9, "A"},  {10, "Bb"}, {11, "B"},
     };
     for (const auto& [key, note] : cases)
         for (const char* folder : {"15/", "16/"})
@@ -263,8 +276,10 @@ TEST_F(LibraryTest, StripLabelsStandOverEveryToneBar) {
         const QImage strip = load(std::string("img/demo/12/") + root + "_Box.bmp");
         for (int k = 0; k < 12; ++k) {
             const int centre = (barLefts[k] + 150 - 225) / 15;
-            EXPECT_GT(countPixels(strip, QRect(centre - 8, 0, 17, 21), lightInk), 5) << "name " << k;
-            EXPECT_GT(countPixels(strip, QRect(centre - 8, 21, 17, 20), amberInk), 5) << "interval " << k;
+            EXPECT_GT(countPixels(strip, QRect(centre - 8, 0, 17, 21), lightInk), 5)
+                << "name " << k;
+            EXPECT_GT(countPixels(strip, QRect(centre - 8, 21, 17, 20), amberInk), 5)
+                << "interval " << k;
             // Between neighbouring bars the strip stays dark.
             if (k > 0) {
                 const int gapX = (centre + (barLefts[k - 1] + 150 - 225) / 15) / 2;
@@ -277,12 +292,14 @@ TEST_F(LibraryTest, StripLabelsStandOverEveryToneBar) {
 TEST_F(LibraryTest, DiagramsAreTheChordBoxPictures) {
     for (const auto& set : theory::diagramSets()) {
         for (std::size_t i = 0; i < set.shapes.size(); ++i)
-            EXPECT_EQ(load(std::string("img/demo/") + set.dir + "/" + std::to_string(i + 1) + ".bmp"),
-                      imagegen::drawGalleryShape(set.shapes[i]).convertToFormat(QImage::Format_RGB32))
+            EXPECT_EQ(
+                load(std::string("img/demo/") + set.dir + "/" + std::to_string(i + 1) + ".bmp"),
+                imagegen::drawGalleryShape(set.shapes[i]).convertToFormat(QImage::Format_RGB32))
                 << set.dir << " " << i + 1;
         for (const auto& diagram : set.rootDiagrams)
-            EXPECT_EQ(load(std::string("img/demo/") + set.dir + "/" + diagram.root + ".bmp"),
-                      imagegen::drawFirstPosition(diagram.frets).convertToFormat(QImage::Format_RGB32))
+            EXPECT_EQ(
+                load(std::string("img/demo/") + set.dir + "/" + diagram.root + ".bmp"),
+                imagegen::drawFirstPosition(diagram.frets).convertToFormat(QImage::Format_RGB32))
                 << set.dir << " " << diagram.root;
     }
 }
@@ -308,7 +325,8 @@ TEST_F(LibraryTest, RewritingRepairsMissingAndDamagedFiles) {
     f.close();
     ASSERT_TRUE(imagegen::writeLibrary(dir->path()));
     EXPECT_TRUE(QFile::exists(path(file)));
-    EXPECT_EQ(load("img/demo/12/D.bmp"), imagegen::drawLibraryFile("img/demo/12/D.bmp").convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(load("img/demo/12/D.bmp"),
+              imagegen::drawLibraryFile("img/demo/12/D.bmp").convertToFormat(QImage::Format_RGB32));
     EXPECT_FALSE(readAll(path("img/demo/12/D.bmp")).endsWith("x"));
 }
 
@@ -321,14 +339,22 @@ struct ArtworkSize {
 
 std::vector<ArtworkSize> expectedArtwork() {
     std::vector<ArtworkSize> v{
-        {"background", {792, 550}, false},     {"icon_pennatone", {64, 64}, true},
-        {"icon_lyrafret", {64, 64}, true},     {"cover_pennatone", {467, 258}, false},
-        {"cover_lyrafret", {478, 317}, false}, {"logo_pennatone", {119, 75}, true},
-        {"logo_lyrafret", {133, 60}, true},    {"arrow_up", {9, 13}, false},
-        {"arrow_down", {9, 13}, false},        {"fretboard", {130, 522}, false},
-        {"mask_open", {135, 23}, false},       {"mask_fret", {135, 23}, false},
-        {"mask_string", {19, 510}, false},     {"mask_low_e", {19, 510}, false},
-        {"mask_high_e", {19, 510}, false},     {"capo", {13, 215}, true},
+        {"background", {792, 550}, false},
+        {"icon_pennatone", {64, 64}, true},
+        {"icon_lyrafret", {64, 64}, true},
+        {"cover_pennatone", {467, 258}, false},
+        {"cover_lyrafret", {478, 317}, false},
+        {"logo_pennatone", {119, 75}, true},
+        {"logo_lyrafret", {133, 60}, true},
+        {"arrow_up", {9, 13}, false},
+        {"arrow_down", {9, 13}, false},
+        {"fretboard", {130, 522}, false},
+        {"mask_open", {135, 23}, false},
+        {"mask_fret", {135, 23}, false},
+        {"mask_string", {19, 510}, false},
+        {"mask_low_e", {19, 510}, false},
+        {"mask_high_e", {19, 510}, false},
+        {"capo", {13, 215}, true},
         {"cursor", {32, 32}, true},
     };
     for (const char* note : theory::Root_Names) {
@@ -394,7 +420,8 @@ TEST_F(ArtworkTest, TwoRunsWriteTheSameBytes) {
     const auto second = filesBelow(again.path());
     ASSERT_EQ(first.size(), second.size());
     for (const auto& [relative, bytes] : first)
-        EXPECT_TRUE(second.count(relative) && second.at(relative) == bytes) << relative.toStdString();
+        EXPECT_TRUE(second.count(relative) && second.at(relative) == bytes)
+            << relative.toStdString();
 }
 
 TEST_F(ArtworkTest, BackgroundAndCoversAreDark) {
@@ -421,7 +448,9 @@ TEST_F(ArtworkTest, CoversCarryTheirMessage) {
 TEST_F(ArtworkTest, StepperArrowsPointTheirWay) {
     const QImage up = imagegen::drawArtwork("arrow_up");
     const QImage down = imagegen::drawArtwork("arrow_down");
-    auto widthOfRow = [](const QImage& img, int y) { return countPixels(img, QRect(1, y, 7, 1), lightInk); };
+    auto widthOfRow = [](const QImage& img, int y) {
+        return countPixels(img, QRect(1, y, 7, 1), lightInk);
+    };
     int upTop = -1, downTop = -1;
     for (int y = 1; y < 12; ++y) {
         if (upTop < 0 && widthOfRow(up, y) > 0) upTop = y;
@@ -448,17 +477,24 @@ TEST(TextLabels, AccidentalsBecomeMusicSigns) {
         QString note, symbol, caption;
     };
     const QString sharp(QChar(0x266F)), flat(QChar(0x266D));
-    const std::vector<Case> notes{{"C", "C", "", ""}, {"Cs", "C" + sharp, "", ""}, {"Db", "D" + flat, "", ""},
-                                  {"Bb", "B" + flat, "", ""}, {"B", "B", "", ""}};
+    const std::vector<Case> notes{{"C", "C", "", ""},
+                                  {"Cs", "C" + sharp, "", ""},
+                                  {"Db", "D" + flat, "", ""},
+                                  {"Bb", "B" + flat, "", ""},
+                                  {"B", "B", "", ""}};
     for (const auto& c : notes) EXPECT_EQ(imagegen::noteLabel(c.in), c.note) << c.in;
     const std::vector<std::pair<std::string, QString>> symbols{
         {"1", "1"}, {"b3", flat + "3"}, {"#5", sharp + "5"}, {"#11", sharp + "11"}, {"13", "13"}};
     for (const auto& [in, out] : symbols) EXPECT_EQ(imagegen::symbolLabel(in), out) << in;
     const std::vector<std::pair<std::string, QString>> captions{
-        {"Major", "Major"},       {"7b9#5", "7" + flat + "9" + sharp + "5"},
-        {"maj7b3", "maj7" + flat + "3"}, {"13b9b5", "13" + flat + "9" + flat + "5"},
-        {"9#11", "9" + sharp + "11"},    {"sus4/9", "sus4/9"},
-        {"Dim", "Dim"},                  {"m7b5", "m7" + flat + "5"}};
+        {"Major", "Major"},
+        {"7b9#5", "7" + flat + "9" + sharp + "5"},
+        {"maj7b3", "maj7" + flat + "3"},
+        {"13b9b5", "13" + flat + "9" + flat + "5"},
+        {"9#11", "9" + sharp + "11"},
+        {"sus4/9", "sus4/9"},
+        {"Dim", "Dim"},
+        {"m7b5", "m7" + flat + "5"}};
     for (const auto& [in, out] : captions) EXPECT_EQ(imagegen::captionLabel(in), out) << in;
 }
 
@@ -468,15 +504,18 @@ TEST(TextLabels, FittingNeverLeavesTheBox) {
         QString text;
         int maxWidth;
     };
-    const std::vector<Case> cases{{imagegen::noteLabel("Ds"), 13}, {imagegen::captionLabel("13b9b5"), 48},
-                                  {imagegen::captionLabel("m9maj7"), 48}, {imagegen::symbolLabel("#11"), 18}};
+    const std::vector<Case> cases{{imagegen::noteLabel("Ds"), 13},
+                                  {imagegen::captionLabel("13b9b5"), 48},
+                                  {imagegen::captionLabel("m9maj7"), 48},
+                                  {imagegen::symbolLabel("#11"), 18}};
     for (const auto& c : cases) {
         imagegen::Label label;
         label.text = c.text;
         label.pixelSize = 20;
         label.minStretch = 70;
         EXPECT_GT(imagegen::labelWidth(label), c.maxWidth) << "the case must need fitting";
-        EXPECT_LE(imagegen::labelWidth(imagegen::fitted(label, c.maxWidth)), c.maxWidth) << c.text.toStdString();
+        EXPECT_LE(imagegen::labelWidth(imagegen::fitted(label, c.maxWidth)), c.maxWidth)
+            << c.text.toStdString();
     }
 }
 

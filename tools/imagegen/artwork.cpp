@@ -22,7 +22,9 @@ namespace imagegen {
 
 namespace board {
 
-double stringCentre(int string) { return kLowStringCentre + kStringPitch * string; }
+double stringCentre(int string) {
+    return kLowStringCentre + kStringPitch * string;
+}
 
 double rowCentre(int fret) {
     if (fret == 0) return (kOpenRowTop + kOpenRowBottom) / 2.0;
@@ -42,8 +44,8 @@ constexpr QRgb kPaper = 0xfff4f1ea;
 
 // Repeatable pixel noise: the pictures must come out byte-identical every build.
 double noise(int x, int y, std::uint32_t seed) {
-    std::uint32_t h = std::uint32_t(x) * 374761393u + std::uint32_t(y) * 668265263u +
-                      seed * 2246822519u;
+    std::uint32_t h =
+        std::uint32_t(x) * 374761393u + std::uint32_t(y) * 668265263u + seed * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return (h & 0xffffu) / 65535.0;
@@ -57,7 +59,9 @@ double smoothNoise(int x, double y, std::uint32_t seed) {
     return noise(x, y0, seed) * (1 - s) + noise(x, y0 + 1, seed) * s;
 }
 
-int clampByte(double v) { return std::clamp(int(std::lround(v)), 0, 255); }
+int clampByte(double v) {
+    return std::clamp(int(std::lround(v)), 0, 255);
+}
 
 QRgb mix(QRgb a, QRgb b, double t) {
     return qRgb(clampByte(qRed(a) + (qRed(b) - qRed(a)) * t),
@@ -71,7 +75,9 @@ QImage transparentImage(int w, int h) {
     return image;
 }
 
-QImage finished(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+QImage finished(const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
 
 // Twips of the window to pixels of a picture placed at origin.
 double toPixels(double windowTwips, int originTwips) {
@@ -79,7 +85,9 @@ double toPixels(double windowTwips, int originTwips) {
 }
 
 // Odd-sized dots look crisp when centred on a pixel centre.
-double pixelCentre(double px) { return std::floor(px) + 0.5; }
+double pixelCentre(double px) {
+    return std::floor(px) + 0.5;
+}
 
 QImage background() {
     QImage image(792, 550, QImage::Format_RGB32);
@@ -113,8 +121,10 @@ QImage iconPennatone() {
     const double left = 15, right = 49, top = 19, fret = 8.5;
     const double step = (right - left) / 5;
     p.setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 1.2));
-    for (int s = 0; s < 6; ++s) p.drawLine(QPointF(left + step * s, top), QPointF(left + step * s, top + 4 * fret));
-    for (int f = 1; f <= 4; ++f) p.drawLine(QPointF(left, top + fret * f), QPointF(right, top + fret * f));
+    for (int s = 0; s < 6; ++s)
+        p.drawLine(QPointF(left + step * s, top), QPointF(left + step * s, top + 4 * fret));
+    for (int f = 1; f <= 4; ++f)
+        p.drawLine(QPointF(left, top + fret * f), QPointF(right, top + fret * f));
     p.fillRect(QRectF(left - 0.6, top - 3, right - left + 1.2, 3), QColor(kPaper));
     const int frets[6] = {-1, 3, 2, 0, 1, 0};
     for (int s = 0; s < 6; ++s) {
@@ -342,7 +352,8 @@ QImage fretboard() {
     using namespace board;
     const int w = 130, h = 522;
     QImage image(w, h, QImage::Format_RGB32);
-    const double nutTop = toPixels(kOpenRowBottom, kFretboardTop) - 2.5;  // ends where fret 1 starts
+    const double nutTop =
+        toPixels(kOpenRowBottom, kFretboardTop) - 2.5;  // ends where fret 1 starts
     const int boardLeft = 3, boardRight = 126;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -354,8 +365,8 @@ QImage fretboard() {
                 c = qRgb(clampByte(v), clampByte(v * 0.8), clampByte(v * 0.7));
             } else {
                 // Rosewood: dark streaks that run down the neck.
-                const double grain = 0.55 * smoothNoise(x, y / 23.0, 3) + 0.3 * smoothNoise(x / 4, y / 61.0, 4) +
-                                     0.15 * noise(x, y, 5);
+                const double grain = 0.55 * smoothNoise(x, y / 23.0, 3) +
+                                     0.3 * smoothNoise(x / 4, y / 61.0, 4) + 0.15 * noise(x, y, 5);
                 c = mix(0xff24140b, 0xff4e2e1a, grain);
             }
             image.setPixel(x, y, c);
@@ -391,9 +402,10 @@ QImage fretboard() {
     }
     // Fret wires lie on the pixel row shared by neighbouring fret rows.
     for (int fret = 1; fret <= kFrets; ++fret) {
-        const int y = int(std::floor(toPixels(kFirstFretTop + kFretPitch * (fret - 1) + kFretRowHeight - 1,
-                                              kFretboardTop)));
-        p.fillRect(QRect(boardLeft, y - 1, boardRight - boardLeft + 1, 1), QColor(0xe4, 0xe4, 0xe8));
+        const int y = int(std::floor(
+            toPixels(kFirstFretTop + kFretPitch * (fret - 1) + kFretRowHeight - 1, kFretboardTop)));
+        p.fillRect(QRect(boardLeft, y - 1, boardRight - boardLeft + 1, 1),
+                   QColor(0xe4, 0xe4, 0xe8));
         p.fillRect(QRect(boardLeft, y, boardRight - boardLeft + 1, 1), QColor(0x9c, 0x9c, 0xa4));
         p.fillRect(QRect(boardLeft, y + 1, boardRight - boardLeft + 1, 1), QColor(0, 0, 0, 90));
     }
@@ -455,7 +467,8 @@ void paintDot(QPainter& p, QPointF c, const QString& text, const DotStyle& style
 }
 
 // Every place on the neck whose pitch passes the filter, as a labelled dot.
-QImage overlay(int height, int top, const std::function<const DotStyle*(int pitch, QString* text)>& pick) {
+QImage overlay(int height, int top,
+               const std::function<const DotStyle*(int pitch, QString* text)>& pick) {
     using namespace board;
     QImage image = transparentImage(130, height);
     QPainter p(&image);
@@ -477,11 +490,12 @@ QImage overlay(int height, int top, const std::function<const DotStyle*(int pitc
 QImage noteOverlay(std::string_view note) {
     const int pitch = theory::pitchOf(note);
     const QString text = noteLabel(note);
-    return overlay(518, board::noteOverlayTop(note), [&](int place, QString* label) -> const DotStyle* {
-        if (place != pitch) return nullptr;
-        *label = text;
-        return &kChordDot;
-    });
+    return overlay(518, board::noteOverlayTop(note),
+                   [&](int place, QString* label) -> const DotStyle* {
+                       if (place != pitch) return nullptr;
+                       *label = text;
+                       return &kChordDot;
+                   });
 }
 
 QImage keyOverlay(int key) {
@@ -507,7 +521,10 @@ QImage mask(int w, int h, int leftTwips, int topTwips, double stringGauge) {
         for (int x = 0; x < w; ++x) {
             const bool line = ((x + ox) + (y + oy)) % 6 < 2;
             const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-            image.setPixel(x, y, edge ? qRgb(0x5a, 0x5a, 0x62) : line ? qRgb(0x3a, 0x3a, 0x40) : qRgb(0x16, 0x16, 0x19));
+            image.setPixel(x, y,
+                           edge   ? qRgb(0x5a, 0x5a, 0x62)
+                           : line ? qRgb(0x3a, 0x3a, 0x40)
+                                  : qRgb(0x16, 0x16, 0x19));
         }
     }
     if (stringGauge > 0) {
@@ -564,7 +581,8 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
                          QStringLiteral("then pick a chord type"));
         });
         v.emplace_back("cover_lyrafret", [] {
-            return cover(478, 317, QStringLiteral("Choose a key"), QStringLiteral("to see its chords"));
+            return cover(478, 317, QStringLiteral("Choose a key"),
+                         QStringLiteral("to see its chords"));
         });
         v.emplace_back("logo_pennatone", [] {
             return logo(119, 75, QStringLiteral("Penna"), QStringLiteral("tone"),
@@ -577,15 +595,18 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         v.emplace_back("arrow_up", [] { return arrow(true); });
         v.emplace_back("arrow_down", [] { return arrow(false); });
         for (const char* note : theory::Root_Names)
-            v.emplace_back(std::string("root_") + note,
-                           [note] { return buttonPicture(noteLabel(note), QSize(17, 14), ButtonLook::Normal); });
+            v.emplace_back(std::string("root_") + note, [note] {
+                return buttonPicture(noteLabel(note), QSize(17, 14), ButtonLook::Normal);
+            });
         for (int i = 0; i < 12; ++i)
             v.emplace_back("key_" + std::to_string(i), [i] {
-                return buttonPicture(noteLabel(kKeyNotes[std::size_t(i)]), QSize(17, 14), ButtonLook::Normal);
+                return buttonPicture(noteLabel(kKeyNotes[std::size_t(i)]), QSize(17, 14),
+                                     ButtonLook::Normal);
             });
         for (const char* note : theory::Root_Names)
-            v.emplace_back(std::string("select_") + note,
-                           [note] { return buttonPicture(noteLabel(note), QSize(13, 14), ButtonLook::Picker); });
+            v.emplace_back(std::string("select_") + note, [note] {
+                return buttonPicture(noteLabel(note), QSize(13, 14), ButtonLook::Picker);
+            });
         v.emplace_back("fretboard", fretboard);
         for (const char* note : theory::Root_Names)
             v.emplace_back(std::string("note_") + note, [note] { return noteOverlay(note); });
@@ -639,7 +660,11 @@ bool writeArtwork(const QString& dir) {
         qrc += "    <file>" + file.toUtf8() + "</file>\n";
     }
     qrc += "</qresource>\n</RCC>\n";
-    return writeFileIfChanged(dir + QStringLiteral("/artwork.qrc"), qrc);
+    // Always rewritten: it is the build's stamp that the pictures are current,
+    // so the resource compiler reruns whenever they were redrawn.
+    QFile list(dir + QStringLiteral("/artwork.qrc"));
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return list.write(qrc) == qrc.size() && list.flush();
 }
 
 }  // namespace imagegen

@@ -11,9 +11,9 @@ namespace imagegen {
 // Where the fretboard pictures sit in the window, in twips (15 per pixel).
 namespace board {
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kLeft = 9525;          // fretboard and overlays
+inline constexpr int kLeft = 9525;  // fretboard and overlays
 inline constexpr int kFretboardTop = -45;
-inline constexpr int kOverlayTop = -60;     // note overlays except E and F♯, key overlays
+inline constexpr int kOverlayTop = -60;  // note overlays except E and F♯, key overlays
 inline constexpr int kShiftedOverlayTop = -45;
 inline constexpr int kLowStringCentre = 9757;
 inline constexpr int kStringPitch = 315;
@@ -37,7 +37,7 @@ std::vector<std::string> artworkNames();
 // The picture of one name; a null image for an unknown name.
 QImage drawArtwork(std::string_view name);
 // Writes NAME.png for every name and artwork.qrc into dir (created if missing).
-// Files whose bytes would not change are left untouched.
+// Pictures whose bytes would not change are left untouched; the list is always written.
 bool writeArtwork(const QString& dir);
 
 // Writes data to path unless the file already holds exactly these bytes.

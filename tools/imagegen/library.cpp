@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <set>
 #include <utility>
 
 #include "theory/chord_types.h"
@@ -52,7 +53,8 @@ Label symbolText(std::string_view symbol, int pixelSize, QRgb ink) {
 }
 
 QImage reportNote(std::string_view note) {
-    return labelPicture(QSize(19, 18), QColor::fromRgb(kBlack), fitted(noteText(note, 13, kWhite), 18));
+    return labelPicture(QSize(19, 18), QColor::fromRgb(kBlack),
+                        fitted(noteText(note, 13, kWhite), 18));
 }
 
 QImage reportSymbol(std::string_view symbol) {
@@ -82,9 +84,12 @@ using Drawer = std::function<QImage()>;
 const std::vector<std::pair<std::string, Drawer>>& catalogue() {
     static const std::vector<std::pair<std::string, Drawer>> items = [] {
         std::vector<std::pair<std::string, Drawer>> v;
-        auto add = [&v](const std::string& path, Drawer d) { v.emplace_back(kRoot + path, std::move(d)); };
+        auto add = [&v](const std::string& path, Drawer d) {
+            v.emplace_back(kRoot + path, std::move(d));
+        };
 
-        for (const char* note : theory::Root_Names) add("12/" + std::string(note) + ".bmp", [note] { return reportNote(note); });
+        for (const char* note : theory::Root_Names)
+            add("12/" + std::string(note) + ".bmp", [note] { return reportNote(note); });
         for (const std::string& symbol : formulaSymbols())
             add("12/" + symbol + ".bmp", [symbol] { return reportSymbol(symbol); });
         for (const char* note : theory::Root_Names)
@@ -94,21 +99,25 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
             add("13/" + std::to_string(fret) + ".bmp", [fret] { return drawFretNumber(fret); });
         add("13/b2.bmp", [] { return drawBlankChordBox(); });
 
-        for (auto [folder, look] : {std::pair{"15/", ButtonLook::Chosen}, std::pair{"16/", ButtonLook::Normal}}) {
+        for (auto [folder, look] :
+             {std::pair{"15/", ButtonLook::Chosen}, std::pair{"16/", ButtonLook::Normal}}) {
             for (const char* note : theory::Root_Names)
                 add(folder + std::string(note) + ".bmp",
                     [note, look] { return buttonPicture(noteLabel(note), QSize(17, 14), look); });
             for (int key = 0; key < 12; ++key)
                 add(folder + std::to_string(key) + ".bmp", [key, look] {
-                    return buttonPicture(noteLabel(kKeyNotes[std::size_t(key)]), QSize(17, 14), look);
+                    return buttonPicture(noteLabel(kKeyNotes[std::size_t(key)]), QSize(17, 14),
+                                         look);
                 });
         }
 
-        for (const char* note : theory::Root_Names) add("17/" + std::string(note) + ".bmp", [note] { return largeNote(note); });
+        for (const char* note : theory::Root_Names)
+            add("17/" + std::string(note) + ".bmp", [note] { return largeNote(note); });
 
         for (const auto& type : theory::kChordTypes) {
             const char* text = type.caption;
-            add("18/" + std::string(type.key) + ".bmp", [text] { return caption(text, QSize(50, 18), 11, kWhite); });
+            add("18/" + std::string(type.key) + ".bmp",
+                [text] { return caption(text, QSize(50, 18), 11, kWhite); });
         }
         for (const auto& type : theory::kChordTypes) {
             const char* text = type.caption;
@@ -120,7 +129,8 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
             const std::string dir = std::string(set.dir) + "/";
             for (std::size_t i = 0; i < set.shapes.size(); ++i) {
                 const theory::Frets frets = set.shapes[i];
-                add(dir + std::to_string(i + 1) + ".bmp", [frets] { return drawGalleryShape(frets); });
+                add(dir + std::to_string(i + 1) + ".bmp",
+                    [frets] { return drawGalleryShape(frets); });
             }
             for (const auto& diagram : set.rootDiagrams) {
                 const theory::Frets frets = diagram.frets;
@@ -138,7 +148,8 @@ std::vector<std::string> formulaSymbols() {
     std::vector<std::string> symbols;
     for (const auto& type : theory::kChordTypes)
         for (int i = 0; i < type.size(); ++i)
-            if (std::find(symbols.begin(), symbols.end(), type.formula[std::size_t(i)]) == symbols.end())
+            if (std::find(symbols.begin(), symbols.end(), type.formula[std::size_t(i)]) ==
+                symbols.end())
                 symbols.emplace_back(type.formula[std::size_t(i)]);
     return symbols;
 }
@@ -151,7 +162,8 @@ QImage drawRootStrip(std::string_view root) {
     for (std::size_t k = 0; k < kToneBarLefts.size(); ++k) {
         const double centre = (kToneBarLefts[k] + kToneBarWidth / 2.0 - kStripLeft) / 15.0;
         const double half = 17;
-        paintLabel(painter, QRectF(centre - half, 2, 2 * half, 20), fitted(noteText(row[k], 15, kWhite), 34));
+        paintLabel(painter, QRectF(centre - half, 2, 2 * half, 20),
+                   fitted(noteText(row[k], 15, kWhite), 34));
         paintLabel(painter, QRectF(centre - half, 21, 2 * half, 18),
                    fitted(symbolText(theory::kRowIntervals[k], 12, kIntervalInk), 34));
         // A short rule ties each pair of labels to the bar below.
@@ -182,9 +194,14 @@ QImage drawLibraryFile(std::string_view relativePath) {
 
 bool writeLibrary(const QString& binDir) {
     QDir base(binDir);
+    std::set<QString> made;
     for (const auto& [path, draw] : catalogue()) {
         const QString file = base.filePath(QString::fromStdString(path));
-        if (!QDir().mkpath(QFileInfo(file).path())) return false;
+        const QString folder = QFileInfo(file).path();
+        if (!made.count(folder)) {
+            if (!QDir().mkpath(folder)) return false;
+            made.insert(folder);
+        }
         QByteArray bmp;
         QBuffer buffer(&bmp);
         buffer.open(QIODevice::WriteOnly);

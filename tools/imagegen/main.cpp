@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     // Text rendering needs a platform; build machines have no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3 || (std::strcmp(argv[1], "artwork") != 0 && std::strcmp(argv[1], "library") != 0)) {
+    if (argc != 3 ||
+        (std::strcmp(argv[1], "artwork") != 0 && std::strcmp(argv[1], "library") != 0)) {
         std::fprintf(stderr, "usage: imagegen artwork OUTDIR | imagegen library BINDIR\n");
         return 2;
     }

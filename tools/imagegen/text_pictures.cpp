@@ -37,7 +37,9 @@ struct Glyph {
 constexpr Glyph kSmallSharp{5, {".#.#.", ".#.#.", "#####", ".#.#.", "#####", ".#.#.", ".#.#."}, 7};
 constexpr Glyph kSmallFlat{4, {"#...", "#...", "#.#.", "##.#", "#..#", "#.#.", "##.."}, 7};
 constexpr Glyph kLargeSharp{
-    6, {".#..#.", ".#..#.", "######", ".#..#.", ".#..#.", ".#..#.", "######", ".#..#.", ".#..#."}, 9};
+    6,
+    {".#..#.", ".#..#.", "######", ".#..#.", ".#..#.", ".#..#.", "######", ".#..#.", ".#..#."},
+    9};
 constexpr Glyph kLargeFlat{
     5, {"#....", "#....", "#....", "#.##.", "##..#", "#...#", "#..#.", "#.#..", "##..."}, 9};
 
@@ -98,7 +100,9 @@ QString withAccidentals(std::string_view text, bool (*isFlatAt)(std::string_view
     return out;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -149,8 +153,8 @@ void paintLabel(QPainter& painter, const QRectF& box, const Label& label) {
     painter.setFont(labelFont(label));
     for (std::size_t i = 0; i < runs.size(); ++i) {
         if (const Glyph* g = runs[i].glyph) {
-            const int top = label.raisedAccidentals ? baseline - cap - 1
-                                                    : baseline - (cap + g->height + 1) / 2;
+            const int top =
+                label.raisedAccidentals ? baseline - cap - 1 : baseline - (cap + g->height + 1) / 2;
             for (int row = 0; row < g->height; ++row)
                 for (int col = 0; col < g->width; ++col)
                     if (g->rows[std::size_t(row)][col] == '#')
@@ -185,7 +189,7 @@ QImage buttonPicture(const QString& text, QSize size, ButtonLook look) {
     static constexpr Face kNormal{0xff43434c, 0xff24242a, 0xff62626e, 0xff101014, 0xffffffff};
     static constexpr Face kChosen{0xffffe45a, 0xfff0c000, 0xfffff5b0, 0xff9c7800, 0xff000000};
     static constexpr Face kPicker{0xff2c4662, 0xff17283c, 0xff4a6a8c, 0xff0a121c, 0xffffffff};
-    const Face& face = look == ButtonLook::Chosen ? kChosen
+    const Face& face = look == ButtonLook::Chosen   ? kChosen
                        : look == ButtonLook::Picker ? kPicker
                                                     : kNormal;
     QImage image(size, QImage::Format_RGB32);
@@ -193,9 +197,9 @@ QImage buttonPicture(const QString& text, QSize size, ButtonLook look) {
     for (int y = 0; y < h; ++y) {
         const double t = h > 1 ? double(y) / (h - 1) : 0.0;
         auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-        const QRgb c = qRgb(mix(qRed(face.top), qRed(face.bottom)),
-                            mix(qGreen(face.top), qGreen(face.bottom)),
-                            mix(qBlue(face.top), qBlue(face.bottom)));
+        const QRgb c =
+            qRgb(mix(qRed(face.top), qRed(face.bottom)), mix(qGreen(face.top), qGreen(face.bottom)),
+                 mix(qBlue(face.top), qBlue(face.bottom)));
         for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, c);
     }
     for (int x = 0; x < size.width(); ++x) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -106,7 +107,7 @@ bool assess(const Frets& f, const Tones& tones, int root, Candidate& c) {
     if (c.span > 3) return false;
     c.base = lo == 99 ? 0 : lo;
     c.rootInBass = bass == 0;
-    c.omitted = __builtin_popcount(tones.allowed & ~sounded);
+    c.omitted = std::popcount(tones.allowed & ~sounded);
     for (int s = first; s <= last; ++s)
         if (f[std::size_t(s)] < 0) ++c.innerMutes;
     return true;

@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -191,16 +190,23 @@ void ControlWidget::paintLabel(QPainter& p) {
 }
 
 void ControlWidget::paintOption(QPainter& p) {
+    // A small selection dot at the very left, so the window's dot strips cover
+    // it entirely; the caption follows it as the toolkit lays it out.
     p.fillRect(rect(), m_back);
-    QStyleOptionButton option;
-    option.initFrom(this);
-    option.rect = rect();
-    option.text = m_caption;
-    option.state &= ~QStyle::State_HasFocus;
-    option.state |= m_value ? QStyle::State_On : QStyle::State_Off;
-    option.palette.setColor(QPalette::WindowText, m_fore);
-    option.palette.setColor(QPalette::ButtonText, m_fore);
-    style()->drawControl(QStyle::CE_RadioButton, &option, &p, this);
+    const int d = 8;
+    const QRect dot(2, (height() - d) / 2, d, d);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QColor(128, 128, 128));
+    p.setBrush(Qt::white);
+    p.drawEllipse(dot);
+    if (m_value) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawEllipse(dot.adjusted(2, 2, -2, -2));
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(m_fore);
+    p.drawText(rect().adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
 }
 
 void ControlWidget::paintFrame(QPainter& p) {
