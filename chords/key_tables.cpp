@@ -1,6 +1,10 @@
 #include "chords/key_tables.h"
 
+#include <algorithm>
+
+#include "theory/chord_types.h"
 #include "theory/notes.h"
+#include "theory/voicings.h"
 
 namespace chords {
 
@@ -51,7 +55,8 @@ std::optional<std::vector<std::string>> degreeRow(std::string_view key, std::str
 
 namespace {
 
-const std::vector<KeyChord> kKeyChords{
+// The six options whose data is fixed as listed.
+const std::vector<KeyChord> kGivenChords{
     {0, "major", "Major__First", "a", 8, {"3", "5", "5", "8", "8", "10", "10", "12", "12"},
      {"1", "3", "5"}, {1, 4, 7}, {R, R, R}, {R, R, R}},
     {1, "add9", "Major__First", "b", 8, {"2", "3", "5", "7", "8", "8", "9", "10", "12"},
@@ -66,14 +71,110 @@ const std::vector<KeyChord> kKeyChords{
      {"3", "5", "7", "2"}, {1, 3, 7, 10}, {R, R, G, R}, {R, R, G, R}},
 };
 
-}  // namespace
+// Sets shared by every degree that uses their type; the others are "ly_" + key.
+struct TypeSet {
+    const char* type;
+    const char* dir;
+};
+constexpr std::array<TypeSet, 5> kGivenSets{
+    {{"major", "a"}, {"add9", "b"}, {"minor", "n"}, {"madd9", "o"}, {"m7", "q"}}};
 
-const KeyChord* keyChord(int option) {
-    for (const KeyChord& c : kKeyChords)
+constexpr std::array<int, 7> kMajorSteps{0, 2, 4, 5, 7, 9, 11};
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+const theory::ChordType* typeOfCaption(const char* caption) {
+    for (const auto& t : theory::kChordTypes)
+        if (lower(t.caption) == lower(caption)) return &t;
+    return nullptr;
+}
+
+std::string setFor(const std::string& type) {
+    for (const TypeSet& s : kGivenSets)
+        if (type == s.type) return s.dir;
+    return "ly_" + type;
+}
+
+// Builds the row of an option from its caption and column; empty when the
+// type has no diagram set.
+std::optional<KeyChord> buildRow(int option) {
+    const int degree = degreeOfOption(option);
+    if (degree < 0) return std::nullopt;
+    const theory::ChordType* type = typeOfCaption(kKeyCaptions[option]);
+    if (!type) return std::nullopt;
+    const std::string dir = setFor(type->key);
+    const theory::DiagramSet* set = theory::diagramSet(dir);
+    if (!set || set->shapes.empty()) return std::nullopt;
+    const theory::ChordData data = theory::chordData(*type);
+    KeyChord row{option, type->key, kDegreeNames[degree], set->dir,
+                 static_cast<int>(set->shapes.size()) - 1, {}, {}, data.tnt, data.cnc,
+                 data.noteColours};
+    for (int fret : degreeBaseFrets(dir, degree)) row.baseFrets.push_back(std::to_string(fret));
+    // Marker degrees are scale degrees of the key: every tone of these chords is one.
+    for (const std::string& symbol : data.ula) {
+        const int semis = theory::kRowSemitones[theory::rowPosition(symbol)];
+        const int pitch = (kMajorSteps[degree] + semis) % 12;
+        const auto* step = std::find(kMajorSteps.begin(), kMajorSteps.end(), pitch);
+        if (step == kMajorSteps.end()) return std::nullopt;
+        row.markerDegrees.push_back(std::to_string(step - kMajorSteps.begin() + 1));
+    }
+    return row;
+}
+
+const KeyChord* keyChordIn(const std::vector<KeyChord>& rows, int option) {
+    for (const KeyChord& c : rows)
         if (c.option == option) return &c;
     return nullptr;
 }
 
-std::span<const KeyChord> keyChords() { return kKeyChords; }
+std::vector<KeyChord> buildChords() {
+    std::vector<KeyChord> rows = kGivenChords;
+    for (int option = 0; option < static_cast<int>(kKeyCaptions.size()); ++option) {
+        if (keyChordIn(rows, option)) continue;
+        if (auto row = buildRow(option)) rows.push_back(std::move(*row));
+    }
+    return rows;
+}
+
+const std::vector<KeyChord>& allChords() {
+    static const std::vector<KeyChord> rows = buildChords();
+    return rows;
+}
+
+}  // namespace
+
+int degreeOfOption(int option) {
+    for (int d = 0; d < static_cast<int>(kKeyColumns.size()); ++d)
+        for (int row = 0; row < kKeyColumns[d].count; ++row)
+            if (kKeyColumns[d].members[row] == option) return d;
+    return -1;
+}
+
+std::vector<int> degreeBaseFrets(std::string_view dir, int degree) {
+    std::vector<int> frets;
+    const theory::DiagramSet* set = theory::diagramSet(dir);
+    if (!set || degree < 0 || degree > 6) return frets;
+    const int distance = kMajorSteps[degree] - theory::pitchOf(set->chordRoot);
+    for (const theory::Frets& shape : set->shapes) {
+        int fret = theory::lowestFret(shape) + distance;
+        while (fret > 12) fret -= 12;
+        while (fret < 1) fret += 12;
+        frets.push_back(fret);
+    }
+    return frets;
+}
+
+const KeyChord* keyChord(int option) {
+    for (const KeyChord& c : allChords())
+        if (c.option == option) return &c;
+    return nullptr;
+}
+
+std::span<const KeyChord> keyChords() { return allChords(); }
 
 }  // namespace chords

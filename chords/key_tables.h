@@ -29,6 +29,45 @@ int degreeIndex(std::string_view degree);
 // root with every pitch of the key's scale named as the key names it.
 std::optional<std::vector<std::string>> degreeRow(std::string_view key, std::string_view degree);
 
+// The chord options stand in one column per degree, I to vii°, top to bottom.
+struct KeyColumn {
+    int left;
+    std::array<int, 21> members;
+    int count;
+};
+inline constexpr std::array<KeyColumn, 7> kKeyColumns{{
+    {650, {0, 1, 80, 81, 82, 83, 6, 7, 8, 9, 10, 11, 12}, 13},
+    {1690, {2, 3, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}, 15},
+    {2750, {4, 5, 30, 31, 32, 33}, 6},
+    {3800, {34, 35, 36, 37, 38, 39, 40, 41, 42, 43}, 10},
+    {4850, {44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64},
+     21},
+    {5900, {65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75}, 11},
+    {6940, {76, 77}, 2},
+}};
+
+// Option captions by index; absent members (13, 14, 28, 29, 79) have none, 78 is the
+// neutral entry.
+inline constexpr std::array<const char*, 84> kKeyCaptions{
+    "Major", "add9",  "minor",  "madd9", "minor",  "m7",     "maj9",   "maj13",   "sus2",
+    "sus2/6", "sus4", "sus4/6", "sus4/9", nullptr, nullptr,  "m6",     "m6/9",    "m7",
+    "m7/11", "m9",    "m11",    "7sus2", "7sus4",  "sus2",   "sus2/6", "sus4",    "sus4/6",
+    "sus4/9", nullptr, nullptr, "m7b9",  "m7/11",  "7sus4",  "sus4",   "Major",   "add9",
+    "6th",   "6/9",   "maj7",   "maj7/6", "maj9",  "maj13",  "sus2",   "sus2/6",  "Major",
+    "add9",  "6th",   "6/9",    "7th",   "7/6",    "7/11",   "7/6/11", "7sus2",   "7sus4",
+    "7sus4/6", "9th", "11th",   "11/13", "13th",   "13sus4", "sus2",   "sus2/6",  "sus4",
+    "sus4/6", "sus4/9", "minor", "madd9", "m7",    "m7/11",  "m9",     "m11",     "7sus2",
+    "7sus4", "sus2",  "sus4",   "sus4/9", "dim",   "m7b5",   " ",      nullptr,   "6th",
+    "6/9",   "maj7",  "maj7/6"};
+
+// Degree column of an option, -1 for an index that names no chord option.
+int degreeOfOption(int option);
+
+// Base fret of each shape of a set for the chord on a degree of key C: the set's
+// own base frets moved by the distance between the set's root and the degree's
+// root, kept within frets 1..12.
+std::vector<int> degreeBaseFrets(std::string_view dir, int degree);
+
 // One chord option of the key window.
 struct KeyChord {
     int option;

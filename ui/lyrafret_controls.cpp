@@ -1,6 +1,7 @@
 // The key window's control inventory: every control at its start-up place and look.
 #include <array>
 
+#include "chords/key_tables.h"
 #include "ui/lyrafret_demo.h"
 
 namespace ui {
@@ -11,41 +12,8 @@ const std::string kCaption = std::string(" Lyrafret") + std::string(15, ' ') + "
                              std::string(15, ' ') + "Email:" + std::string(4, ' ') +
                              "info@example.org";
 
-// Chord-option captions by index; absent members have none.
-struct KeyOption {
-    int index;
-    const char* caption;
-};
-// Columns, top to bottom, one per degree.
-struct KeyColumn {
-    int left;
-    std::array<int, 21> members;
-    int count;
-};
-constexpr std::array<KeyColumn, 7> kKeyColumns{{
-    {650, {0, 1, 80, 81, 82, 83, 6, 7, 8, 9, 10, 11, 12}, 13},
-    {1690, {2, 3, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}, 15},
-    {2750, {4, 5, 30, 31, 32, 33}, 6},
-    {3800, {34, 35, 36, 37, 38, 39, 40, 41, 42, 43}, 10},
-    {4850, {44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64},
-     21},
-    {5900, {65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75}, 11},
-    {6940, {76, 77}, 2},
-}};
 constexpr int kOptionTop = 2325;
 constexpr int kOptionStep = 225;
-
-constexpr std::array<const char*, 84> kKeyCaptions{
-    "Major", "add9",  "minor",  "madd9", "minor",  "m7",     "maj9",   "maj13",   "sus2",
-    "sus2/6", "sus4", "sus4/6", "sus4/9", nullptr, nullptr,  "m6",     "m6/9",    "m7",
-    "m7/11", "m9",    "m11",    "7sus2", "7sus4",  "sus2",   "sus2/6", "sus4",    "sus4/6",
-    "sus4/9", nullptr, nullptr, "m7b9",  "m7/11",  "7sus4",  "sus4",   "Major",   "add9",
-    "6th",   "6/9",   "maj7",   "maj7/6", "maj9",  "maj13",  "sus2",   "sus2/6",  "Major",
-    "add9",  "6th",   "6/9",    "7th",   "7/6",    "7/11",   "7/6/11", "7sus2",   "7sus4",
-    "7sus4/6", "9th", "11th",   "11/13", "13th",   "13sus4", "sus2",   "sus2/6",  "sus4",
-    "sus4/6", "sus4/9", "minor", "madd9", "m7",    "m7/11",  "m9",     "m11",     "7sus2",
-    "7sus4", "sus2",  "sus4",   "sus4/9", "dim",   "m7b5",   " ",      nullptr,   "6th",
-    "6/9",   "maj7",  "maj7/6"};
 
 constexpr std::array<int, 7> kNumeralLefts{1155, 2130, 3105, 4275, 5220, 6210, 7215};
 constexpr std::array<const char*, 7> kNumerals{"I", "ii", "iii", "IV", "V", "vi", "vii°"};
@@ -149,12 +117,12 @@ void LyrafretDemo::createSelectors() {
         bind(k, [this, i] { Key_C_Click(i); });
     }
     Label39 = &label("Label39", -1, nullptr, 270, 2745, 195, 210, " Db", kWhite, kButtonText);
-    for (const KeyColumn& col : kKeyColumns) {
+    for (const chords::KeyColumn& col : chords::kKeyColumns) {
         for (int row = 0; row < col.count; ++row) {
             const int i = col.members[row];
             Control& o = item(key, Kind::OptionButton, i, nullptr, col.left,
                               kOptionTop + kOptionStep * row, 1030, 210);
-            o.setCaption(kKeyCaptions[i]).setForeColor(kWhite).setBackColor(kBlack);
+            o.setCaption(chords::kKeyCaptions[i]).setForeColor(kWhite).setBackColor(kBlack);
             bind(o, [this, i] { key_Click(i); });
         }
     }
