@@ -3,11 +3,17 @@
 #include <cstring>
 
 #include "tools/imagegen/artwork.h"
+#include "tools/imagegen/chord_type_table.h"
 #include "tools/imagegen/library.h"
 
 // imagegen artwork OUTDIR  - built-in pictures and their resource list
 // imagegen library BINDIR  - the image library below BINDIR/img/demo
+// imagegen chord-types     - the chord-type table of the README
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "chord-types") == 0) {
+        std::fputs(imagegen::chordTypeMarkdown().c_str(), stdout);
+        return 0;
+    }
     // Text rendering needs a platform; build machines have no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
