@@ -1,0 +1,53 @@
+#pragma once
+
+// A real X server (Xvfb) and the real programs in it, driven with xdotool the way
+// a person clicks; the screen is read back through Qt's X11 connection.
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <memory>
+
+namespace e2e {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Why real-window tests cannot run here, or empty when they can.
+QString missingTools();
+
+class XSession {
+public:
+    XSession();  // starts Xvfb on a free display and points DISPLAY at it
+    ~XSession();
+    bool running() const { return m_running; }
+
+private:
+    QProcess m_server;
+    bool m_running = false;
+};
+
+class RealProgram {
+public:
+    explicit RealProgram(const QString& name);  // starts build/bin/<name>
+    ~RealProgram();
+    bool started() const { return m_window != 0; }
+    // Clicks at a point of the client area, in twips.
+    void click(int xTwips, int yTwips);
+    // The client area as it is on screen now.
+    QImage grab() const;
+    bool finished() const { return m_process.state() == QProcess::NotRunning; }
+
+private:
+    QProcess m_process;
+    unsigned long m_window = 0;
+    int m_x = 0, m_y = 0;
+};
+
+// Number of pixels that differ between two equally sized pictures inside a rectangle
+// given in twips.
+int changedPixels(const QImage& before, const QImage& after, int left, int top, int width,
+                  int height);
+
+QString runTool(const QString& program, const QStringList& args, int timeoutMs = 10000);
+
+}  // namespace e2e
