@@ -2218,7 +2218,415 @@ constexpr std::array<RootDiagram, 17> kRoots_aug{{
     {"B", {X, 2, 1, 0, 0, 3}},
 }};
 
-const std::array<DiagramSet, 58> kSets{{
+// The key window's short galleries, one per chord type it offers beyond the
+// original five: at most nine shapes, each taken from the finder set of the
+// same type (voicing_search --short picks them), so both programs draw the
+// same grips and the voicing rules above hold unchanged.
+
+// C maj9, key window: 1 3 5 7 9; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_maj9{{
+    {X, 3, 2, 4, 3, X},       // C E B D
+    {8, 5, 5, 5, 5, 7},       // C D G C E B
+    {8, 5, 5, 7, 5, 7},       // C D G D E B
+    {8, 7, 9, 7, 8, 7},       // C E B D G B
+    {8, 7, 9, 7, 8, X},       // C E B D G
+    {8, X, 9, 9, X, 10},      // C . B E . D
+    {X, X, 10, 9, 12, 10},    // C E B D
+    {10, 10, 10, X, 12, 12},  // D G C . B E
+    {X, 15, 12, 12, 12, 12},  // C D G B E
+}};
+
+// C maj13, key window: 1 3 5 7 9 13; may leave out 1 5 9
+constexpr std::array<Frets, 9> kShapes_ly_maj13{{
+    {X, 3, 2, 4, X, 5},       // C E B . A
+    {X, 3, X, 4, 5, 5},       // C . B E A
+    {X, X, 5, 4, 5, 5},       // G B E A
+    {8, 5, 7, 5, 5, 7},       // C D A C E B
+    {8, 7, 7, 7, 8, 7},       // C E A D G B
+    {8, X, 9, 9, 10, X},      // C . B E A
+    {X, 10, 9, 9, 10, 10},    // G B E A D
+    {10, 12, 10, X, 12, 12},  // D A C . B E
+    {X, 15, 12, 14, 12, 12},  // C D A B E
+}};
+
+// C sus2, key window: 1 2 5
+constexpr std::array<Frets, 9> kShapes_ly_sus2{{
+    {X, X, X, 5, 3, 3},       // C D G
+    {X, 3, X, X, 3, 3},       // C . . D G
+    {8, 5, 5, 5, X, X},       // C D G C
+    {8, 5, 5, X, X, X},       // C D G
+    {8, X, X, 7, 8, X},       // C . . D G
+    {X, X, 10, X, 8, 10},     // C . G D
+    {8, X, X, X, 8, 10},      // C . . . G D
+    {X, X, 10, 12, X, 10},    // C G . D
+    {X, 15, 12, 12, X, X},    // C D G
+}};
+
+// C sus2/6, key window: 1 2 5 6; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_sus2_6{{
+    {X, 3, X, 2, 3, 3},       // C . A D G
+    {X, 3, 5, 5, 3, 5},       // C G C D A
+    {X, 3, 5, X, 3, 5},       // C G . D A
+    {8, 5, 5, 5, 8, 5},       // C D G C G A
+    {8, X, 7, 7, 8, X},       // C . A D G
+    {8, 10, 7, 7, X, X},      // C G A D
+    {8, 10, X, X, 10, 10},    // C G . . A D
+    {X, X, 10, 12, 10, 10},   // C G A D
+    {X, 15, 12, 14, X, 15},   // C D A . G
+}};
+
+// C sus4, key window: 1 4 5
+constexpr std::array<Frets, 9> kShapes_ly_sus4{{
+    {X, 3, 3, X, 1, 3},       // C F . C G
+    {X, 3, 3, X, X, 3},       // C F . . G
+    {X, 3, 3, 5, 6, 3},       // C F C F G
+    {8, 8, 5, 5, X, X},       // C F G C
+    {8, 8, 5, X, X, X},       // C F G
+    {8, 8, X, X, 8, X},       // C F . . G
+    {8, 8, 10, 10, 8, 8},     // C F C F G C
+    {X, X, 10, 12, X, 13},    // C G . F
+    {X, 15, 15, 12, X, X},    // C F G
+}};
+
+// C sus4/6, key window: 1 4 5 6; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_sus4_6{{
+    {X, 3, X, 2, 1, 1},       // C . A C F
+    {X, 3, 3, 2, X, 3},       // C F A . G
+    {X, 3, 5, X, 6, 5},       // C G . F A
+    {8, X, 5, 5, 6, 5},       // C . G C F A
+    {8, X, 7, X, 6, X},       // C . A . F
+    {8, 8, 7, X, 8, X},       // C F A . G
+    {8, 10, X, 10, 10, X},    // C G . F A
+    {X, X, 10, 12, 10, 13},   // C G A F
+    {X, 12, 15, 12, 13, X},   // A F G C
+}};
+
+// C sus4/9, key window: 1 4 5 9; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_sus4_9{{
+    {X, 3, X, X, 3, 1},       // C . . D F
+    {X, 3, 3, 5, 3, 3},       // C F C D G
+    {8, 5, 5, 5, 6, X},       // C D G C F
+    {8, 5, 5, X, 6, X},       // C D G . F
+    {8, X, X, 7, 6, X},       // C . . D F
+    {8, 8, X, 7, 8, X},       // C F . D G
+    {8, 8, 10, 10, 8, 10},    // C F C F G D
+    {X, X, 10, 10, 13, 10},   // C F C D
+    {X, 15, 12, 12, X, 13},   // C D G . F
+}};
+
+// C m6, key window: 1 b3 5 6; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_m6{{
+    {X, 3, 1, 2, 1, 3},       // C Eb A C G
+    {X, 3, X, 2, 4, 3},       // C . A Eb G
+    {X, 3, 5, X, 4, 5},       // C G . Eb A
+    {X, X, X, 5, 4, 5},       // C Eb A
+    {8, 6, 5, 5, 8, 5},       // C Eb G C G A
+    {8, 6, 7, X, 8, X},       // C Eb A . G
+    {8, X, 7, 8, 8, X},       // C . A Eb G
+    {8, 10, 10, 8, 10, 8},    // C G C Eb A C
+    {X, X, 10, 12, 10, 11},   // C G A Eb
+}};
+
+// C m6/9, key window: 1 b3 5 6 9; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_m6_9{{
+    {X, 3, 1, 2, 3, X},       // C Eb A D
+    {5, 6, X, 5, 3, 3},       // A Eb . C D G
+    {X, 5, X, 5, 4, 5},       // D . C Eb A
+    {8, 5, 5, 8, 8, 5},       // C D G Eb G A
+    {8, 6, 7, 7, X, X},       // C Eb A D
+    {8, X, 7, 8, X, 10},      // C . A Eb . D
+    {X, X, 10, 8, 10, 10},    // C Eb A D
+    {10, 10, 10, 12, 10, 11}, // D G C G A Eb
+    {X, 12, 12, X, 13, 11},   // A D . C Eb
+}};
+
+// C m7/11, key window: 1 b3 5 b7 11; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_m7_11{{
+    {X, 3, 1, 3, 1, 1},       // C Eb Bb C F
+    {X, 3, 3, 3, 4, 3},       // C F Bb Eb G
+    {X, 3, 3, 3, 4, X},       // C F Bb Eb
+    {X, 6, 5, 5, 6, 6},       // Eb G C F Bb
+    {8, X, X, 8, 6, 6},       // C . . Eb F Bb
+    {8, 8, 8, 8, 8, 8},       // C F Bb Eb G C
+    {8, 8, 8, 8, 8, X},       // C F Bb Eb G
+    {X, X, 10, 10, 11, 11},   // C F Bb Eb
+    {11, 13, X, X, 13, 13},   // Eb Bb . . C F
+}};
+
+// C m9, key window: 1 b3 5 b7 9; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_m9{{
+    {X, 3, 1, 3, 3, X},       // C Eb Bb D
+    {6, 6, X, 5, 3, 3},       // Bb Eb . C D G
+    {X, 5, X, 5, 4, 6},       // D . C Eb Bb
+    {8, 5, 5, 8, X, 6},       // C D G Eb . Bb
+    {8, 6, 8, 7, X, X},       // C Eb Bb D
+    {8, 10, 8, 8, 8, 10},     // C G Bb Eb G D
+    {8, 10, 8, 8, X, 10},     // C G Bb Eb . D
+    {10, 10, 10, X, 11, 11},  // D G C . Bb Eb
+    {X, 13, 12, X, 13, 11},   // Bb D . C Eb
+}};
+
+// C m11, key window: 1 b3 5 b7 9 11; may leave out 1 5 9
+constexpr std::array<Frets, 9> kShapes_ly_m11{{
+    {X, 3, 1, 3, 3, 1},       // C Eb Bb D F
+    {X, 3, 3, 3, 4, 3},       // C F Bb Eb G
+    {X, 6, 5, 5, 6, 6},       // Eb G C F Bb
+    {8, 6, 8, 7, 6, 6},       // C Eb Bb D F Bb
+    {8, 8, 8, 8, 8, 10},      // C F Bb Eb G D
+    {8, 8, 8, 8, 8, 8},       // C F Bb Eb G C
+    {X, X, 10, 10, 11, 11},   // C F Bb Eb
+    {13, X, 12, 12, 11, 11},  // F . D G Bb Eb
+    {13, 13, 13, 12, X, X},   // F Bb Eb G
+}};
+
+// C 7sus2, key window: 1 2 5 b7; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_7sus2{{
+    {X, 3, 5, 3, 3, 3},       // C G Bb D G
+    {X, 3, 5, 3, 3, X},       // C G Bb D
+    {8, 5, 5, 5, X, 6},       // C D G C . Bb
+    {8, 5, 5, X, X, 6},       // C D G . . Bb
+    {8, X, X, 7, 8, 6},       // C . . D G Bb
+    {8, X, 8, 7, 8, X},       // C . Bb D G
+    {8, 10, 8, X, X, 10},     // C G Bb . . D
+    {X, X, 10, 12, 11, 10},   // C G Bb D
+    {X, 15, 12, 15, X, 15},   // C D Bb . G
+}};
+
+// C 7sus4, key window: 1 4 5 b7; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_7sus4{{
+    {X, 3, X, 3, 1, 1},       // C . Bb C F
+    {X, 3, 3, 3, 6, 3},       // C F Bb F G
+    {X, 3, 5, 3, 6, 3},       // C G Bb F G
+    {8, X, 5, 5, 6, 6},       // C . G C F Bb
+    {8, 8, X, X, 8, 6},       // C F . . G Bb
+    {8, 8, 8, 10, 8, 8},      // C F Bb F G C
+    {8, 8, 8, 10, 8, X},      // C F Bb F G
+    {X, X, 10, 12, 11, 13},   // C G Bb F
+    {X, 13, X, 12, 13, 13},   // Bb . G C F
+}};
+
+// C m7b9, key window: 1 b3 5 b7 b9; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_m7b9{{
+    {X, 3, 1, 3, 2, X},       // C Eb Bb Db
+    {X, 3, X, 6, 4, 6},       // C . Db Eb Bb
+    {X, 4, 5, 5, 4, 6},       // Db G C Eb Bb
+    {8, 6, 8, 6, 8, 6},       // C Eb Bb Db G Bb
+    {8, 6, 8, 6, 8, X},       // C Eb Bb Db G
+    {8, 10, 8, 8, 8, 9},      // C G Bb Eb G Db
+    {8, 10, 8, 8, X, 9},      // C G Bb Eb . Db
+    {9, X, 10, X, 11, 11},    // Db . C . Bb Eb
+    {11, 13, 11, 12, 13, 11}, // Eb Bb Db G C Eb
+}};
+
+// C 6th, key window: 1 3 5 6; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_6th{{
+    {X, 3, 2, 2, 1, X},       // C E A C
+    {X, 3, 2, 2, X, 3},       // C E A . G
+    {X, 3, 5, X, 5, 5},       // C G . E A
+    {8, X, 5, 5, 5, 5},       // C . G C E A
+    {8, 7, 7, X, 8, X},       // C E A . G
+    {8, 10, X, 9, 10, X},     // C G . E A
+    {X, X, 10, 9, 10, X},     // C E A
+    {X, X, 10, 12, 10, 12},   // C G A E
+    {X, 15, X, 14, X, 12},    // C . A . E
+}};
+
+// C 6/9, key window: 1 3 5 6 9; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_6_9{{
+    {X, 3, 2, 2, 3, 3},       // C E A D G
+    {8, 5, 5, 5, 5, 5},       // C D G C E A
+    {8, 5, 5, 7, 5, 5},       // C D G D E A
+    {8, 7, 7, 7, 8, X},       // C E A D G
+    {8, 7, 7, 7, 8, 8},       // C E A D G C
+    {8, X, X, 9, 10, 10},     // C . . E A D
+    {X, X, 10, 9, 10, 10},    // C E A D
+    {10, 10, 10, 12, 10, 12}, // D G C G A E
+    {X, 15, 12, 14, 13, 12},  // C D A C E
+}};
+
+// C maj7, key window: 1 3 5 7; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_maj7{{
+    {X, 3, 2, 4, 1, X},       // C E B C
+    {X, 3, 2, 4, X, 3},       // C E B . G
+    {X, 3, 5, 4, 5, 3},       // C G B E G
+    {8, X, 5, 5, 5, 7},       // C . G C E B
+    {8, 7, X, X, 8, 7},       // C E . . G B
+    {8, X, 9, 9, 8, X},       // C . B E G
+    {X, X, 10, 9, 12, X},     // C E B
+    {X, X, 10, 12, 12, 12},   // C G B E
+    {X, 15, X, 12, 12, 12},   // C . G B E
+}};
+
+// C maj7/6, key window: 1 3 5 6 7; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_maj7_6{{
+    {X, 2, 2, 2, 1, X},       // B E A C
+    {X, 3, 2, 4, X, 5},       // C E B . A
+    {X, 3, X, 4, 5, 5},       // C . B E A
+    {8, X, 7, 5, 5, 7},       // C . A C E B
+    {8, 7, 7, 9, 8, 7},       // C E A E G B
+    {8, X, 9, 9, 10, X},      // C . B E A
+    {X, 12, 10, 9, 12, X},    // A C E B
+    {X, 12, 10, X, 12, 12},   // A C . B E
+    {X, 15, X, 14, 12, 12},   // C . A B E
+}};
+
+// C 7th, key window: 1 3 5 b7; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_7th{{
+    {X, 3, 2, 3, X, 3},       // C E Bb . G
+    {X, 3, 5, 3, 5, 3},       // C G Bb E G
+    {8, X, 5, 5, 5, 6},       // C . G C E Bb
+    {8, 7, X, X, 8, 6},       // C E . . G Bb
+    {8, 7, 8, X, 8, X},       // C E Bb . G
+    {8, 10, 8, 9, 8, 8},      // C G Bb E G C
+    {X, X, 10, 9, 11, X},     // C E Bb
+    {X, X, 10, 12, 11, 12},   // C G Bb E
+    {X, 15, X, 15, X, 12},    // C . Bb . E
+}};
+
+// C 7/6, key window: 1 3 5 6 b7; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_7_6{{
+    {X, 1, 2, 2, 1, 3},       // Bb E A C G
+    {X, 3, 2, 3, X, 5},       // C E Bb . A
+    {X, 3, 5, 3, 5, 5},       // C G Bb E A
+    {8, X, 8, 5, 5, 5},       // C . Bb C E A
+    {8, 7, 7, X, X, 6},       // C E A . . Bb
+    {8, 7, 8, X, 10, X},      // C E Bb . A
+    {8, 10, 8, 9, 10, 8},     // C G Bb E A C
+    {X, 13, 10, 12, 10, 12},  // Bb C G A E
+    {12, 12, X, 15, 13, 15},  // E A . Bb C G
+}};
+
+// C 7/11, key window: 1 3 5 b7 11; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_7_11{{
+    {X, 3, 2, 3, 1, 1},       // C E Bb C F
+    {X, 3, 3, 3, 5, 3},       // C F Bb E G
+    {8, 8, 5, 5, 5, 6},       // C F G C E Bb
+    {8, 7, X, X, 6, 6},       // C E . . F Bb
+    {8, 7, 8, 10, X, X},      // C E Bb F
+    {8, 8, 8, 9, 8, 8},       // C F Bb E G C
+    {8, 8, 8, 9, 8, X},       // C F Bb E G
+    {X, X, 10, 10, 11, 12},   // C F Bb E
+    {X, 15, 15, 15, X, 12},   // C F Bb . E
+}};
+
+// C 7/6/11, key window: 1 3 5 6 b7 11; may leave out 1 5
+constexpr std::array<Frets, 9> kShapes_ly_7_6_11{{
+    {1, 1, 2, 2, 1, 3},       // F Bb E A C G
+    {X, 3, 3, 3, 5, 5},       // C F Bb E A
+    {8, 8, 8, 5, 5, 5},       // C F Bb C E A
+    {8, 7, 7, X, 6, 6},       // C E A . F Bb
+    {X, 7, 8, 10, 10, X},     // E Bb F A
+    {8, 8, 8, 9, 10, 8},      // C F Bb E A C
+    {X, 13, 10, 10, 10, 12},  // Bb C F A E
+    {12, 12, X, X, 11, 13},   // E A . . Bb F
+    {12, 12, 15, 15, 13, 12}, // E A F Bb C E
+}};
+
+// C 7sus4/6, key window: 1 4 5 6 b7; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_7sus4_6{{
+    {1, 1, 3, 2, 1, 3},       // F Bb F A C G
+    {X, 3, 5, 3, 6, 5},       // C G Bb F A
+    {X, 3, 3, 3, X, 5},       // C F Bb . A
+    {8, X, 8, 5, 6, 5},       // C . Bb C F A
+    {8, X, 7, X, 6, 6},       // C . A . F Bb
+    {8, 10, 8, 10, 10, 8},    // C G Bb F A C
+    {8, 10, 8, 10, 10, X},    // C G Bb F A
+    {X, 13, 10, 12, 10, 13},  // Bb C G A F
+    {X, 12, 15, 15, 13, X},   // A F Bb C
+}};
+
+// C 9th, key window: 1 3 5 b7 9; may leave out 5
+constexpr std::array<Frets, 9> kShapes_ly_9th{{
+    {X, 3, 2, 3, 3, X},       // C E Bb D
+    {8, 5, 5, 5, 5, 6},       // C D G C E Bb
+    {8, 7, X, 7, X, 6},       // C E . D . Bb
+    {8, 7, 8, 7, 8, X},       // C E Bb D G
+    {8, 10, 8, 9, 8, 10},     // C G Bb E G D
+    {8, 10, 8, 9, X, 10},     // C G Bb E . D
+    {X, X, 10, 9, 11, 10},    // C E Bb D
+    {10, 10, 10, X, 11, 12},  // D G C . Bb E
+    {X, 15, 12, 15, 13, 12},  // C D Bb C E
+}};
+
+// C 11th, key window: 1 3 5 b7 9 11; may leave out 1 5 9
+constexpr std::array<Frets, 9> kShapes_ly_11th{{
+    {X, 3, 2, 3, 1, 1},       // C E Bb C F
+    {X, 3, 3, 3, 5, 3},       // C F Bb E G
+    {8, 8, 5, 5, 5, 6},       // C F G C E Bb
+    {8, 7, X, 7, 6, 6},       // C E . D F Bb
+    {8, 7, 8, 10, X, X},      // C E Bb F
+    {8, 8, 8, 9, 8, 10},      // C F Bb E G D
+    {X, X, 10, 10, 11, 12},   // C F Bb E
+    {12, X, X, 12, 11, 13},   // E . . G Bb F
+    {X, 15, 15, 15, X, 12},   // C F Bb . E
+}};
+
+// C 11/13, key window: 1 3 5 b7 9 11 13; may leave out 1 5 9 11
+constexpr std::array<Frets, 9> kShapes_ly_11_13{{
+    {1, 1, 2, 2, 1, 3},       // F Bb E A C G
+    {X, 3, 2, 3, X, 5},       // C E Bb . A
+    {X, 3, 3, 3, 5, 5},       // C F Bb E A
+    {8, 5, 8, 5, 5, 5},       // C D Bb C E A
+    {8, 7, 7, X, 6, 6},       // C E A . F Bb
+    {8, 7, 8, 7, 10, X},      // C E Bb D A
+    {8, 8, 8, 9, 10, 10},     // C F Bb E A D
+    {10, 13, 10, 10, 10, 12}, // D Bb C F A E
+    {12, 12, 12, 15, 13, 13}, // E A D Bb C F
+}};
+
+// C 13th, key window: 1 3 5 b7 9 13; may leave out 1 5 9
+constexpr std::array<Frets, 9> kShapes_ly_13th{{
+    {X, 1, 2, 2, 1, 3},       // Bb E A C G
+    {X, 3, 2, 3, X, 5},       // C E Bb . A
+    {X, 3, 5, 3, 5, 5},       // C G Bb E A
+    {8, 5, 8, 5, 5, 5},       // C D Bb C E A
+    {8, 7, 7, X, X, 6},       // C E A . . Bb
+    {8, 7, 8, 7, 10, X},      // C E Bb D A
+    {8, 10, 8, 9, 10, 8},     // C G Bb E A C
+    {10, 13, 10, 12, 10, 12}, // D Bb C G A E
+    {12, 12, 12, 15, 13, 15}, // E A D Bb C G
+}};
+
+// C 13sus4, key window: 1 4 5 b7 9 13; may leave out 1 5 9
+constexpr std::array<Frets, 9> kShapes_ly_13sus4{{
+    {1, 1, 3, 2, 1, 3},       // F Bb F A C G
+    {X, 3, 3, 3, 3, 5},       // C F Bb D A
+    {8, 5, 8, 5, 6, 5},       // C D Bb C F A
+    {8, X, 7, 7, 6, 6},       // C . A D F Bb
+    {X, 8, 8, 7, 10, X},      // F Bb D A
+    {8, 8, 8, X, 10, 10},     // C F Bb . A D
+    {10, 13, 10, 12, 10, 13}, // D Bb C G A F
+    {X, 12, X, 12, 11, 13},   // A . G Bb F
+    {X, 12, 12, 15, 13, 13},  // A D Bb C F
+}};
+
+// C Dim, key window: 1 b3 b5
+constexpr std::array<Frets, 9> kShapes_ly_dim{{
+    {X, 3, 1, X, X, 2},       // C Eb . . Gb
+    {X, 3, X, X, 4, 2},       // C . . Eb Gb
+    {X, 3, 4, X, 4, X},       // C Gb . Eb
+    {X, X, 4, 5, 4, X},       // Gb C Eb
+    {8, 6, X, 5, 7, X},       // C Eb . C Gb
+    {8, 6, X, X, 7, X},       // C Eb . . Gb
+    {8, X, X, 8, 7, X},       // C . . Eb Gb
+    {8, 9, X, 8, X, X},       // C Gb . Eb
+    {X, X, 10, 11, X, 11},    // C Gb . Eb
+}};
+
+// C m7b5, key window: 1 b3 b5 b7
+constexpr std::array<Frets, 9> kShapes_ly_m7b5{{
+    {X, 3, 1, 3, 1, 2},       // C Eb Bb C Gb
+    {X, 3, X, 3, 4, 2},       // C . Bb Eb Gb
+    {X, 3, 4, 3, 4, X},       // C Gb Bb Eb
+    {X, X, 4, 5, 4, 6},       // Gb C Eb Bb
+    {8, 6, 8, X, 7, X},       // C Eb Bb . Gb
+    {8, X, 8, 8, 7, X},       // C . Bb Eb Gb
+    {8, 9, 8, 8, X, X},       // C Gb Bb Eb
+    {X, X, 10, 11, 11, 11},   // C Gb Bb Eb
+    {X, 13, X, 11, 13, 11},   // Bb . Gb C Eb
+}};
+
+const std::array<DiagramSet, 89> kSets{{
     {"20", "major", "C", kMajorFull, kMajorRoots},
     {"21", "add9", "C", kAdd9Full, kAdd9Roots},
     {"a", "major", "C", kMajorShort, {}},
@@ -2277,6 +2685,37 @@ const std::array<DiagramSet, 58> kSets{{
     {"pt_dim", "dim", "C", kShapes_dim, kRoots_dim},
     {"pt_dim5", "dim5", "C", kShapes_dim5, kRoots_dim5},
     {"pt_aug", "aug", "C", kShapes_aug, kRoots_aug},
+    {"ly_maj9", "maj9", "C", kShapes_ly_maj9, {}},
+    {"ly_maj13", "maj13", "C", kShapes_ly_maj13, {}},
+    {"ly_sus2", "sus2", "C", kShapes_ly_sus2, {}},
+    {"ly_sus2-6", "sus2-6", "C", kShapes_ly_sus2_6, {}},
+    {"ly_sus4", "sus4", "C", kShapes_ly_sus4, {}},
+    {"ly_sus4-6", "sus4-6", "C", kShapes_ly_sus4_6, {}},
+    {"ly_sus4-9", "sus4-9", "C", kShapes_ly_sus4_9, {}},
+    {"ly_m6", "m6", "C", kShapes_ly_m6, {}},
+    {"ly_m6-9", "m6-9", "C", kShapes_ly_m6_9, {}},
+    {"ly_m7-11", "m7-11", "C", kShapes_ly_m7_11, {}},
+    {"ly_m9", "m9", "C", kShapes_ly_m9, {}},
+    {"ly_m11", "m11", "C", kShapes_ly_m11, {}},
+    {"ly_7sus2", "7sus2", "C", kShapes_ly_7sus2, {}},
+    {"ly_7sus4", "7sus4", "C", kShapes_ly_7sus4, {}},
+    {"ly_m7b9", "m7b9", "C", kShapes_ly_m7b9, {}},
+    {"ly_6th", "6th", "C", kShapes_ly_6th, {}},
+    {"ly_6-9", "6-9", "C", kShapes_ly_6_9, {}},
+    {"ly_maj7", "maj7", "C", kShapes_ly_maj7, {}},
+    {"ly_maj7-6", "maj7-6", "C", kShapes_ly_maj7_6, {}},
+    {"ly_7th", "7th", "C", kShapes_ly_7th, {}},
+    {"ly_7-6", "7-6", "C", kShapes_ly_7_6, {}},
+    {"ly_7-11", "7-11", "C", kShapes_ly_7_11, {}},
+    {"ly_7-6-11", "7-6-11", "C", kShapes_ly_7_6_11, {}},
+    {"ly_7sus4-6", "7sus4-6", "C", kShapes_ly_7sus4_6, {}},
+    {"ly_9th", "9th", "C", kShapes_ly_9th, {}},
+    {"ly_11th", "11th", "C", kShapes_ly_11th, {}},
+    {"ly_11-13", "11-13", "C", kShapes_ly_11_13, {}},
+    {"ly_13th", "13th", "C", kShapes_ly_13th, {}},
+    {"ly_13sus4", "13sus4", "C", kShapes_ly_13sus4, {}},
+    {"ly_dim", "dim", "C", kShapes_ly_dim, {}},
+    {"ly_m7b5", "m7b5", "C", kShapes_ly_m7b5, {}},
 }};
 
 }  // namespace

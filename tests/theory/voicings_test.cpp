@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <set>
 #include <string>
 #include <vector>
@@ -379,9 +380,22 @@ const std::vector<ExpectedSet>& expectedSets() {
     return sets;
 }
 
+// Chord types the key window shows beyond its original five, each with a
+// short "ly_" gallery.
+const std::vector<std::string>& keyWindowTypes() {
+    static const std::vector<std::string> keys{
+        "maj9",  "maj13", "sus2",   "sus2-6",  "sus4",  "sus4-6", "sus4-9", "m6",
+        "m6-9",  "m7-11", "m9",     "m11",     "7sus2", "7sus4",  "m7b9",   "6th",
+        "6-9",   "maj7",  "maj7-6", "7th",     "7-6",   "7-11",   "7-6-11", "7sus4-6",
+        "9th",   "11th",  "11-13",  "13th",    "13sus4", "dim",   "m7b5",
+    };
+    return keys;
+}
+
 TEST(DiagramSets, TheSevenOriginalFoldersComeFirst) {
     const auto sets = theory::diagramSets();
-    ASSERT_EQ(sets.size(), expectedSets().size() + theory::kChordTypes.size() - 2);
+    ASSERT_EQ(sets.size(),
+              expectedSets().size() + theory::kChordTypes.size() - 2 + keyWindowTypes().size());
     for (size_t i = 0; i < expectedSets().size(); ++i) {
         const auto& want = expectedSets()[i];
         SCOPED_TRACE(want.dir);
@@ -433,6 +447,37 @@ TEST(DiagramSets, BaseFretsMatchTheListedFrets) {
         for (const auto& shape : set->shapes)
             EXPECT_EQ(theory::lowestFret(shape), minFretted(shape))
                 << want.dir << ' ' << text(shape);
+    }
+}
+
+// The key window's five original galleries, fret for fret.
+TEST(DiagramSets, TheKeyWindowsOriginalShapesAreUnchanged) {
+    const std::vector<std::pair<const char*, std::vector<Frets>>> want{
+        {"a",
+         {{X, 3, 5, 5, 5, 3}, {8, 7, 5, 5, 5, 8}, {X, X, 5, 5, 5, 8},
+          {8, 10, 10, 9, 8, 8}, {X, X, 10, 9, 8, 8}, {X, X, 10, 12, 13, 12},
+          {X, 10, 10, 12, 13, 12}, {X, 15, 14, 12, 13, 12}, {X, X, 14, 12, 13, 12}}},
+        {"b",
+         {{X, 3, 2, X, 3, 3}, {3, 5, X, 5, 5, X}, {8, 5, 5, 5, 5, 8},
+          {8, 7, 10, 7, 8, X}, {X, X, 10, 9, 8, 10}, {8, X, X, 9, 8, 10},
+          {X, X, 10, 9, X, 10}, {10, 10, 10, 12, 13, 12}, {X, 15, 12, 12, 13, 12}}},
+        {"n",
+         {{X, X, 3, 2, 3, 1}, {X, X, X, 2, 3, 1}, {X, 5, 3, 2, 3, X},
+          {X, 5, 3, 2, X, X}, {X, 5, 7, 7, 6, 5}, {X, 8, 7, 7, 6, X},
+          {10, 8, 7, 7, 10, X}, {10, 12, 12, 10, 10, 10}, {X, X, 12, 14, 15, 13}}},
+        {"o",
+         {{X, X, 2, 2, 3, 1}, {1, X, 2, 2, 3, X}, {5, 8, 7, 7, 5, 5},
+          {X, 7, 7, 7, 6, X}, {10, 8, X, 9, 10, X}, {10, 12, 12, 10, 10, 12},
+          {X, X, 12, 10, 10, 12}, {10, 12, 12, 10, X, 12}}},
+        {"q",
+         {{3, 5, X, 4, 5, X}, {X, 5, 5, 4, 5, X}, {X, 7, 5, 7, 5, 7},
+          {X, 7, 9, 7, 8, 7}, {X, X, 9, 9, 8, 10}, {12, 14, 12, 12, 12, 12},
+          {12, 14, 14, 12, 15, 12}, {X, X, 14, 16, 15, 15}, {X, 14, 14, 16, 15, 15}}},
+    };
+    for (const auto& [dir, shapes] : want) {
+        const theory::DiagramSet* set = theory::diagramSet(dir);
+        ASSERT_NE(set, nullptr) << dir;
+        EXPECT_EQ(std::vector<Frets>(set->shapes.begin(), set->shapes.end()), shapes) << dir;
     }
 }
 
@@ -602,6 +647,92 @@ TEST(FinderSets, RootDiagramsCoverEveryRootThatHasAGrip) {
             EXPECT_FALSE(onRoot);
         }
         EXPECT_EQ(next, set->rootDiagrams.size()) << "names out of root-button order";
+    }
+}
+
+// ---- The key window's short galleries --------------------------------------
+
+std::vector<const theory::DiagramSet*> keyWindowSets() {
+    std::vector<const theory::DiagramSet*> out;
+    for (const auto& set : theory::diagramSets())
+        if (std::string_view(set.dir).starts_with("ly_")) out.push_back(&set);
+    return out;
+}
+
+TEST(KeyWindowSets, OnePerChordTypeTheWindowAdds) {
+    std::vector<std::string> dirs, want;
+    for (const auto* set : keyWindowSets()) {
+        dirs.emplace_back(set->dir);
+        EXPECT_EQ(std::string(set->dir), "ly_" + std::string(set->chordType));
+        EXPECT_STREQ(set->chordRoot, "C") << set->dir;
+        EXPECT_TRUE(set->rootDiagrams.empty()) << set->dir;
+    }
+    for (const auto& key : keyWindowTypes()) {
+        EXPECT_NE(theory::chordTypeByKey(key), nullptr) << key;
+        want.push_back("ly_" + key);
+    }
+    EXPECT_EQ(dirs, want);
+}
+
+TEST(KeyWindowSets, AtMostNineShapesInBaseFretOrder) {
+    for (const auto* set : keyWindowSets()) {
+        SCOPED_TRACE(set->dir);
+        EXPECT_GE(set->shapes.size(), 1u);
+        EXPECT_LE(set->shapes.size(), 9u);
+        std::vector<int> bases;
+        for (const auto& shape : set->shapes) {
+            EXPECT_EQ(theory::lowestFret(shape), minFretted(shape)) << text(shape);
+            bases.push_back(minFretted(shape));
+        }
+        EXPECT_TRUE(std::is_sorted(bases.begin(), bases.end()));
+        for (int base : bases) {
+            EXPECT_GE(base, 1);
+            EXPECT_LE(base, 12);
+        }
+    }
+}
+
+// Each short gallery is drawn from the finder's set of its type, as full as
+// that set allows, over as many base frets as it allows; the best shape of
+// every base fret it shows is among them, and a base fret is left out only
+// when its best shape stands off the root or leaves out more tones than the
+// best shapes shown.
+TEST(KeyWindowSets, TakenFromTheFinderSetSpreadOverTheNeck) {
+    for (const auto* set : keyWindowSets()) {
+        SCOPED_TRACE(set->dir);
+        const theory::DiagramSet* finder = theory::diagramSet("pt_" + std::string(set->chordType));
+        ASSERT_NE(finder, nullptr);
+        const Tones tones = tonesOf(set->chordType);
+        for (const auto& shape : set->shapes)
+            EXPECT_TRUE(std::find(finder->shapes.begin(), finder->shapes.end(), shape) !=
+                        finder->shapes.end())
+                << text(shape);
+        EXPECT_EQ(set->shapes.size(), std::min<size_t>(9, finder->shapes.size()));
+
+        // The finder lists each base fret's shapes best first.
+        std::vector<std::pair<int, Frets>> bestPerBase;
+        for (const auto& shape : finder->shapes)
+            if (bestPerBase.empty() || bestPerBase.back().first != minFretted(shape))
+                bestPerBase.emplace_back(minFretted(shape), shape);
+        std::set<int> shownBases;
+        for (const auto& shape : set->shapes) shownBases.insert(minFretted(shape));
+        EXPECT_EQ(shownBases.size(), std::min<size_t>(9, bestPerBase.size()));
+
+        auto merit = [&](const Frets& f) {
+            return std::make_pair(bassTone(f, 0) != 0,
+                                  std::popcount(tones.allowed & ~soundedTones(f, 0)));
+        };
+        std::pair<bool, int> worstShown{false, 0};
+        for (const auto& [base, best] : bestPerBase) {
+            if (!shownBases.count(base)) continue;
+            EXPECT_TRUE(std::find(set->shapes.begin(), set->shapes.end(), best) != set->shapes.end())
+                << "best shape at base fret " << base;
+            worstShown = std::max(worstShown, merit(best));
+        }
+        for (const auto& [base, best] : bestPerBase) {
+            if (shownBases.count(base)) continue;
+            EXPECT_GE(merit(best), worstShown) << "base fret " << base << " left out";
+        }
     }
 }
 

@@ -1,8 +1,10 @@
 // Finds chord diagrams for the chord finder and prints them as C++
 // initialisers for theory/voicings.cpp.
 //
-//   voicing_search            every chord type from option 2 on
-//   voicing_search KEY...     only the named chord types
+//   voicing_search               every chord type from option 2 on
+//   voicing_search KEY...        only the named chord types
+//   voicing_search --short KEY...  the key window's short galleries, picked
+//                                  from the frozen finder sets of those types
 //
 // Its output is pasted into the library by hand and frozen there, so a later
 // change to the ranking below never changes the published diagrams silently.
@@ -173,6 +175,41 @@ std::vector<Candidate> pickGallery(const Tones& tones) {
     return picked;
 }
 
+// The key window's short gallery: at most nine of the finder set's shapes,
+// picked the way the finder's own set was, so the best shape of each base
+// fret comes before a second one anywhere. Taken from the frozen set, not
+// searched again, so every short shape is one the finder already shows.
+constexpr int kMaxShortShapes = 9;
+
+std::vector<Candidate> pickShort(const theory::DiagramSet& finderSet, const Tones& tones) {
+    std::vector<std::vector<Candidate>> perFret(std::size_t(kLastBaseFret + 1));
+    for (const Frets& f : finderSet.shapes) {
+        Candidate c;
+        if (!assess(f, tones, kGalleryRoot, c) || c.base < kFirstBaseFret || c.base > kLastBaseFret)
+            continue;
+        perFret[std::size_t(c.base)].push_back(c);
+    }
+    for (auto& list : perFret)
+        std::sort(list.begin(), list.end(), [](const Candidate& a, const Candidate& b) {
+            return galleryRank(a) < galleryRank(b);
+        });
+    std::vector<Candidate> picked;
+    for (int round = 0; round < kMaxPerBaseFret; ++round) {
+        std::vector<Candidate> offered;
+        for (const auto& list : perFret)
+            if (std::size_t(round) < list.size()) offered.push_back(list[std::size_t(round)]);
+        std::sort(offered.begin(), offered.end(), [](const Candidate& a, const Candidate& b) {
+            return galleryRank(a) < galleryRank(b);
+        });
+        for (const auto& c : offered)
+            if (picked.size() < std::size_t(kMaxShortShapes)) picked.push_back(c);
+    }
+    std::stable_sort(picked.begin(), picked.end(), [](const Candidate& a, const Candidate& b) {
+        return std::make_tuple(a.base, galleryRank(a)) < std::make_tuple(b.base, galleryRank(b));
+    });
+    return picked;
+}
+
 // The best first-position diagram of a root: open strings allowed, fretted
 // notes on frets 1..4, four strings at least.
 bool pickFirstPosition(const Tones& tones, int root, Candidate& best) {
@@ -233,18 +270,8 @@ std::string formulaText(const theory::ChordType& type) {
     return out;
 }
 
-void printType(const theory::ChordType& type) {
-    const Tones tones = tonesOf(type);
-    const std::string id = identifier(type.key);
-    const auto shapes = pickGallery(tones);
-
-    std::string optional;
-    for (int i = 0; i < type.size(); ++i) {
-        const char* symbol = type.formula[std::size_t(i)];
-        if (!(tones.required & (1u << semitonesOf(symbol)))) optional += std::string(" ") + symbol;
-    }
-    std::printf("// C %s: %s%s%s\n", type.caption, formulaText(type).c_str(),
-                optional.empty() ? "" : "; may leave out", optional.c_str());
+void printShapes(const theory::ChordType& type, const std::string& id,
+                 const std::vector<Candidate>& shapes) {
     std::printf("constexpr std::array<Frets, %zu> kShapes_%s{{\n", shapes.size(), id.c_str());
     for (const auto& c : shapes) {
         int first = 0, last = 5;
@@ -260,6 +287,24 @@ void printType(const theory::ChordType& type) {
         std::printf("%-30s// %s\n", row.c_str(), notes.c_str());
     }
     std::printf("}};\n");
+}
+
+std::string optionalText(const theory::ChordType& type, const Tones& tones) {
+    std::string optional;
+    for (int i = 0; i < type.size(); ++i) {
+        const char* symbol = type.formula[std::size_t(i)];
+        if (!(tones.required & (1u << semitonesOf(symbol)))) optional += std::string(" ") + symbol;
+    }
+    return optional;
+}
+
+void printType(const theory::ChordType& type) {
+    const Tones tones = tonesOf(type);
+    const std::string id = identifier(type.key);
+    const std::string optional = optionalText(type, tones);
+    std::printf("// C %s: %s%s%s\n", type.caption, formulaText(type).c_str(),
+                optional.empty() ? "" : "; may leave out", optional.c_str());
+    printShapes(type, id, pickGallery(tones));
 
     std::vector<std::pair<const char*, Frets>> roots;
     for (const auto& name : theory::kNoteNames) {
@@ -272,10 +317,38 @@ void printType(const theory::ChordType& type) {
     std::printf("}};\n\n");
 }
 
+// False when the library has no finder set for the type to pick from.
+bool printShort(const theory::ChordType& type) {
+    const theory::DiagramSet* finderSet = theory::diagramSet(std::string("pt_") + type.key);
+    if (!finderSet) return false;
+    const Tones tones = tonesOf(type);
+    const std::string optional = optionalText(type, tones);
+    std::printf("// C %s, key window: %s%s%s\n", type.caption, formulaText(type).c_str(),
+                optional.empty() ? "" : "; may leave out", optional.c_str());
+    printShapes(type, "ly_" + identifier(type.key), pickShort(*finderSet, tones));
+    std::printf("\n");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<const theory::ChordType*> types;
+    const bool shortSets = argc > 1 && std::string_view(argv[1]) == "--short";
+    if (shortSets) {
+        for (int i = 2; i < argc; ++i) {
+            const theory::ChordType* type = theory::chordTypeByKey(argv[i]);
+            if (!type || !printShort(*type)) {
+                std::fprintf(stderr, "no finder set for chord type: %s\n", argv[i]);
+                return 1;
+            }
+            types.push_back(type);
+        }
+        for (const auto* type : types)
+            std::printf("    {\"ly_%s\", \"%s\", \"C\", kShapes_ly_%s, {}},\n", type->key, type->key,
+                        identifier(type->key).c_str());
+        return 0;
+    }
     if (argc > 1) {
         for (int i = 1; i < argc; ++i) {
             const theory::ChordType* type = theory::chordTypeByKey(argv[i]);
