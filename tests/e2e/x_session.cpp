@@ -1,11 +1,15 @@
 #include "x_session.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
+
+#include "images/bmp_reader.h"
 
 namespace e2e {
 
@@ -17,10 +21,43 @@ QString missingTools() {
 }
 
 QString runTool(const QString& program, const QStringList& args, int timeoutMs) {
+    return QString::fromUtf8(runToolBytes(program, args, timeoutMs)).trimmed();
+}
+
+QByteArray runToolBytes(const QString& program, const QStringList& args, int timeoutMs) {
     QProcess p;
     p.start(program, args);
     p.waitForFinished(timeoutMs);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    return p.readAllStandardOutput();
+}
+
+QImage libraryPicture(const QString& name) {
+    const QString path = QString(DEMO_BIN_DIR) + "/" + name;
+    return images::readBmp(path.toStdString(), name.toStdString());
+}
+
+int mismatches(const QImage& screen, const QImage& picture, int x, int y, int width, int height) {
+    const int w = width < 0 ? picture.width() : std::min(width, picture.width());
+    const int h = height < 0 ? picture.height() : std::min(height, picture.height());
+    int count = 0;
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) {
+            const bool inside = screen.rect().contains(x + px, y + py);
+            if (!inside ||
+                (screen.pixel(x + px, y + py) & 0xFFFFFF) != (picture.pixel(px, py) & 0xFFFFFF))
+                ++count;
+        }
+    return count;
+}
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QThread::msleep(100);
+    }
+    return true;
 }
 
 XSession::XSession() {
@@ -52,17 +89,29 @@ RealProgram::RealProgram(const QString& name) {
     const QString pid = QString::number(m_process.processId());
     for (int i = 0; i < 100 && m_window == 0; ++i) {
         const QString ids = runTool("xdotool", {"search", "--onlyvisible", "--pid", pid}, 2000);
-        if (!ids.isEmpty()) m_window = ids.split('\n').last().toULong();
-        else QThread::msleep(100);
+        if (!ids.isEmpty())
+            m_window = ids.split('\n').last().toULong();
+        else
+            QThread::msleep(100);
     }
     if (m_window == 0) return;
     QThread::msleep(300);  // let the first frame be painted
-    for (const QString& line : runTool("xdotool", {"getwindowgeometry", "--shell",
-                                                   QString::number(m_window)})
-                                   .split('\n')) {
-        if (line.startsWith("X=")) m_x = line.mid(2).toInt();
-        if (line.startsWith("Y=")) m_y = line.mid(2).toInt();
+    geometry();
+}
+
+QRect RealProgram::geometry() {
+    QRect r;
+    for (const QString& line :
+         runTool("xdotool", {"getwindowgeometry", "--shell", QString::number(m_window)})
+             .split('\n')) {
+        if (line.startsWith("X=")) r.moveLeft(line.mid(2).toInt());
+        if (line.startsWith("Y=")) r.moveTop(line.mid(2).toInt());
+        if (line.startsWith("WIDTH=")) r.setWidth(line.mid(6).toInt());
+        if (line.startsWith("HEIGHT=")) r.setHeight(line.mid(7).toInt());
     }
+    m_x = r.x();
+    m_y = r.y();
+    return r;
 }
 
 RealProgram::~RealProgram() {

@@ -5,7 +5,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace e2e {
@@ -36,6 +38,9 @@ public:
     // The client area as it is on screen now.
     QImage grab() const;
     bool finished() const { return m_process.state() == QProcess::NotRunning; }
+    // The X window's place and size as the server has it now; later clicks
+    // and grabs follow a window that has moved.
+    QRect geometry();
 
 private:
     QProcess m_process;
@@ -49,5 +54,19 @@ int changedPixels(const QImage& before, const QImage& after, int left, int top, 
                   int height);
 
 QString runTool(const QString& program, const QStringList& args, int timeoutMs = 10000);
+// The tool's standard output as it is, for binary data.
+QByteArray runToolBytes(const QString& program, const QStringList& args, int timeoutMs = 10000);
+
+// A picture of the generated library, e.g. "img/demo/20/1.bmp".
+QImage libraryPicture(const QString& name);
+
+// Pixels of `picture` that differ on `screen` when it lies with its top-left
+// corner at (x, y) in pixels, cut to width × height when given.
+int mismatches(const QImage& screen, const QImage& picture, int x, int y, int width = -1,
+               int height = -1);
+
+// Polls until `done` holds or the time is up; returns the last answer. A busy
+// machine may take longer than one repaint to show a click's result.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 8000);
 
 }  // namespace e2e

@@ -1,0 +1,251 @@
+#pragma once
+
+// What must hold after every click of a random storm, whatever came before:
+// one option highlighted at most, the chord shown is the chord its option
+// names (type, diagram set, fret numbers, note overlays), and the masks
+// change only when a mask is clicked.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../support/library.h"
+#include "../support/windows.h"
+#include "chords/key_tables.h"
+#include "chords/pennatone_types.h"
+#include "theory/chord_types.h"
+#include "theory/notes.h"
+
+namespace storm {
+
+// What the shown chord must look like, taken from the tables, not from the window.
+struct ExpectedChord {
+    std::string type, dir;
+    int lastItem;
+    std::vector<std::string> baseFrets;
+};
+
+template <typename Window>
+struct Traits;
+
+template <>
+struct Traits<ui::PennatoneDemo> {
+    static constexpr const char* kExit = "close_me";
+    static const ui::ControlArray& options(const ui::PennatoneDemo& w) { return w.Ty; }
+    static std::optional<int> option(const ui::PennatoneDemo& w) { return w.Typer; }
+    static std::optional<ExpectedChord> chord(int option) {
+        const chords::PennatoneType* t = chords::pennatoneType(option);
+        if (!t || option < 0 || option >= static_cast<int>(theory::kChordTypes.size()))
+            return std::nullopt;
+        return ExpectedChord{theory::kChordTypes[option].key, t->dir, t->Chord_Number,
+                             t->baseFrets};
+    }
+};
+
+template <>
+struct Traits<ui::LyrafretDemo> {
+    static constexpr const char* kExit = "Exit_Me";
+    static const ui::ControlArray& options(const ui::LyrafretDemo& w) { return w.key; }
+    static std::optional<int> option(const ui::LyrafretDemo& w) { return w.Keyer; }
+    static std::optional<ExpectedChord> chord(int option) {
+        const chords::KeyChord* c = chords::keyChord(option);
+        if (!c) return std::nullopt;
+        return ExpectedChord{c->Chord_Type, c->dir, c->Chord_Number, c->baseFrets};
+    }
+};
+
+inline const std::string kLibrary = "img/demo/";
+
+// "img/demo/20/3.bmp" -> "20", "3.bmp"
+inline std::string folderOf(const std::string& picture) {
+    const std::string rest = picture.substr(kLibrary.size());
+    return rest.substr(0, rest.find('/'));
+}
+inline std::string fileOf(const std::string& picture) {
+    return picture.substr(picture.rfind('/') + 1);
+}
+inline std::string stem(const std::string& picture) {
+    const std::string file = fileOf(picture);
+    return file.substr(0, file.rfind('.'));
+}
+
+inline std::vector<std::string> maskSuffixes() {
+    std::vector<std::string> s;
+    for (int n = 0; n <= 22; ++n) s.push_back(std::to_string(n));
+    for (const char* name : {"Low_E", "A", "D", "G", "B", "High_E"}) s.push_back(name);
+    return s;
+}
+
+// Seed and size: fixed by default, so a failure can be replayed; the
+// environment may change them for a longer hunt.
+inline unsigned seedFromEnvironment(unsigned fallback) {
+    const char* s = std::getenv("DEMO_STORM_SEED");
+    return s ? static_cast<unsigned>(std::strtoul(s, nullptr, 10)) : fallback;
+}
+inline int clicksFromEnvironment(int fallback) {
+    const char* s = std::getenv("DEMO_STORM_CLICKS");
+    return s ? std::atoi(s) : fallback;
+}
+
+inline long residentKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
+
+// Follows one window through a storm and checks it after each click.
+template <typename Window>
+class Checker {
+public:
+    explicit Checker(const Window& w) : m_w(w) { m_masks = masks(); }
+
+    // Call just before the click.
+    void before() { m_typeRevision = m_w.Type_o->revision(); }
+
+    // Call after the click (whether it failed or not); returns the first
+    // broken rule, empty when all hold.
+    std::string after(const ui::Control& clicked) {
+        trackNotePickers(clicked);
+        std::string broken = checkOptions();
+        if (broken.empty()) broken = checkMasks(clicked);
+        if (broken.empty()) broken = checkGallery();
+        if (broken.empty() && shown()) broken = checkShownChord();
+        return broken;
+    }
+
+    bool shown() const {
+        return !m_w.Logo_Box->visible() && !m_w.Type_o->picture().name.empty();
+    }
+
+private:
+    using T = Traits<Window>;
+
+    std::vector<bool> masks() const {
+        std::vector<bool> v;
+        for (const std::string& s : maskSuffixes()) v.push_back(m_w.Mask_o(s).visible());
+        return v;
+    }
+
+    void trackNotePickers(const ui::Control& clicked) {
+        // A chord (re)loaded in this click cleared every overlay first.
+        if (shown() && m_w.Type_o->revision() != m_typeRevision) m_touched.clear();
+        const std::string prefix = "Select_";
+        if (clicked.name().rfind(prefix, 0) == 0) m_touched.insert(clicked.name().substr(7));
+    }
+
+    std::string checkOptions() const {
+        int highlighted = 0;
+        for (const auto& [i, o] : T::options(m_w).members()) {
+            const bool yellow = o->foreColor() == ui::kYellow;
+            if (o->bold() != yellow) return o->key() + " is bold or yellow, not both";
+            highlighted += o->bold();
+        }
+        if (highlighted > 1) return std::to_string(highlighted) + " options highlighted";
+        return {};
+    }
+
+    std::string checkMasks(const ui::Control& clicked) {
+        std::vector<bool> expected = m_masks;
+        const auto suffixes = maskSuffixes();
+        for (std::size_t i = 0; i < suffixes.size(); ++i)
+            if (clicked.name() == "Mask_" + suffixes[i]) expected[i] = !expected[i];
+        if (clicked.name() == "Clear_Masks") expected.assign(expected.size(), false);
+        m_masks = masks();
+        return m_masks == expected ? std::string() : "masks changed by " + clicked.key();
+    }
+
+    std::string checkGallery() const {
+        std::set<std::string> folders;
+        const int last = m_w.Chord_Number.value_or(-1);
+        for (const auto& [i, item] : m_w.Chord_Display.members()) {
+            const std::string& name = item->picture().name;
+            if (name.empty() || name == kLibrary + "13/b2.bmp") continue;
+            if (i > last && i != 18) return item->key() + " holds " + name + " past the last item";
+            folders.insert(folderOf(name));
+        }
+        if (folders.size() > 1) return "the gallery mixes " + *folders.begin() + " and " +
+                                       *folders.rbegin();
+        return {};
+    }
+
+    std::string checkShownChord() const {
+        const std::optional<int> option = T::option(m_w);
+        const std::optional<ExpectedChord> chord = option ? T::chord(*option) : std::nullopt;
+        if (!chord) {
+            // An option without a chord (the neutral one) leaves the last chord
+            // on show; then no option may claim it.
+            for (const auto& [i, o] : T::options(m_w).members())
+                if (o->bold()) return o->key() + " is highlighted over another option's chord";
+            return {};
+        }
+        const std::string type = m_w.Chord_Type;
+        if (type != chord->type)
+            return "chord " + type + " shown under option " + std::to_string(*option) + " (" +
+                   chord->type + ")";
+        if (m_w.Type_o->picture().name != kLibrary + "19/" + type + ".bmp")
+            return "Type_o shows " + m_w.Type_o->picture().name + " for " + type;
+        const std::string& type2 = m_w.Type_o2->picture().name;
+        if (!type2.empty() && type2 != kLibrary + "18/" + type + ".bmp")
+            return "Type_o2 shows " + type2 + " for " + type;
+        if (m_w.dir != chord->dir) return "dir " + m_w.dir + " for set " + chord->dir;
+        if (m_w.Chord_Number != chord->lastItem) return "Chord_Number differs from the table";
+        return checkItems(*chord) + checkOverlays();
+    }
+
+    std::string checkItems(const ExpectedChord& chord) const {
+        const int offset = theory::pitchOf(m_w.K);
+        for (int i = 0; i <= chord.lastItem; ++i) {
+            const std::string diagram = kLibrary + chord.dir + "/" + std::to_string(i + 1) + ".bmp";
+            if (m_w.Chord_Display(i).picture().name != diagram)
+                return "item " + std::to_string(i) + " shows " +
+                       m_w.Chord_Display(i).picture().name + ", not " + diagram;
+            if (i >= static_cast<int>(chord.baseFrets.size())) continue;
+            const int fret = std::stoi(chord.baseFrets[i]) + (offset < 0 ? 0 : offset);
+            const std::string number = kLibrary + "13/" + std::to_string(fret) + ".bmp";
+            if (m_w.FretDisplay(i).picture().name != number)
+                return "fret number " + std::to_string(i) + " shows " +
+                       m_w.FretDisplay(i).picture().name + ", not " + number;
+        }
+        return {};
+    }
+
+    // Every overlay on the fretboard is a note of the chord, unless the player
+    // toggled it with a note picker since the chord was loaded.
+    std::string checkOverlays() const {
+        std::set<int> pitches;
+        const int last = std::stoi(m_w.LineNumber);
+        for (int i = 0; i <= last && i < 7; ++i) {
+            const std::string& name = m_w.Notes_Report(i).picture().name;
+            if (name.empty()) return {};  // a failed load cut the chord short: nothing to compare
+            pitches.insert(theory::pitchOf(stem(name)));
+        }
+        for (const char* note : ui::kNoteControlNames) {
+            if (!m_w.NoteEntry(note).visible() || m_touched.count(note)) continue;
+            if (!pitches.count(theory::pitchOf(note)))
+                return std::string("overlay ") + note + " is not a note of " + m_w.Chord_Type;
+        }
+        return {};
+    }
+
+    const Window& m_w;
+    std::vector<bool> m_masks;
+    std::uint64_t m_typeRevision = 0;
+    std::set<std::string> m_touched;
+};
+
+// Every control a user can click, arrays included, except the exit label.
+template <typename Window>
+std::vector<ui::Control*> clickables(const Window& w) {
+    std::vector<ui::Control*> out;
+    for (const auto& c : w.controls())
+        if (c->clickable() && c->name() != Traits<Window>::kExit) out.push_back(c.get());
+    return out;
+}
+
+}  // namespace storm
