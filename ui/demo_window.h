@@ -186,6 +186,8 @@ protected:
                           const std::string& clearFret);
     void toggle(Control& c) { c.setVisible(!c.visible()); }
     void clip(Control& source);
+    void clearReports();
+    void clearToneDisplays();
     // Shows the overlays of the chord's degrees and colours its tone bars.
     void showChordTones(const std::vector<std::string>& markerDegrees,
                         const std::vector<int>& noteColours);

@@ -16,6 +16,25 @@ void DemoWindow::Form_Load() {
     LineNumber = "Null";
 }
 
+// The steps both windows' Clear__ take in the same order.
+void DemoWindow::clearReports() {
+    for (int i = 0; i < 7; ++i) Scale_Report(i).removePicture();
+    Logo_Box->setVisible(true);
+    for (int i = 0; i < 7; ++i) Notes_Report(i).removePicture();
+    for (int i = 0; i < 7; ++i) Formula_Report(i).removePicture();
+    Report_Tone->removePicture();
+    Type_o->removePicture();
+}
+
+void DemoWindow::clearToneDisplays() {
+    Clear_Fretboard_Click();
+    for (int k = 1; k <= 12; ++k) Tone(k).setBackColor(kBlack);
+    for (int i = 0; i < 7; ++i) tone_color(i).setBackColor(kBlack);
+    Mini_Clip->removePicture();
+    Chord_Report->removePicture();
+    Chord_Report2->removePicture();
+}
+
 // --- PennatoneDemo -------------------------------------------------------------------
 
 void PennatoneDemo::Form_Load() {
@@ -31,21 +50,11 @@ void PennatoneDemo::Radio0() {
 void PennatoneDemo::Clear__() {
     Box18("0");
     LineNumber = "1";
-    for (int i = 0; i < 7; ++i) Scale_Report(i).removePicture();
-    Logo_Box->setVisible(true);
-    for (int i = 0; i < 7; ++i) Notes_Report(i).removePicture();
-    for (int i = 0; i < 7; ++i) Formula_Report(i).removePicture();
-    Report_Tone->removePicture();
-    Type_o->removePicture();
+    clearReports();
     Type_o2->removePicture();
     Fret_Number_Loader_2(std::vector<std::string>(9, "0"));
     for (int i = 0; i <= 18; ++i) Chord_Display(i).removePicture();
-    Clear_Fretboard_Click();
-    for (int k = 1; k <= 12; ++k) Tone(k).setBackColor(kBlack);
-    for (int i = 0; i < 7; ++i) tone_color(i).setBackColor(kBlack);
-    Mini_Clip->removePicture();
-    Chord_Report->removePicture();
-    Chord_Report2->removePicture();
+    clearToneDisplays();
 }
 
 void PennatoneDemo::Clear_Me_Click() {
@@ -77,24 +86,14 @@ void LyrafretDemo::Radio0() {
 
 void LyrafretDemo::Clear__() {
     LineNumber = "1";
-    for (int i = 0; i < 7; ++i) Scale_Report(i).removePicture();
-    Logo_Box->setVisible(true);
-    for (int i = 0; i < 7; ++i) Notes_Report(i).removePicture();
-    for (int i = 0; i < 7; ++i) Formula_Report(i).removePicture();
-    Report_Tone->removePicture();
-    Type_o->removePicture();
+    clearReports();
     // The type panel is no longer under Logo_Box, so a kept picture would name a
     // chord that is not shown.
     Type_o2->removePicture();
     Box9("0");
     Fret_Number_Loader_2(std::vector<std::string>(9, "0"));
     for (int i = 0; i <= 8; ++i) Chord_Display(i).setPicture(LoadPicture(Folder_13 + "b2.bmp"));
-    Clear_Fretboard_Click();
-    for (int k = 1; k <= 12; ++k) Tone(k).setBackColor(kBlack);
-    for (int i = 0; i < 7; ++i) tone_color(i).setBackColor(kBlack);
-    Mini_Clip->removePicture();
-    Chord_Report->removePicture();
-    Chord_Report2->removePicture();
+    clearToneDisplays();
 }
 
 void LyrafretDemo::Clear_Me_Click() {
