@@ -70,7 +70,9 @@ check: setup
 	  -DDEMO_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target bmp_fuzz
 	@rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
-	@$(SANITIZER_ENV) build-fuzz/fuzz/bmp_fuzz -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=512 \
+	@# A smaller quarantine keeps the fuzzer well inside its memory limit.
+	@$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=64 \
+	  build-fuzz/fuzz/bmp_fuzz -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=512 \
 	  -malloc_limit_mb=256 -timeout=10 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
 
 # Rewrites the committed fuzz seeds from our own BMP writer.

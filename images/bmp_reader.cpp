@@ -152,9 +152,9 @@ void readPalette(const Bytes& b, std::uint32_t dibSize, long long start, Header&
     h.palette.resize(static_cast<std::size_t>(count));
     for (long long i = 0; i < count; ++i) {
         const long long at = start + i * entry;
-        h.palette[static_cast<std::size_t>(i)] = qRgb(static_cast<int>(b.u8(at + 2)),
-                                                      static_cast<int>(b.u8(at + 1)),
-                                                      static_cast<int>(b.u8(at)));
+        h.palette[static_cast<std::size_t>(i)] =
+            qRgb(static_cast<int>(b.u8(at + 2)), static_cast<int>(b.u8(at + 1)),
+                 static_cast<int>(b.u8(at)));
     }
 }
 
@@ -187,8 +187,7 @@ Header readHeader(const Bytes& b) {
 QRgb paletteColour(const Bytes& b, const Header& h, std::uint32_t index) {
     if (index >= h.palette.size())
         b.fail("a pixel uses colour " + std::to_string(index) + ", but the palette has only " +
-               std::to_string(h.palette.size()) +
-               (h.palette.size() == 1 ? " colour" : " colours"));
+               std::to_string(h.palette.size()) + (h.palette.size() == 1 ? " colour" : " colours"));
     return h.palette[index];
 }
 
@@ -286,9 +285,10 @@ private:
     void pixels(std::uint32_t count, IndexOf indexOf) {
         if (m_y >= m_h.height) pastTheEnd();
         if (m_x + count > m_h.width) m_b.fail("a run of pixels goes past the end of a row");
-        QRgb* row = m_image ? reinterpret_cast<QRgb*>(m_image->scanLine(
-                                  static_cast<int>(m_h.height - 1 - m_y)))
-                            : nullptr;
+        QRgb* row =
+            m_image
+                ? reinterpret_cast<QRgb*>(m_image->scanLine(static_cast<int>(m_h.height - 1 - m_y)))
+                : nullptr;
         for (std::uint32_t i = 0; i < count; ++i) {
             const QRgb colour = paletteColour(m_b, m_h, indexOf(i));
             if (row) row[m_x + i] = colour;
@@ -345,12 +345,17 @@ private:
             if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
                 fail(name, "the file is a link to something that does not exist");
             fail(name, "the file does not exist");
-        case ENOTDIR: fail(name, "the file does not exist (a folder on its path is a file)");
-        case ELOOP: fail(name, "the file is a link that leads round in a circle");
+        case ENOTDIR:
+            fail(name, "the file does not exist (a folder on its path is a file)");
+        case ELOOP:
+            fail(name, "the file is a link that leads round in a circle");
         case EACCES:
-        case EPERM: fail(name, "the program is not allowed to read the file");
-        case ENAMETOOLONG: fail(name, "the file's path is too long");
-        default: fail(name, std::string("the file cannot be opened (") + std::strerror(error) + ")");
+        case EPERM:
+            fail(name, "the program is not allowed to read the file");
+        case ENAMETOOLONG:
+            fail(name, "the file's path is too long");
+        default:
+            fail(name, std::string("the file cannot be opened (") + std::strerror(error) + ")");
     }
 }
 

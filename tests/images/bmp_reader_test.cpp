@@ -54,7 +54,9 @@ std::uint32_t rgbPattern(int x, int y) {
     return static_cast<std::uint32_t>((x * 37 % 256) << 16 | (y * 53 % 256) << 8 | (x ^ y) % 256);
 }
 
-QByteArray rgb24(int w, int h) { return bmpwriter::write(Layout{w, h, 24}, rgbPattern); }
+QByteArray rgb24(int w, int h) {
+    return bmpwriter::write(Layout{w, h, 24}, rgbPattern);
+}
 
 QByteArray indexed(int bpp, int paletteSize, const bmpwriter::PixelFn& pixel, int w = 16,
                    int h = 8) {
@@ -129,7 +131,8 @@ TEST(BmpDecode, GoodPicturesOfEveryKindDecodeToTheirPixels) {
         {"RLE4", {37, 9, 4, kRle4, 40, false, pal(16)}, true},
         {"RLE8", {37, 9, 8, kRle8, 40, false, pal(200)}, true},
         {"16 bits", {13, 7, 16, kRgb, 40, false, {}}, false},
-        {"16 bits, 5-6-5 masks", {13, 7, 16, kBitfields, 40, false, {}, {0xF800, 0x07E0, 0x001F, 0}},
+        {"16 bits, 5-6-5 masks",
+         {13, 7, 16, kBitfields, 40, false, {}, {0xF800, 0x07E0, 0x001F, 0}},
          false},
         {"24 bits", {13, 7, 24, kRgb, 40, false, {}}, true},
         {"24 bits, top-down", {13, 7, 24, kRgb, 40, true, {}}, true},
@@ -137,13 +140,17 @@ TEST(BmpDecode, GoodPicturesOfEveryKindDecodeToTheirPixels) {
         {"24 bits, 124-byte header", {13, 7, 24, kRgb, 124, false, {}}, true},
         {"32 bits", {13, 7, 32, kRgb, 40, false, {}}, true},
         {"32 bits, masks after the header",
-         {13, 7, 32, kBitfields, 40, false, {}, {0xFF0000, 0xFF00, 0xFF, 0}}, true},
-        {"32 bits, 52-byte header", {13, 7, 32, kBitfields, 52, false, {}, {0xFF, 0xFF00, 0xFF0000, 0}},
+         {13, 7, 32, kBitfields, 40, false, {}, {0xFF0000, 0xFF00, 0xFF, 0}},
+         true},
+        {"32 bits, 52-byte header",
+         {13, 7, 32, kBitfields, 52, false, {}, {0xFF, 0xFF00, 0xFF0000, 0}},
          false},
         {"32 bits, alpha, 108-byte header",
-         {13, 7, 32, kBitfields, 108, false, {}, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}}, false},
+         {13, 7, 32, kBitfields, 108, false, {}, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}},
+         false},
         {"32 bits, 10-bit channels, 56-byte header",
-         {13, 7, 32, kBitfields, 56, false, {}, {0x3FF00000, 0xFFC00, 0x3FF, 0}}, false},
+         {13, 7, 32, kBitfields, 56, false, {}, {0x3FF00000, 0xFFC00, 0x3FF, 0}},
+         false},
     };
     for (const GoodCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -153,8 +160,7 @@ TEST(BmpDecode, GoodPicturesOfEveryKindDecodeToTheirPixels) {
         QImage image;
         ASSERT_NO_THROW(image = images::decodeBmp(bytes, "good.bmp"));
         ASSERT_EQ(image.size(), QSize(l.width, l.height));
-        EXPECT_EQ(image.format(),
-                  l.masks[3] ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        EXPECT_EQ(image.format(), l.masks[3] ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         int wrong = 0;
         for (int y = 0; y < l.height; ++y)
             for (int x = 0; x < l.width; ++x)
@@ -170,8 +176,7 @@ TEST(BmpDecode, GoodPicturesOfEveryKindDecodeToTheirPixels) {
 TEST(BmpDecode, RunLengthSkipsKeepTheFirstPaletteColour) {
     // Two pixels, a delta over one pixel and one row, then a pixel: 4 x 2.
     const QByteArray stream("\x02\x05\x00\x02\x01\x01\x01\x07\x00\x01", 10);
-    const QImage image =
-        images::decodeBmp(rleStream(bmpwriter::kRle8, 4, 2, stream), "skips.bmp");
+    const QImage image = images::decodeBmp(rleStream(bmpwriter::kRle8, 4, 2, stream), "skips.bmp");
     const auto pal = bmpwriter::greyPalette(16);
     const std::vector<std::pair<QPoint, QRgb>> expected{
         {{0, 1}, pal[5]}, {{1, 1}, pal[5]}, {{2, 1}, pal[0]}, {{3, 1}, pal[0]},
@@ -221,7 +226,12 @@ std::vector<BytesCase> brokenBytes() {
          "the file is cut off in its header"},
         {"cut off in the picture header", [=] { return good.left(30); },
          "the file is cut off in its header"},
-        {"wrong magic", [=] { QByteArray b = good; b[0] = 'X'; return b; },
+        {"wrong magic",
+         [=] {
+             QByteArray b = good;
+             b[0] = 'X';
+             return b;
+         },
          "the file is not a BMP picture"},
         {"a PNG renamed", pngBytes, "the file is a PNG picture, not a BMP picture"},
         {"a JPEG renamed", [] { return QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF", 10); },
@@ -237,8 +247,7 @@ std::vector<BytesCase> brokenBytes() {
          "the picture is too large (100000 x 100000 pixels)"},
         {"5000 x 5000", [=] { return patched(patched(good, 18, 5000), 22, 5000); },
          "the picture is too large (5000 x 5000 pixels)"},
-        {"the tallest height there is",
-         [=] { return patched(good, 22, 0x80000000u); },
+        {"the tallest height there is", [=] { return patched(good, 22, 0x80000000u); },
          "the picture is too large (40 x 2147483648 pixels)"},
         {"7 bits per pixel", [=] { return patched(good, 28, 7, false); },
          "the picture has an unsupported colour depth (7 bits)"},
@@ -267,11 +276,14 @@ std::vector<BytesCase> brokenBytes() {
          },
          "the colour masks are missing"},
         {"no palette", [=] { return patched(rgbOf4, 10, 54); }, "the colour palette is missing"},
-        {"8-bit colour out of the palette", [] { return indexed(8, 4, [](int x, int) { return x == 9 ? 200u : 1u; }); },
+        {"8-bit colour out of the palette",
+         [] { return indexed(8, 4, [](int x, int) { return x == 9 ? 200u : 1u; }); },
          "a pixel uses colour 200, but the palette has only 4 colours"},
-        {"4-bit colour out of the palette", [] { return indexed(4, 3, [](int x, int) { return x % 4; }); },
+        {"4-bit colour out of the palette",
+         [] { return indexed(4, 3, [](int x, int) { return x % 4; }); },
          "a pixel uses colour 3, but the palette has only 3 colours"},
-        {"1-bit colour out of the palette", [] { return indexed(1, 1, [](int x, int y) { return (x + y) % 2; }); },
+        {"1-bit colour out of the palette",
+         [] { return indexed(1, 1, [](int x, int y) { return (x + y) % 2; }); },
          "a pixel uses colour 1, but the palette has only 1 colour"},
         {"RLE8 colour out of the palette",
          [] { return rleStream(kRle8, 4, 1, QByteArray("\x04\x30\0\0\0\1", 6)); },
@@ -373,8 +385,7 @@ std::vector<FileCase> brokenFiles() {
              fs::create_symlink("loop.bmp", p);
          },
          "the file is a link that leads round in a circle"},
-        {"a named pipe",
-         [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
+        {"a named pipe", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
          "it is not an ordinary file"},
         {"a file far too large",
          [](const fs::path& p) {
@@ -562,7 +573,9 @@ std::map<std::string, std::string> pictureNames(const ui::DemoWindow& w) {
     return names;
 }
 
-bool isExit(const ui::Control& c) { return c.name() == "close_me" || c.name() == "Exit_Me"; }
+bool isExit(const ui::Control& c) {
+    return c.name() == "close_me" || c.name() == "Exit_Me";
+}
 
 template <typename Fixture>
 void everyClickReportsTheFirstMissingFile(const std::string& chordRoot,

@@ -73,11 +73,12 @@ constexpr int kClicks = 100000;
 template <typename Window>
 void stormOverTheLibrary(unsigned seed) {
     Fixture<Window> w;
-    const StormResult r = runStorm(w, storm::seedFromEnvironment(seed),
-                                   storm::clicksFromEnvironment(kClicks));
-    std::printf("%s: %d clicks in %.1f s, a chord on show after %d, memory grew by %ld KiB "
-                "after the first tenth\n",
-                w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.growthKiB);
+    const StormResult r =
+        runStorm(w, storm::seedFromEnvironment(seed), storm::clicksFromEnvironment(kClicks));
+    std::printf(
+        "%s: %d clicks in %.1f s, a chord on show after %d, memory grew by %ld KiB "
+        "after the first tenth\n",
+        w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.growthKiB);
     // Options without a diagram set show nothing; the rest must come through.
     EXPECT_GT(r.chordsShown, r.clicks / 20);
     EXPECT_EQ(r.failedLoads, 0) << *r.failedFiles.begin();
@@ -87,8 +88,12 @@ void stormOverTheLibrary(unsigned seed) {
     }
 }
 
-TEST(ClickStorm, PennatoneOverTheRealLibrary) { stormOverTheLibrary<ui::PennatoneDemo>(20240611); }
-TEST(ClickStorm, LyrafretOverTheRealLibrary) { stormOverTheLibrary<ui::LyrafretDemo>(20240612); }
+TEST(ClickStorm, PennatoneOverTheRealLibrary) {
+    stormOverTheLibrary<ui::PennatoneDemo>(20240611);
+}
+TEST(ClickStorm, LyrafretOverTheRealLibrary) {
+    stormOverTheLibrary<ui::LyrafretDemo>(20240612);
+}
 
 // The pictures a window loads, found by a short storm over the real library.
 template <typename Window>
@@ -134,9 +139,15 @@ private:
             bytes.assign(std::istreambuf_iterator<char>(in), {});
         }
         switch (m_random() % 5) {
-            case 0: fs::remove(f); return;
-            case 1: bytes.resize(bytes.size() / 2); break;
-            case 2: bytes.resize(m_random() % 40); break;
+            case 0:
+                fs::remove(f);
+                return;
+            case 1:
+                bytes.resize(bytes.size() / 2);
+                break;
+            case 2:
+                bytes.resize(m_random() % 40);
+                break;
             case 3:
                 for (char& b : bytes) b = static_cast<char>(m_random());
                 break;
@@ -172,28 +183,35 @@ void stormOverADamagedLibrary(unsigned fallbackSeed) {
         EXPECT_FALSE(e.reason().empty());
     };
     const StormResult r = runStorm(w, seed, storm::clicksFromEnvironment(kClicks), hooks);
-    std::printf("%s over a damaged library: %d clicks in %.1f s, a chord on show after %d, %d "
-                "failed loads of %zu files\n",
-                w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.failedLoads,
-                r.failedFiles.size());
+    std::printf(
+        "%s over a damaged library: %d clicks in %.1f s, a chord on show after %d, %d "
+        "failed loads of %zu files\n",
+        w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.failedLoads,
+        r.failedFiles.size());
     EXPECT_GT(r.failedLoads, r.clicks / 100);
     EXPECT_GT(r.chordsShown, r.clicks / 50);
 }
 
-TEST(ClickStorm, PennatoneOverADamagedLibrary) { stormOverADamagedLibrary<ui::PennatoneDemo>(7); }
-TEST(ClickStorm, LyrafretOverADamagedLibrary) { stormOverADamagedLibrary<ui::LyrafretDemo>(8); }
+TEST(ClickStorm, PennatoneOverADamagedLibrary) {
+    stormOverADamagedLibrary<ui::PennatoneDemo>(7);
+}
+TEST(ClickStorm, LyrafretOverADamagedLibrary) {
+    stormOverADamagedLibrary<ui::LyrafretDemo>(8);
+}
 
 }  // namespace
 
 namespace {
 
-ui::Picture named(const std::string& name) { return ui::Picture{QImage(), name}; }
+ui::Picture named(const std::string& name) {
+    return ui::Picture{QImage(), name};
+}
 
 // The rules must be able to fail: each tampering below breaks one of them.
 TEST(StormRules, NoticeEveryKindOfWrongDisplay) {
     struct Case {
         const char* what;
-        int type;  // the chord shown first
+        int type;                                                // the chord shown first
         std::function<ui::Control*(ui::PennatoneDemo&)> tamper;  // returns the control "clicked"
         std::string complaint;                                   // empty: the rules hold
     };
@@ -205,9 +223,17 @@ TEST(StormRules, NoticeEveryKindOfWrongDisplay) {
              return &w.Ty(0);
          },
          "2 options highlighted"},
-        {"bold without yellow", 0, [](auto& w) { w.Ty(5).setBold(true); return &w.Ty(0); },
+        {"bold without yellow", 0,
+         [](auto& w) {
+             w.Ty(5).setBold(true);
+             return &w.Ty(0);
+         },
          "Ty(5) is bold or yellow, not both"},
-        {"a chord under another option", 0, [](auto& w) { w.Typer = 1; return &w.Ty(1); },
+        {"a chord under another option", 0,
+         [](auto& w) {
+             w.Typer = 1;
+             return &w.Ty(1);
+         },
          "chord major shown under option 1 (add9)"},
         {"another type's name", 0,
          [](auto& w) {

@@ -119,9 +119,7 @@ public:
         return broken;
     }
 
-    bool shown() const {
-        return !m_w.Logo_Box->visible() && !m_w.Type_o->picture().name.empty();
-    }
+    bool shown() const { return !m_w.Logo_Box->visible() && !m_w.Type_o->picture().name.empty(); }
 
 private:
     using T = Traits<Window>;
@@ -169,8 +167,8 @@ private:
             if (i > last && i != 18) return item->key() + " holds " + name + " past the last item";
             folders.insert(folderOf(name));
         }
-        if (folders.size() > 1) return "the gallery mixes " + *folders.begin() + " and " +
-                                       *folders.rbegin();
+        if (folders.size() > 1)
+            return "the gallery mixes " + *folders.begin() + " and " + *folders.rbegin();
         return {};
     }
 
