@@ -13,14 +13,6 @@ namespace {
 
 using namespace testing_support;
 
-std::vector<std::string> shownOverlays(const ui::DemoWindow& w) {
-    std::vector<std::string> shown;
-    for (const char* n : ui::kNoteControlNames)
-        if (w.NoteEntry(n).visible()) shown.push_back(n);
-    std::sort(shown.begin(), shown.end());
-    return shown;
-}
-
 std::vector<std::string> sorted(std::vector<std::string> v) {
     std::sort(v.begin(), v.end());
     return v;

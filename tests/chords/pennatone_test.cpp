@@ -13,14 +13,6 @@ namespace {
 
 using namespace testing_support;
 
-std::vector<std::string> shownOverlays(const ui::DemoWindow& w) {
-    std::vector<std::string> shown;
-    for (const char* n : ui::kNoteControlNames)
-        if (w.NoteEntry(n).visible()) shown.push_back(n);
-    std::sort(shown.begin(), shown.end());
-    return shown;
-}
-
 // Fret numbers read in cell order, frets above 12 counted twelve lower.
 std::vector<int> fretsInCellOrder(const ui::DemoWindow& w, int count) {
     std::vector<std::pair<std::pair<int, int>, int>> cells;

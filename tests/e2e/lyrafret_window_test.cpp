@@ -11,10 +11,6 @@
 
 namespace {
 
-#define REQUIRE_X()                                                                        \
-    if (!e2e::missingTools().isEmpty())                                                    \
-        GTEST_SKIP() << "real-window test skipped: " << e2e::missingTools().toStdString(); \
-    if (qgetenv("QT_QPA_PLATFORM") != "xcb") GTEST_SKIP() << "real-window test skipped: no X"
 
 constexpr int kTwips = e2e::kTwipsPerPixel;
 constexpr int kGalleryLeft = 1100;

@@ -4,10 +4,6 @@
 
 namespace {
 
-#define REQUIRE_X()                                                                         \
-    if (!e2e::missingTools().isEmpty())                                                     \
-        GTEST_SKIP() << "real-window test skipped: " << e2e::missingTools().toStdString();  \
-    if (qgetenv("QT_QPA_PLATFORM") != "xcb") GTEST_SKIP() << "real-window test skipped: no X"
 
 // Fret 5's mask row, away from the strings' labels.
 constexpr int kRowLeft = 9450, kRowTop = 1770, kRowWidth = 2025, kRowHeight = 345;

@@ -10,6 +10,12 @@
 #include <functional>
 #include <memory>
 
+// Skips a test, with the reason, where no real X server can be had.
+#define REQUIRE_X()                                                                        \
+    if (!e2e::missingTools().isEmpty())                                                    \
+        GTEST_SKIP() << "real-window test skipped: " << e2e::missingTools().toStdString(); \
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb") GTEST_SKIP() << "real-window test skipped: no X"
+
 namespace e2e {
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -1,7 +1,10 @@
 #pragma once
 
 // Windows over the generated image library, for tests.
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ui/lyrafret_demo.h"
 #include "ui/pennatone_demo.h"
@@ -27,5 +30,14 @@ using Pennatone = Fixture<ui::PennatoneDemo>;
 using Lyrafret = Fixture<ui::LyrafretDemo>;
 
 inline std::string pic(const ui::Control& c) { return c.picture().name; }
+
+// Note overlays the window shows, in name order.
+inline std::vector<std::string> shownOverlays(const ui::DemoWindow& w) {
+    std::vector<std::string> shown;
+    for (const char* n : ui::kNoteControlNames)
+        if (w.NoteEntry(n).visible()) shown.push_back(n);
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
 
 }  // namespace testing_support
