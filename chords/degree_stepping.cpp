@@ -13,8 +13,8 @@ namespace {
 struct DegreeStep {
     int from, up, down;
 };
-constexpr std::array<DegreeStep, 6> kDegreeSteps{{
-    {0, 2, 4}, {1, 2, 4}, {2, 4, 0}, {3, 4, 0}, {4, 0, 2}, {5, 0, 2}}};
+constexpr std::array<DegreeStep, 6> kDegreeSteps{
+    {{0, 2, 4}, {1, 2, 4}, {2, 4, 0}, {3, 4, 0}, {4, 0, 2}, {5, 0, 2}}};
 
 constexpr int kFirstStepped = 0;
 constexpr int kLastStepped = 5;
@@ -23,7 +23,9 @@ constexpr int kLastStepped = 5;
 // the next or previous column, over all seven degrees, so IV steps down to iii and
 // vii° steps up to I; type steps move within the option's own column in on-screen
 // order, wrapping at its ends.
-int triadOf(int degree) { return chords::kKeyColumns[(degree + 7) % 7].members[0]; }
+int triadOf(int degree) {
+    return chords::kKeyColumns[(degree + 7) % 7].members[0];
+}
 
 int neighbourInColumn(int option, int direction) {
     const chords::KeyColumn& col = chords::kKeyColumns[chords::degreeOfOption(option)];
@@ -53,8 +55,12 @@ void LyrafretDemo::stepDegree(int up) {
     Chord_Report2->setPicture(LoadPicture(Folder_17 + Current_Scale[0] + ".bmp"));
 }
 
-void LyrafretDemo::ScaleUp_Click() { stepDegree(1); }
-void LyrafretDemo::ScaleDown_Click() { stepDegree(0); }
+void LyrafretDemo::ScaleUp_Click() {
+    stepDegree(1);
+}
+void LyrafretDemo::ScaleDown_Click() {
+    stepDegree(0);
+}
 
 void LyrafretDemo::TypeUp_Click() {
     const int k = Keyer.value_or(0);

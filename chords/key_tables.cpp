@@ -57,18 +57,66 @@ namespace {
 
 // The six options whose data is fixed as listed.
 const std::vector<KeyChord> kGivenChords{
-    {0, "major", "Major__First", "a", 8, {"3", "5", "5", "8", "8", "10", "10", "12", "12"},
-     {"1", "3", "5"}, {1, 4, 7}, {R, R, R}, {R, R, R}},
-    {1, "add9", "Major__First", "b", 8, {"2", "3", "5", "7", "8", "8", "9", "10", "12"},
-     {"1", "3", "5", "2"}, {1, 2, 4, 7}, {R, R, R, G}, {R, R, G, R}},
-    {2, "minor", "Minor__Second", "n", 8, {"1", "1", "2", "2", "5", "6", "7", "10", "12"},
-     {"2", "4", "6"}, {1, 3, 7}, {R, R, R}, {R, R, R}},
-    {3, "madd9", "Minor__Second", "o", 7, {"1", "1", "5", "6", "8", "10", "10", "10"},
-     {"2", "3", "4", "6"}, {1, 2, 3, 7}, {R, R, R, G}, {R, R, G, R}},
-    {4, "minor", "Minor__Third", "n", 8, {"3", "3", "4", "4", "7", "8", "9", "12", "2"},
-     {"3", "5", "7"}, {1, 3, 7}, {R, R, R}, {R, R, R}},
-    {5, "m7", "Minor__Third", "q", 8, {"3", "4", "5", "7", "8", "12", "12", "2", "2"},
-     {"3", "5", "7", "2"}, {1, 3, 7, 10}, {R, R, G, R}, {R, R, G, R}},
+    {0,
+     "major",
+     "Major__First",
+     "a",
+     8,
+     {"3", "5", "5", "8", "8", "10", "10", "12", "12"},
+     {"1", "3", "5"},
+     {1, 4, 7},
+     {R, R, R},
+     {R, R, R}},
+    {1,
+     "add9",
+     "Major__First",
+     "b",
+     8,
+     {"2", "3", "5", "7", "8", "8", "9", "10", "12"},
+     {"1", "3", "5", "2"},
+     {1, 2, 4, 7},
+     {R, R, R, G},
+     {R, R, G, R}},
+    {2,
+     "minor",
+     "Minor__Second",
+     "n",
+     8,
+     {"1", "1", "2", "2", "5", "6", "7", "10", "12"},
+     {"2", "4", "6"},
+     {1, 3, 7},
+     {R, R, R},
+     {R, R, R}},
+    {3,
+     "madd9",
+     "Minor__Second",
+     "o",
+     7,
+     {"1", "1", "5", "6", "8", "10", "10", "10"},
+     {"2", "3", "4", "6"},
+     {1, 2, 3, 7},
+     {R, R, R, G},
+     {R, R, G, R}},
+    {4,
+     "minor",
+     "Minor__Third",
+     "n",
+     8,
+     {"3", "3", "4", "4", "7", "8", "9", "12", "2"},
+     {"3", "5", "7"},
+     {1, 3, 7},
+     {R, R, R},
+     {R, R, R}},
+    {5,
+     "m7",
+     "Minor__Third",
+     "q",
+     8,
+     {"3", "4", "5", "7", "8", "12", "12", "2", "2"},
+     {"3", "5", "7", "2"},
+     {1, 3, 7, 10},
+     {R, R, G, R},
+     {R, R, G, R}},
 };
 
 // Sets shared by every degree that uses their type; the others are "ly_" + key.
@@ -111,8 +159,15 @@ std::optional<KeyChord> buildRow(int option) {
     const theory::DiagramSet* set = theory::diagramSet(dir);
     if (!set || set->shapes.empty()) return std::nullopt;
     const theory::ChordData data = theory::chordData(*type);
-    KeyChord row{option, type->key, kDegreeNames[degree], set->dir,
-                 static_cast<int>(set->shapes.size()) - 1, {}, {}, data.tnt, data.cnc,
+    KeyChord row{option,
+                 type->key,
+                 kDegreeNames[degree],
+                 set->dir,
+                 static_cast<int>(set->shapes.size()) - 1,
+                 {},
+                 {},
+                 data.tnt,
+                 data.cnc,
                  data.noteColours};
     for (int fret : degreeBaseFrets(dir, degree)) row.baseFrets.push_back(std::to_string(fret));
     // Marker degrees are scale degrees of the key: every tone of these chords is one.
@@ -175,6 +230,8 @@ const KeyChord* keyChord(int option) {
     return nullptr;
 }
 
-std::span<const KeyChord> keyChords() { return allChords(); }
+std::span<const KeyChord> keyChords() {
+    return allChords();
+}
 
 }  // namespace chords

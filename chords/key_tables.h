@@ -21,8 +21,8 @@ int keyIndex(std::string_view key);
 
 // Degree names in scale order.
 inline constexpr std::array<const char*, 7> kDegreeNames{
-    "Major__First", "Minor__Second",  "Minor__Third",       "Major__Fourth",
-    "Major__Fifth", "Minor__Sixth", "Diminished__Seventh"};
+    "Major__First", "Minor__Second", "Minor__Third",       "Major__Fourth",
+    "Major__Fifth", "Minor__Sixth",  "Diminished__Seventh"};
 int degreeIndex(std::string_view degree);
 
 // Chord-root row of the chord on a degree of a key: the row of the degree's
@@ -40,7 +40,8 @@ inline constexpr std::array<KeyColumn, 7> kKeyColumns{{
     {1690, {2, 3, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}, 15},
     {2750, {4, 5, 30, 31, 32, 33}, 6},
     {3800, {34, 35, 36, 37, 38, 39, 40, 41, 42, 43}, 10},
-    {4850, {44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64},
+    {4850,
+     {44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64},
      21},
     {5900, {65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75}, 11},
     {6940, {76, 77}, 2},
@@ -49,16 +50,16 @@ inline constexpr std::array<KeyColumn, 7> kKeyColumns{{
 // Option captions by index; absent members (13, 14, 28, 29, 79) have none, 78 is the
 // neutral entry.
 inline constexpr std::array<const char*, 84> kKeyCaptions{
-    "Major", "add9",  "minor",  "madd9", "minor",  "m7",     "maj9",   "maj13",   "sus2",
-    "sus2/6", "sus4", "sus4/6", "sus4/9", nullptr, nullptr,  "m6",     "m6/9",    "m7",
-    "m7/11", "m9",    "m11",    "7sus2", "7sus4",  "sus2",   "sus2/6", "sus4",    "sus4/6",
-    "sus4/9", nullptr, nullptr, "m7b9",  "m7/11",  "7sus4",  "sus4",   "Major",   "add9",
-    "6th",   "6/9",   "maj7",   "maj7/6", "maj9",  "maj13",  "sus2",   "sus2/6",  "Major",
-    "add9",  "6th",   "6/9",    "7th",   "7/6",    "7/11",   "7/6/11", "7sus2",   "7sus4",
-    "7sus4/6", "9th", "11th",   "11/13", "13th",   "13sus4", "sus2",   "sus2/6",  "sus4",
-    "sus4/6", "sus4/9", "minor", "madd9", "m7",    "m7/11",  "m9",     "m11",     "7sus2",
-    "7sus4", "sus2",  "sus4",   "sus4/9", "dim",   "m7b5",   " ",      nullptr,   "6th",
-    "6/9",   "maj7",  "maj7/6"};
+    "Major",   "add9",   "minor",  "madd9",  "minor", "m7",     "maj9",   "maj13",  "sus2",
+    "sus2/6",  "sus4",   "sus4/6", "sus4/9", nullptr, nullptr,  "m6",     "m6/9",   "m7",
+    "m7/11",   "m9",     "m11",    "7sus2",  "7sus4", "sus2",   "sus2/6", "sus4",   "sus4/6",
+    "sus4/9",  nullptr,  nullptr,  "m7b9",   "m7/11", "7sus4",  "sus4",   "Major",  "add9",
+    "6th",     "6/9",    "maj7",   "maj7/6", "maj9",  "maj13",  "sus2",   "sus2/6", "Major",
+    "add9",    "6th",    "6/9",    "7th",    "7/6",   "7/11",   "7/6/11", "7sus2",  "7sus4",
+    "7sus4/6", "9th",    "11th",   "11/13",  "13th",  "13sus4", "sus2",   "sus2/6", "sus4",
+    "sus4/6",  "sus4/9", "minor",  "madd9",  "m7",    "m7/11",  "m9",     "m11",    "7sus2",
+    "7sus4",   "sus2",   "sus4",   "sus4/9", "dim",   "m7b5",   " ",      nullptr,  "6th",
+    "6/9",     "maj7",   "maj7/6"};
 
 // Degree column of an option, -1 for an index that names no chord option.
 int degreeOfOption(int option);

@@ -9,7 +9,10 @@ namespace {
 
 // The two types whose sets and fret lists are fixed as listed.
 const std::vector<PennatoneType> kGivenTypes{
-    {0, "major", "20", 17,
+    {0,
+     "major",
+     "20",
+     17,
      {"1", "2", "3", "5", "5", "7", "7", "8", "8", "8", "8", "8", "8", "9", "10", "10", "12",
       "12"}},
     {1, "add9", "21", 10, {"2", "3", "5", "7", "7", "8", "8", "8", "9", "10", "12"}},
@@ -45,6 +48,8 @@ const PennatoneType* pennatoneType(int option) {
     return nullptr;
 }
 
-std::span<const PennatoneType> pennatoneTypes() { return allTypes(); }
+std::span<const PennatoneType> pennatoneTypes() {
+    return allTypes();
+}
 
 }  // namespace chords

@@ -23,8 +23,8 @@ void PennatoneDemo::Base_Click(int Index) {
     Notes.assign(1, nullptr);
     for (std::size_t e = 1; e < markers.size(); ++e) Notes.push_back(&NoteEntry(markers[e]));
     Cover->setVisible(false);
-    Base(Index).setPicture(LoadPicture(images::folder(Program_Folder, "15") +
-                                       theory::Root_Names[Index] + ".bmp"));
+    Base(Index).setPicture(
+        LoadPicture(images::folder(Program_Folder, "15") + theory::Root_Names[Index] + ".bmp"));
 }
 
 void PennatoneDemo::Baseup_Click() {
@@ -43,8 +43,10 @@ void PennatoneDemo::Basedown_Click() {
     Chord_Report2->setPicture(LoadPicture(Folder_17 + K + ".bmp"));
 }
 
-#define DEMO_DEFINE_SELECT(n) \
-    void DemoWindow::Select_##n##_Click() { toggle(NoteEntry(#n)); }
+#define DEMO_DEFINE_SELECT(n)               \
+    void DemoWindow::Select_##n##_Click() { \
+        toggle(NoteEntry(#n));              \
+    }
 DEMO_NOTES(DEMO_DEFINE_SELECT)
 #undef DEMO_DEFINE_SELECT
 

@@ -19,7 +19,9 @@ void DemoWindow::Fret_Number_Loader(const std::vector<std::string>& Fret_Number)
             LoadPicture(images::folder(Program_Folder, "18") + Chord_Type + ".bmp"));
 }
 
-int PennatoneDemo::rootOffset(const std::string& key) const { return theory::pitchOf(key); }
+int PennatoneDemo::rootOffset(const std::string& key) const {
+    return theory::pitchOf(key);
+}
 
 void PennatoneDemo::Fret_Number_Loader_2(const std::vector<std::string>&) {
     for (int i = 0; i <= 17; ++i) FretDisplay(i).removePicture();

@@ -35,9 +35,17 @@ void DemoWindow::placeByRotation(const std::string& move, int count, bool rowsCh
     }
 }
 
-void PennatoneDemo::Box18(const std::string& move) { placeByRotation(move, 18, true); }
-void PennatoneDemo::Box11(const std::string& move) { placeByRotation(move, 11, true); }
-void LyrafretDemo::Box9(const std::string& move) { placeByRotation(move, 9, false); }
-void LyrafretDemo::Box8(const std::string& move) { placeByRotation(move, 8, false); }
+void PennatoneDemo::Box18(const std::string& move) {
+    placeByRotation(move, 18, true);
+}
+void PennatoneDemo::Box11(const std::string& move) {
+    placeByRotation(move, 11, true);
+}
+void LyrafretDemo::Box9(const std::string& move) {
+    placeByRotation(move, 9, false);
+}
+void LyrafretDemo::Box8(const std::string& move) {
+    placeByRotation(move, 8, false);
+}
 
 }  // namespace ui

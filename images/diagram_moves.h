@@ -14,9 +14,13 @@ struct RootMoves {
     std::array<bool, 17> rootDiagram;  // roots whose own diagram the set holds
 };
 inline constexpr std::array<RootMoves, 2> kRootMoves{{
-    {"20", 18, {0, 2, 2, 2, 4, 4, 5, 11, 13, 13, 13, 15, 15, 15, 16, 16, 17},
+    {"20",
+     18,
+     {0, 2, 2, 2, 4, 4, 5, 11, 13, 13, 13, 15, 15, 15, 16, 16, 17},
      {1, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 1, 1, 1}},
-    {"21", 11, {0, 1, 1, 1, 2, 2, 3, 6, 8, 8, 8, 9, 9, 9, 10, 10, 0},
+    {"21",
+     11,
+     {0, 1, 1, 1, 2, 2, 3, 6, 8, 8, 8, 9, 9, 9, 10, 10, 0},
      {1, 1, 1, 1, 0, 0, 1, 1, 0, 0, 1, 0, 0, 1, 1, 1, 0}},
 }};
 // Rotation per diagram set, degree and key, in key-button order C Db D Eb E F Gb G Ab A Bb B.

@@ -13,7 +13,9 @@ struct Picture {
     std::string name;
 
     bool isNone() const { return name.empty() && image.isNull(); }
-    bool operator==(const Picture& other) const { return name == other.name && image == other.image; }
+    bool operator==(const Picture& other) const {
+        return name == other.name && image == other.image;
+    }
 };
 
 // The one failure a picture load can raise; it names the file and the reason.

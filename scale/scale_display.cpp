@@ -36,7 +36,8 @@ void LyrafretDemo::Scales_Swap(const std::string& degree) {
 
 void LyrafretDemo::Scale_Note_Loader(const std::vector<std::string>& scaleList) {
     Report_Key->setPicture(LoadPicture(Folder_12 + scaleList.at(0) + ".bmp"));
-    for (int i = 0; i < 7; ++i) Roman(i).setPicture(LoadPicture(Folder_12 + scaleList.at(i) + ".bmp"));
+    for (int i = 0; i < 7; ++i)
+        Roman(i).setPicture(LoadPicture(Folder_12 + scaleList.at(i) + ".bmp"));
 }
 
 }  // namespace ui

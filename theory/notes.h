@@ -14,8 +14,22 @@ struct NoteName {
 };
 
 inline constexpr std::array<NoteName, 17> kNoteNames{{
-    {"C", 0}, {"Cs", 1}, {"Db", 1}, {"D", 2}, {"Ds", 3}, {"Eb", 3}, {"E", 4}, {"F", 5},
-    {"Fs", 6}, {"Gb", 6}, {"G", 7}, {"Gs", 8}, {"Ab", 8}, {"A", 9}, {"As", 10}, {"Bb", 10},
+    {"C", 0},
+    {"Cs", 1},
+    {"Db", 1},
+    {"D", 2},
+    {"Ds", 3},
+    {"Eb", 3},
+    {"E", 4},
+    {"F", 5},
+    {"Fs", 6},
+    {"Gb", 6},
+    {"G", 7},
+    {"Gs", 8},
+    {"Ab", 8},
+    {"A", 9},
+    {"As", 10},
+    {"Bb", 10},
     {"B", 11},
 }};
 
@@ -29,7 +43,7 @@ int pitchOf(std::string_view name);
 inline constexpr std::array<int, 12> kRowSemitones{0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 1};
 
 // Interval symbol of each row position, as the strip pictures label them.
-inline constexpr std::array<const char*, 12> kRowIntervals{"1", "9", "b3", "3",  "4",  "b5",
+inline constexpr std::array<const char*, 12> kRowIntervals{"1", "9",  "b3", "3",  "4", "b5",
                                                            "5", "#5", "6",  "b7", "7", "b9"};
 
 using Row = std::array<const char*, 12>;

@@ -152,24 +152,24 @@ constexpr std::array<RootDiagram, 10> kAdd9Roots{{
 
 // C 6th: 1 3 5 6; may leave out 5
 constexpr std::array<Frets, 18> kShapes_6th{{
-    {X, 3, 2, 2, 1, X},       // C E A C
-    {X, X, 2, 2, 1, 3},       // E A C G
-    {X, 3, 2, 2, X, 3},       // C E A . G
-    {X, 3, 2, 2, 5, 3},       // C E A E G
-    {X, 3, 5, X, 5, 5},       // C G . E A
-    {X, 3, X, X, 5, 5},       // C . . E A
-    {8, X, 5, 5, 5, 5},       // C . G C E A
-    {8, 7, 5, 5, 5, 5},       // C E G C E A
-    {8, 7, 7, X, 8, X},       // C E A . G
-    {8, 7, 7, X, 8, 8},       // C E A . G C
-    {8, 10, X, 9, 10, X},     // C G . E A
-    {8, X, X, 9, 10, X},      // C . . E A
-    {X, X, 10, 9, 10, X},     // C E A
-    {X, X, 10, 9, 10, 12},    // C E A E
-    {X, X, 10, 12, 10, 12},   // C G A E
-    {X, X, 10, X, 10, 12},    // C . A E
-    {X, 15, X, 14, X, 12},    // C . A . E
-    {X, 15, X, 14, 13, 12},   // C . A C E
+    {X, 3, 2, 2, 1, X},      // C E A C
+    {X, X, 2, 2, 1, 3},      // E A C G
+    {X, 3, 2, 2, X, 3},      // C E A . G
+    {X, 3, 2, 2, 5, 3},      // C E A E G
+    {X, 3, 5, X, 5, 5},      // C G . E A
+    {X, 3, X, X, 5, 5},      // C . . E A
+    {8, X, 5, 5, 5, 5},      // C . G C E A
+    {8, 7, 5, 5, 5, 5},      // C E G C E A
+    {8, 7, 7, X, 8, X},      // C E A . G
+    {8, 7, 7, X, 8, 8},      // C E A . G C
+    {8, 10, X, 9, 10, X},    // C G . E A
+    {8, X, X, 9, 10, X},     // C . . E A
+    {X, X, 10, 9, 10, X},    // C E A
+    {X, X, 10, 9, 10, 12},   // C E A E
+    {X, X, 10, 12, 10, 12},  // C G A E
+    {X, X, 10, X, 10, 12},   // C . A E
+    {X, 15, X, 14, X, 12},   // C . A . E
+    {X, 15, X, 14, 13, 12},  // C . A C E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_6th{{
     {"C", {X, 3, 2, 2, X, 3}},
@@ -193,24 +193,24 @@ constexpr std::array<RootDiagram, 17> kRoots_6th{{
 
 // C 6/9: 1 3 5 6 9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_6_9{{
-    {X, 3, 2, 2, 3, 3},       // C E A D G
-    {X, 3, 2, 2, 3, X},       // C E A D
-    {X, 3, 2, 2, 3, 5},       // C E A D A
-    {8, 5, 5, 5, 5, 5},       // C D G C E A
-    {8, 5, 5, 7, 5, 5},       // C D G D E A
-    {8, X, 5, 7, 5, 5},       // C . G D E A
-    {8, 7, 7, 7, 8, X},       // C E A D G
-    {8, 7, 7, 7, 8, 8},       // C E A D G C
-    {8, 7, 7, 7, 8, 10},      // C E A D G D
-    {8, X, X, 9, 10, 10},     // C . . E A D
-    {10, X, X, 9, 10, 8},     // D . . E A C
-    {X, X, 10, 9, 10, 10},    // C E A D
-    {10, X, 10, 9, 10, X},    // D . C E A
-    {10, 10, 10, 12, 10, 12}, // D G C G A E
-    {12, 10, 10, 12, 10, 10}, // E G C G A D
-    {X, 15, 12, 14, 13, 12},  // C D A C E
-    {X, 15, 12, 14, 15, 12},  // C D A D E
-    {X, 15, X, 14, 15, 12},   // C . A D E
+    {X, 3, 2, 2, 3, 3},        // C E A D G
+    {X, 3, 2, 2, 3, X},        // C E A D
+    {X, 3, 2, 2, 3, 5},        // C E A D A
+    {8, 5, 5, 5, 5, 5},        // C D G C E A
+    {8, 5, 5, 7, 5, 5},        // C D G D E A
+    {8, X, 5, 7, 5, 5},        // C . G D E A
+    {8, 7, 7, 7, 8, X},        // C E A D G
+    {8, 7, 7, 7, 8, 8},        // C E A D G C
+    {8, 7, 7, 7, 8, 10},       // C E A D G D
+    {8, X, X, 9, 10, 10},      // C . . E A D
+    {10, X, X, 9, 10, 8},      // D . . E A C
+    {X, X, 10, 9, 10, 10},     // C E A D
+    {10, X, 10, 9, 10, X},     // D . C E A
+    {10, 10, 10, 12, 10, 12},  // D G C G A E
+    {12, 10, 10, 12, 10, 10},  // E G C G A D
+    {X, 15, 12, 14, 13, 12},   // C D A C E
+    {X, 15, 12, 14, 15, 12},   // C D A D E
+    {X, 15, X, 14, 15, 12},    // C . A D E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_6_9{{
     {"C", {X, 3, 2, 2, 3, 3}},
@@ -357,24 +357,24 @@ constexpr std::array<RootDiagram, 17> kRoots_maj7b3{{
 
 // C maj9: 1 3 5 7 9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_maj9{{
-    {X, 3, 2, 4, 3, X},       // C E B D
-    {X, 2, 2, 5, 3, 3},       // B E C D G
-    {8, 5, 5, 5, 5, 7},       // C D G C E B
-    {8, 5, 5, 7, 5, 7},       // C D G D E B
-    {8, X, 5, 7, 5, 7},       // C . G D E B
-    {8, 7, 9, 7, 8, 7},       // C E B D G B
-    {8, 7, 9, 7, 8, X},       // C E B D G
-    {8, 7, 10, 7, 8, 7},      // C E C D G B
-    {8, X, 9, 9, X, 10},      // C . B E . D
-    {10, X, 9, 9, 8, 8},      // D . B E G C
-    {X, X, 10, 9, 12, 10},    // C E B D
-    {10, X, 10, 9, 12, X},    // D . C E B
-    {10, 10, 10, X, 12, 12},  // D G C . B E
-    {10, 10, 10, 12, 12, 12}, // D G C G B E
-    {12, 10, 10, 12, 12, 10}, // E G C G B D
-    {X, 15, 12, 12, 12, 12},  // C D G B E
-    {X, 15, 12, X, 12, 12},   // C D . B E
-    {12, 15, 12, 12, 12, 12}, // E C D G B E
+    {X, 3, 2, 4, 3, X},        // C E B D
+    {X, 2, 2, 5, 3, 3},        // B E C D G
+    {8, 5, 5, 5, 5, 7},        // C D G C E B
+    {8, 5, 5, 7, 5, 7},        // C D G D E B
+    {8, X, 5, 7, 5, 7},        // C . G D E B
+    {8, 7, 9, 7, 8, 7},        // C E B D G B
+    {8, 7, 9, 7, 8, X},        // C E B D G
+    {8, 7, 10, 7, 8, 7},       // C E C D G B
+    {8, X, 9, 9, X, 10},       // C . B E . D
+    {10, X, 9, 9, 8, 8},       // D . B E G C
+    {X, X, 10, 9, 12, 10},     // C E B D
+    {10, X, 10, 9, 12, X},     // D . C E B
+    {10, 10, 10, X, 12, 12},   // D G C . B E
+    {10, 10, 10, 12, 12, 12},  // D G C G B E
+    {12, 10, 10, 12, 12, 10},  // E G C G B D
+    {X, 15, 12, 12, 12, 12},   // C D G B E
+    {X, 15, 12, X, 12, 12},    // C D . B E
+    {12, 15, 12, 12, 12, 12},  // E C D G B E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_maj9{{
     {"C", {X, 3, 0, 0, 0, 0}},
@@ -439,24 +439,24 @@ constexpr std::array<RootDiagram, 17> kRoots_maj13{{
 
 // C minor: 1 b3 5
 constexpr std::array<Frets, 18> kShapes_minor{{
-    {X, 3, 1, X, X, 3},       // C Eb . . G
-    {X, 3, 1, X, 1, 3},       // C Eb . C G
-    {X, 3, X, X, 4, 3},       // C . . Eb G
-    {X, X, X, 5, 4, 3},       // C Eb G
-    {X, X, 5, 5, 4, X},       // G C Eb
-    {X, 6, 5, 5, 4, X},       // Eb G C Eb
-    {8, 6, 5, 5, X, X},       // C Eb G C
-    {8, 6, 5, X, X, X},       // C Eb G
-    {8, 6, X, X, 8, X},       // C Eb . . G
-    {8, 6, X, 8, 8, X},       // C Eb . Eb G
-    {X, X, 10, 8, 8, 8},      // C Eb G C
-    {X, X, 10, 8, 8, X},      // C Eb G
-    {X, X, 10, 12, X, 11},    // C G . Eb
-    {X, X, 10, 12, 13, 11},   // C G C Eb
-    {X, X, X, 12, 13, 11},    // G C Eb
-    {11, X, X, 12, 13, X},    // Eb . . G C
-    {X, 15, 13, 12, X, X},    // C Eb G
-    {X, 15, 13, 12, 13, X},   // C Eb G C
+    {X, 3, 1, X, X, 3},      // C Eb . . G
+    {X, 3, 1, X, 1, 3},      // C Eb . C G
+    {X, 3, X, X, 4, 3},      // C . . Eb G
+    {X, X, X, 5, 4, 3},      // C Eb G
+    {X, X, 5, 5, 4, X},      // G C Eb
+    {X, 6, 5, 5, 4, X},      // Eb G C Eb
+    {8, 6, 5, 5, X, X},      // C Eb G C
+    {8, 6, 5, X, X, X},      // C Eb G
+    {8, 6, X, X, 8, X},      // C Eb . . G
+    {8, 6, X, 8, 8, X},      // C Eb . Eb G
+    {X, X, 10, 8, 8, 8},     // C Eb G C
+    {X, X, 10, 8, 8, X},     // C Eb G
+    {X, X, 10, 12, X, 11},   // C G . Eb
+    {X, X, 10, 12, 13, 11},  // C G C Eb
+    {X, X, X, 12, 13, 11},   // G C Eb
+    {11, X, X, 12, 13, X},   // Eb . . G C
+    {X, 15, 13, 12, X, X},   // C Eb G
+    {X, 15, 13, 12, 13, X},  // C Eb G C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_minor{{
     {"C", {X, 3, 1, 0, 1, 3}},
@@ -480,24 +480,24 @@ constexpr std::array<RootDiagram, 17> kRoots_minor{{
 
 // C madd4: 1 b3 4 5; may leave out 5
 constexpr std::array<Frets, 18> kShapes_madd4{{
-    {X, 3, 1, X, X, 1},       // C Eb . . F
-    {X, 3, X, X, 4, 1},       // C . . Eb F
-    {X, 3, 3, 5, 4, 3},       // C F C Eb G
-    {X, 3, 3, X, 4, 3},       // C F . Eb G
-    {8, 6, 5, 5, 6, X},       // C Eb G C F
-    {8, 8, 5, 8, X, X},       // C F G Eb
-    {8, X, 5, 8, 6, X},       // C . G Eb F
-    {8, X, X, 8, 6, X},       // C . . Eb F
-    {8, 6, X, X, 6, X},       // C Eb . . F
-    {8, 8, 10, 8, 8, 8},      // C F C Eb G C
-    {8, 8, 10, 8, 8, X},      // C F C Eb G
-    {8, 8, 10, 8, 8, 11},     // C F C Eb G Eb
-    {X, X, 10, 10, X, 11},    // C F . Eb
-    {X, X, 10, 10, 13, 11},   // C F C Eb
-    {11, X, X, 12, 13, 13},   // Eb . . G C F
-    {13, X, X, 12, 13, 11},   // F . . G C Eb
-    {X, 15, 13, 12, X, 13},   // C Eb G . F
-    {X, X, 13, 12, 13, 13},   // Eb G C F
+    {X, 3, 1, X, X, 1},      // C Eb . . F
+    {X, 3, X, X, 4, 1},      // C . . Eb F
+    {X, 3, 3, 5, 4, 3},      // C F C Eb G
+    {X, 3, 3, X, 4, 3},      // C F . Eb G
+    {8, 6, 5, 5, 6, X},      // C Eb G C F
+    {8, 8, 5, 8, X, X},      // C F G Eb
+    {8, X, 5, 8, 6, X},      // C . G Eb F
+    {8, X, X, 8, 6, X},      // C . . Eb F
+    {8, 6, X, X, 6, X},      // C Eb . . F
+    {8, 8, 10, 8, 8, 8},     // C F C Eb G C
+    {8, 8, 10, 8, 8, X},     // C F C Eb G
+    {8, 8, 10, 8, 8, 11},    // C F C Eb G Eb
+    {X, X, 10, 10, X, 11},   // C F . Eb
+    {X, X, 10, 10, 13, 11},  // C F C Eb
+    {11, X, X, 12, 13, 13},  // Eb . . G C F
+    {13, X, X, 12, 13, 11},  // F . . G C Eb
+    {X, 15, 13, 12, X, 13},  // C Eb G . F
+    {X, X, 13, 12, 13, 13},  // Eb G C F
 }};
 constexpr std::array<RootDiagram, 17> kRoots_madd4{{
     {"C", {X, 3, 3, 0, 4, 3}},
@@ -562,24 +562,24 @@ constexpr std::array<RootDiagram, 17> kRoots_madd9{{
 
 // C m6: 1 b3 5 6; may leave out 5
 constexpr std::array<Frets, 18> kShapes_m6{{
-    {X, 3, 1, 2, 1, 3},       // C Eb A C G
-    {X, 3, 1, 2, X, 3},       // C Eb A . G
-    {X, 3, X, 2, 4, 3},       // C . A Eb G
-    {X, 3, 5, 2, 4, X},       // C G A Eb
-    {X, 3, 5, X, 4, 5},       // C G . Eb A
-    {X, X, X, 5, 4, 5},       // C Eb A
-    {8, 6, 5, 5, 8, 5},       // C Eb G C G A
-    {8, X, 5, 8, 8, 5},       // C . G Eb G A
-    {8, 6, 7, X, 8, X},       // C Eb A . G
-    {8, 6, 7, X, X, X},       // C Eb A
-    {8, X, 7, 8, 8, X},       // C . A Eb G
-    {8, 10, 7, 8, X, X},      // C G A Eb
-    {8, 10, 10, 8, 10, 8},    // C G C Eb A C
-    {8, 10, 10, 8, 10, X},    // C G C Eb A
-    {X, X, 10, 12, 10, 11},   // C G A Eb
-    {X, X, 10, X, 10, 11},    // C . A Eb
-    {X, 12, X, 12, 13, 11},   // A . G C Eb
-    {X, 12, 13, 12, 13, X},   // A Eb G C
+    {X, 3, 1, 2, 1, 3},      // C Eb A C G
+    {X, 3, 1, 2, X, 3},      // C Eb A . G
+    {X, 3, X, 2, 4, 3},      // C . A Eb G
+    {X, 3, 5, 2, 4, X},      // C G A Eb
+    {X, 3, 5, X, 4, 5},      // C G . Eb A
+    {X, X, X, 5, 4, 5},      // C Eb A
+    {8, 6, 5, 5, 8, 5},      // C Eb G C G A
+    {8, X, 5, 8, 8, 5},      // C . G Eb G A
+    {8, 6, 7, X, 8, X},      // C Eb A . G
+    {8, 6, 7, X, X, X},      // C Eb A
+    {8, X, 7, 8, 8, X},      // C . A Eb G
+    {8, 10, 7, 8, X, X},     // C G A Eb
+    {8, 10, 10, 8, 10, 8},   // C G C Eb A C
+    {8, 10, 10, 8, 10, X},   // C G C Eb A
+    {X, X, 10, 12, 10, 11},  // C G A Eb
+    {X, X, 10, X, 10, 11},   // C . A Eb
+    {X, 12, X, 12, 13, 11},  // A . G C Eb
+    {X, 12, 13, 12, 13, X},  // A Eb G C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m6{{
     {"C", {X, 3, 1, 2, 1, 3}},
@@ -603,24 +603,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m6{{
 
 // C m6/9: 1 b3 5 6 9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_m6_9{{
-    {X, 3, 1, 2, 3, X},       // C Eb A D
-    {5, 6, X, 5, 3, 3},       // A Eb . C D G
-    {X, 6, X, 5, 3, 5},       // Eb . C D A
-    {X, 5, X, 5, 4, 5},       // D . C Eb A
-    {5, 5, X, 5, 4, X},       // A D . C Eb
-    {8, 5, 5, 8, 8, 5},       // C D G Eb G A
-    {8, 5, 7, 8, X, X},       // C D A Eb
-    {8, 5, X, 8, X, 5},       // C D . Eb . A
-    {8, 6, 7, 7, X, X},       // C Eb A D
-    {X, 6, 7, 7, X, 8},       // Eb A D . C
-    {8, X, 7, 8, X, 10},      // C . A Eb . D
-    {10, X, 7, 8, X, 8},      // D . A Eb . C
-    {X, X, 10, 8, 10, 10},    // C Eb A D
-    {8, X, X, 8, 10, 10},     // C . . Eb A D
-    {10, 10, 10, 12, 10, 11}, // D G C G A Eb
-    {11, 10, 10, 12, 10, 10}, // Eb G C G A D
-    {X, 12, 12, X, 13, 11},   // A D . C Eb
-    {11, 12, 12, X, 13, X},   // Eb A D . C
+    {X, 3, 1, 2, 3, X},        // C Eb A D
+    {5, 6, X, 5, 3, 3},        // A Eb . C D G
+    {X, 6, X, 5, 3, 5},        // Eb . C D A
+    {X, 5, X, 5, 4, 5},        // D . C Eb A
+    {5, 5, X, 5, 4, X},        // A D . C Eb
+    {8, 5, 5, 8, 8, 5},        // C D G Eb G A
+    {8, 5, 7, 8, X, X},        // C D A Eb
+    {8, 5, X, 8, X, 5},        // C D . Eb . A
+    {8, 6, 7, 7, X, X},        // C Eb A D
+    {X, 6, 7, 7, X, 8},        // Eb A D . C
+    {8, X, 7, 8, X, 10},       // C . A Eb . D
+    {10, X, 7, 8, X, 8},       // D . A Eb . C
+    {X, X, 10, 8, 10, 10},     // C Eb A D
+    {8, X, X, 8, 10, 10},      // C . . Eb A D
+    {10, 10, 10, 12, 10, 11},  // D G C G A Eb
+    {11, 10, 10, 12, 10, 10},  // Eb G C G A D
+    {X, 12, 12, X, 13, 11},    // A D . C Eb
+    {11, 12, 12, X, 13, X},    // Eb A D . C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m6_9{{
     {"C", {X, 3, 0, 2, 4, 3}},
@@ -644,24 +644,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m6_9{{
 
 // C m7: 1 b3 5 b7; may leave out 5
 constexpr std::array<Frets, 18> kShapes_m7{{
-    {X, 3, 1, 3, 1, 3},       // C Eb Bb C G
-    {X, 3, 1, 3, X, 3},       // C Eb Bb . G
-    {X, 3, 5, 3, 4, 3},       // C G Bb Eb G
-    {X, 3, 5, 3, 4, X},       // C G Bb Eb
-    {X, X, X, 5, 4, 6},       // C Eb Bb
-    {X, X, 5, 5, 4, 6},       // G C Eb Bb
-    {8, 6, 5, 5, X, 6},       // C Eb G C . Bb
-    {8, X, 5, 8, X, 6},       // C . G Eb . Bb
-    {8, 6, 8, X, 8, X},       // C Eb Bb . G
-    {8, X, X, 8, 8, 6},       // C . . Eb G Bb
-    {8, 10, 8, 8, 8, 8},      // C G Bb Eb G C
-    {8, 10, 8, 8, 8, X},      // C G Bb Eb G
-    {8, 10, 8, 8, X, X},      // C G Bb Eb
-    {X, X, 10, 12, 11, 11},   // C G Bb Eb
-    {X, X, 10, X, 11, 11},    // C . Bb Eb
-    {X, 13, X, 12, 13, 11},   // Bb . G C Eb
-    {11, 13, X, 12, 13, X},   // Eb Bb . G C
-    {X, 13, 13, 12, 13, X},   // Bb Eb G C
+    {X, 3, 1, 3, 1, 3},      // C Eb Bb C G
+    {X, 3, 1, 3, X, 3},      // C Eb Bb . G
+    {X, 3, 5, 3, 4, 3},      // C G Bb Eb G
+    {X, 3, 5, 3, 4, X},      // C G Bb Eb
+    {X, X, X, 5, 4, 6},      // C Eb Bb
+    {X, X, 5, 5, 4, 6},      // G C Eb Bb
+    {8, 6, 5, 5, X, 6},      // C Eb G C . Bb
+    {8, X, 5, 8, X, 6},      // C . G Eb . Bb
+    {8, 6, 8, X, 8, X},      // C Eb Bb . G
+    {8, X, X, 8, 8, 6},      // C . . Eb G Bb
+    {8, 10, 8, 8, 8, 8},     // C G Bb Eb G C
+    {8, 10, 8, 8, 8, X},     // C G Bb Eb G
+    {8, 10, 8, 8, X, X},     // C G Bb Eb
+    {X, X, 10, 12, 11, 11},  // C G Bb Eb
+    {X, X, 10, X, 11, 11},   // C . Bb Eb
+    {X, 13, X, 12, 13, 11},  // Bb . G C Eb
+    {11, 13, X, 12, 13, X},  // Eb Bb . G C
+    {X, 13, 13, 12, 13, X},  // Bb Eb G C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m7{{
     {"C", {X, 3, 1, 3, 1, 3}},
@@ -685,24 +685,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m7{{
 
 // C m7b5: 1 b3 b5 b7
 constexpr std::array<Frets, 18> kShapes_m7b5{{
-    {X, 3, 1, 3, 1, 2},       // C Eb Bb C Gb
-    {X, 3, 1, 3, X, 2},       // C Eb Bb . Gb
-    {X, 3, X, 3, 4, 2},       // C . Bb Eb Gb
-    {X, 3, 4, 3, 4, X},       // C Gb Bb Eb
-    {X, 3, 4, 3, 4, 6},       // C Gb Bb Eb Bb
-    {X, X, 4, 5, 4, 6},       // Gb C Eb Bb
-    {6, X, 4, 5, 4, X},       // Bb . Gb C Eb
-    {X, 6, X, 5, 7, 6},       // Eb . C Gb Bb
-    {8, 6, 8, X, 7, X},       // C Eb Bb . Gb
-    {8, X, X, 8, 7, 6},       // C . . Eb Gb Bb
-    {8, X, 8, 8, 7, X},       // C . Bb Eb Gb
-    {X, X, 8, 8, 7, 8},       // Bb Eb Gb C
-    {8, 9, 8, 8, X, X},       // C Gb Bb Eb
-    {8, 9, 8, 8, 11, 8},      // C Gb Bb Eb Bb C
-    {X, 9, 10, X, 11, 11},    // Gb C . Bb Eb
-    {X, X, 10, 11, 11, 11},   // C Gb Bb Eb
-    {11, X, 10, 11, 11, X},   // Eb . C Gb Bb
-    {X, 13, X, 11, 13, 11},   // Bb . Gb C Eb
+    {X, 3, 1, 3, 1, 2},      // C Eb Bb C Gb
+    {X, 3, 1, 3, X, 2},      // C Eb Bb . Gb
+    {X, 3, X, 3, 4, 2},      // C . Bb Eb Gb
+    {X, 3, 4, 3, 4, X},      // C Gb Bb Eb
+    {X, 3, 4, 3, 4, 6},      // C Gb Bb Eb Bb
+    {X, X, 4, 5, 4, 6},      // Gb C Eb Bb
+    {6, X, 4, 5, 4, X},      // Bb . Gb C Eb
+    {X, 6, X, 5, 7, 6},      // Eb . C Gb Bb
+    {8, 6, 8, X, 7, X},      // C Eb Bb . Gb
+    {8, X, X, 8, 7, 6},      // C . . Eb Gb Bb
+    {8, X, 8, 8, 7, X},      // C . Bb Eb Gb
+    {X, X, 8, 8, 7, 8},      // Bb Eb Gb C
+    {8, 9, 8, 8, X, X},      // C Gb Bb Eb
+    {8, 9, 8, 8, 11, 8},     // C Gb Bb Eb Bb C
+    {X, 9, 10, X, 11, 11},   // Gb C . Bb Eb
+    {X, X, 10, 11, 11, 11},  // C Gb Bb Eb
+    {11, X, 10, 11, 11, X},  // Eb . C Gb Bb
+    {X, 13, X, 11, 13, 11},  // Bb . Gb C Eb
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m7b5{{
     {"C", {X, 3, 1, 3, 1, 2}},
@@ -726,24 +726,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m7b5{{
 
 // C m7b9: 1 b3 5 b7 b9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_m7b9{{
-    {X, 3, 1, 3, 2, X},       // C Eb Bb Db
-    {X, 4, 1, 3, 1, 3},       // Db Eb Bb C G
-    {3, 4, 1, 3, 1, X},       // G Db Eb Bb C
-    {X, 3, X, 6, 4, 6},       // C . Db Eb Bb
-    {3, 3, X, 6, 4, 6},       // G C . Db Eb Bb
-    {X, 4, 5, 5, 4, 6},       // Db G C Eb Bb
-    {6, 4, 5, 5, 4, X},       // Bb Db G C Eb
-    {8, 6, 8, 6, 8, 6},       // C Eb Bb Db G Bb
-    {8, 6, 8, 6, 8, X},       // C Eb Bb Db G
-    {8, 6, 8, 6, X, X},       // C Eb Bb Db
-    {8, 10, 8, 8, 8, 9},      // C G Bb Eb G Db
-    {8, 10, 8, 8, X, 9},      // C G Bb Eb . Db
-    {8, 10, 8, 8, 11, 9},     // C G Bb Eb Bb Db
-    {9, X, 10, X, 11, 11},    // Db . C . Bb Eb
-    {11, X, 10, X, 11, 9},    // Eb . C . Bb Db
-    {11, 13, 11, 12, 13, 11}, // Eb Bb Db G C Eb
-    {X, 13, 11, 12, 13, 11},  // Bb Db G C Eb
-    {11, 13, 11, 12, 13, X},  // Eb Bb Db G C
+    {X, 3, 1, 3, 2, X},        // C Eb Bb Db
+    {X, 4, 1, 3, 1, 3},        // Db Eb Bb C G
+    {3, 4, 1, 3, 1, X},        // G Db Eb Bb C
+    {X, 3, X, 6, 4, 6},        // C . Db Eb Bb
+    {3, 3, X, 6, 4, 6},        // G C . Db Eb Bb
+    {X, 4, 5, 5, 4, 6},        // Db G C Eb Bb
+    {6, 4, 5, 5, 4, X},        // Bb Db G C Eb
+    {8, 6, 8, 6, 8, 6},        // C Eb Bb Db G Bb
+    {8, 6, 8, 6, 8, X},        // C Eb Bb Db G
+    {8, 6, 8, 6, X, X},        // C Eb Bb Db
+    {8, 10, 8, 8, 8, 9},       // C G Bb Eb G Db
+    {8, 10, 8, 8, X, 9},       // C G Bb Eb . Db
+    {8, 10, 8, 8, 11, 9},      // C G Bb Eb Bb Db
+    {9, X, 10, X, 11, 11},     // Db . C . Bb Eb
+    {11, X, 10, X, 11, 9},     // Eb . C . Bb Db
+    {11, 13, 11, 12, 13, 11},  // Eb Bb Db G C Eb
+    {X, 13, 11, 12, 13, 11},   // Bb Db G C Eb
+    {11, 13, 11, 12, 13, X},   // Eb Bb Db G C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m7b9{{
     {"C", {X, 3, 1, 3, 2, X}},
@@ -808,24 +808,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m7_11{{
 
 // C m9: 1 b3 5 b7 9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_m9{{
-    {X, 3, 1, 3, 3, X},       // C Eb Bb D
-    {6, 6, X, 5, 3, 3},       // Bb Eb . C D G
-    {X, 6, X, 5, 3, 6},       // Eb . C D Bb
-    {X, 5, X, 5, 4, 6},       // D . C Eb Bb
-    {6, 5, X, 5, 4, X},       // Bb D . C Eb
-    {8, 5, 5, 8, X, 6},       // C D G Eb . Bb
-    {8, 5, 8, 8, X, X},       // C D Bb Eb
-    {8, 5, X, 8, X, 6},       // C D . Eb . Bb
-    {8, 6, 8, 7, X, X},       // C Eb Bb D
-    {8, 6, X, 7, X, 6},       // C Eb . D . Bb
-    {8, 10, 8, 8, 8, 10},     // C G Bb Eb G D
-    {8, 10, 8, 8, X, 10},     // C G Bb Eb . D
-    {8, 10, 8, 8, 11, 10},    // C G Bb Eb Bb D
-    {10, 10, 10, X, 11, 11},  // D G C . Bb Eb
-    {10, 10, 10, 12, 11, 11}, // D G C G Bb Eb
-    {11, 10, 10, 12, 11, 10}, // Eb G C G Bb D
-    {X, 13, 12, X, 13, 11},   // Bb D . C Eb
-    {11, 13, 12, X, 13, X},   // Eb Bb D . C
+    {X, 3, 1, 3, 3, X},        // C Eb Bb D
+    {6, 6, X, 5, 3, 3},        // Bb Eb . C D G
+    {X, 6, X, 5, 3, 6},        // Eb . C D Bb
+    {X, 5, X, 5, 4, 6},        // D . C Eb Bb
+    {6, 5, X, 5, 4, X},        // Bb D . C Eb
+    {8, 5, 5, 8, X, 6},        // C D G Eb . Bb
+    {8, 5, 8, 8, X, X},        // C D Bb Eb
+    {8, 5, X, 8, X, 6},        // C D . Eb . Bb
+    {8, 6, 8, 7, X, X},        // C Eb Bb D
+    {8, 6, X, 7, X, 6},        // C Eb . D . Bb
+    {8, 10, 8, 8, 8, 10},      // C G Bb Eb G D
+    {8, 10, 8, 8, X, 10},      // C G Bb Eb . D
+    {8, 10, 8, 8, 11, 10},     // C G Bb Eb Bb D
+    {10, 10, 10, X, 11, 11},   // D G C . Bb Eb
+    {10, 10, 10, 12, 11, 11},  // D G C G Bb Eb
+    {11, 10, 10, 12, 11, 10},  // Eb G C G Bb D
+    {X, 13, 12, X, 13, 11},    // Bb D . C Eb
+    {11, 13, 12, X, 13, X},    // Eb Bb D . C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m9{{
     {"C", {X, 3, 0, 3, 4, 3}},
@@ -849,24 +849,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m9{{
 
 // C m9maj7: 1 b3 5 7 9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_m9maj7{{
-    {X, 3, 1, 4, 3, X},       // C Eb B D
-    {X, 5, X, 5, 4, 7},       // D . C Eb B
-    {7, 5, X, 5, 4, X},       // B D . C Eb
-    {8, 5, 5, 8, X, 7},       // C D G Eb . B
-    {8, 5, X, 8, X, 7},       // C D . Eb . B
-    {7, 5, 5, 8, X, 8},       // B D G Eb . C
-    {8, 6, X, 7, X, 7},       // C Eb . D . B
-    {8, 6, 9, 7, X, X},       // C Eb B D
-    {7, X, 10, 8, X, 10},     // B . C Eb . D
-    {10, X, 10, 8, X, 7},     // D . C Eb . B
-    {8, 10, 9, 8, 8, 10},     // C G B Eb G D
-    {8, 10, 9, 8, X, 10},     // C G B Eb . D
-    {8, X, 9, 8, X, 10},      // C . B Eb . D
-    {10, 10, 10, X, 12, 11},  // D G C . B Eb
-    {10, 10, 10, 12, 12, 11}, // D G C G B Eb
-    {11, 10, 10, 12, 12, 10}, // Eb G C G B D
-    {X, 14, 12, X, 13, 11},   // B D . C Eb
-    {11, 14, 12, X, 13, X},   // Eb B D . C
+    {X, 3, 1, 4, 3, X},        // C Eb B D
+    {X, 5, X, 5, 4, 7},        // D . C Eb B
+    {7, 5, X, 5, 4, X},        // B D . C Eb
+    {8, 5, 5, 8, X, 7},        // C D G Eb . B
+    {8, 5, X, 8, X, 7},        // C D . Eb . B
+    {7, 5, 5, 8, X, 8},        // B D G Eb . C
+    {8, 6, X, 7, X, 7},        // C Eb . D . B
+    {8, 6, 9, 7, X, X},        // C Eb B D
+    {7, X, 10, 8, X, 10},      // B . C Eb . D
+    {10, X, 10, 8, X, 7},      // D . C Eb . B
+    {8, 10, 9, 8, 8, 10},      // C G B Eb G D
+    {8, 10, 9, 8, X, 10},      // C G B Eb . D
+    {8, X, 9, 8, X, 10},       // C . B Eb . D
+    {10, 10, 10, X, 12, 11},   // D G C . B Eb
+    {10, 10, 10, 12, 12, 11},  // D G C G B Eb
+    {11, 10, 10, 12, 12, 10},  // Eb G C G B D
+    {X, 14, 12, X, 13, 11},    // B D . C Eb
+    {11, 14, 12, X, 13, X},    // Eb B D . C
 }};
 constexpr std::array<RootDiagram, 15> kRoots_m9maj7{{
     {"C", {X, 3, 0, 4, 4, 3}},
@@ -888,24 +888,24 @@ constexpr std::array<RootDiagram, 15> kRoots_m9maj7{{
 
 // C m11: 1 b3 5 b7 9 11; may leave out 1 5 9
 constexpr std::array<Frets, 18> kShapes_m11{{
-    {X, 3, 1, 3, 3, 1},       // C Eb Bb D F
-    {X, 3, 1, 3, 1, 1},       // C Eb Bb C F
-    {X, 3, 3, 3, 4, 3},       // C F Bb Eb G
-    {X, 3, 3, 3, 4, X},       // C F Bb Eb
-    {X, 6, 5, 5, 6, 6},       // Eb G C F Bb
-    {6, 6, 5, 5, 6, X},       // Bb Eb G C F
-    {8, 6, 8, 7, 6, 6},       // C Eb Bb D F Bb
-    {8, 6, 8, 7, 6, X},       // C Eb Bb D F
-    {8, X, X, 8, 6, 6},       // C . . Eb F Bb
-    {8, 8, 8, 8, 8, 10},      // C F Bb Eb G D
-    {8, 8, 8, 8, 8, 8},       // C F Bb Eb G C
-    {8, 8, 8, 8, 8, X},       // C F Bb Eb G
-    {X, X, 10, 10, 11, 11},   // C F Bb Eb
-    {10, 10, 10, 10, 11, 11}, // D G C F Bb Eb
-    {13, X, 12, 12, 11, 11},  // F . D G Bb Eb
-    {13, X, X, 12, 11, 11},   // F . . G Bb Eb
-    {13, 13, 13, 12, X, X},   // F Bb Eb G
-    {X, 13, 13, 12, X, 13},   // Bb Eb G . F
+    {X, 3, 1, 3, 3, 1},        // C Eb Bb D F
+    {X, 3, 1, 3, 1, 1},        // C Eb Bb C F
+    {X, 3, 3, 3, 4, 3},        // C F Bb Eb G
+    {X, 3, 3, 3, 4, X},        // C F Bb Eb
+    {X, 6, 5, 5, 6, 6},        // Eb G C F Bb
+    {6, 6, 5, 5, 6, X},        // Bb Eb G C F
+    {8, 6, 8, 7, 6, 6},        // C Eb Bb D F Bb
+    {8, 6, 8, 7, 6, X},        // C Eb Bb D F
+    {8, X, X, 8, 6, 6},        // C . . Eb F Bb
+    {8, 8, 8, 8, 8, 10},       // C F Bb Eb G D
+    {8, 8, 8, 8, 8, 8},        // C F Bb Eb G C
+    {8, 8, 8, 8, 8, X},        // C F Bb Eb G
+    {X, X, 10, 10, 11, 11},    // C F Bb Eb
+    {10, 10, 10, 10, 11, 11},  // D G C F Bb Eb
+    {13, X, 12, 12, 11, 11},   // F . D G Bb Eb
+    {13, X, X, 12, 11, 11},    // F . . G Bb Eb
+    {13, 13, 13, 12, X, X},    // F Bb Eb G
+    {X, 13, 13, 12, X, 13},    // Bb Eb G . F
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m11{{
     {"C", {X, 3, 3, 3, 4, 3}},
@@ -929,24 +929,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m11{{
 
 // C m13: 1 b3 5 b7 9 13; may leave out 1 5 9
 constexpr std::array<Frets, 18> kShapes_m13{{
-    {X, 1, 1, 2, 1, 3},       // Bb Eb A C G
-    {3, 1, 1, 2, 1, X},       // G Bb Eb A C
-    {X, 3, 5, 3, 4, 5},       // C G Bb Eb A
-    {X, 3, X, 3, 4, 5},       // C . Bb Eb A
-    {5, X, X, 5, 4, 6},       // A . . C Eb Bb
-    {5, X, 5, X, 4, 6},       // A . G . Eb Bb
-    {8, X, 8, 8, X, 5},       // C . Bb Eb . A
-    {8, 6, 8, X, X, 5},       // C Eb Bb . . A
-    {8, X, 7, 8, X, 6},       // C . A Eb . Bb
-    {8, 6, 7, X, X, 6},       // C Eb A . . Bb
-    {8, 10, 8, 8, 10, 10},    // C G Bb Eb A D
-    {8, 10, 8, 8, 10, 8},     // C G Bb Eb A C
-    {10, 13, 10, 12, 10, 11}, // D Bb C G A Eb
-    {11, 13, 10, 12, 10, 10}, // Eb Bb C G A D
-    {11, 12, 12, 12, 11, 11}, // Eb A D G Bb Eb
-    {X, 12, 12, 12, 11, 11},  // A D G Bb Eb
-    {X, 12, 13, 15, 13, X},   // A Eb Bb C
-    {X, 12, 13, 15, 15, X},   // A Eb Bb D
+    {X, 1, 1, 2, 1, 3},        // Bb Eb A C G
+    {3, 1, 1, 2, 1, X},        // G Bb Eb A C
+    {X, 3, 5, 3, 4, 5},        // C G Bb Eb A
+    {X, 3, X, 3, 4, 5},        // C . Bb Eb A
+    {5, X, X, 5, 4, 6},        // A . . C Eb Bb
+    {5, X, 5, X, 4, 6},        // A . G . Eb Bb
+    {8, X, 8, 8, X, 5},        // C . Bb Eb . A
+    {8, 6, 8, X, X, 5},        // C Eb Bb . . A
+    {8, X, 7, 8, X, 6},        // C . A Eb . Bb
+    {8, 6, 7, X, X, 6},        // C Eb A . . Bb
+    {8, 10, 8, 8, 10, 10},     // C G Bb Eb A D
+    {8, 10, 8, 8, 10, 8},      // C G Bb Eb A C
+    {10, 13, 10, 12, 10, 11},  // D Bb C G A Eb
+    {11, 13, 10, 12, 10, 10},  // Eb Bb C G A D
+    {11, 12, 12, 12, 11, 11},  // Eb A D G Bb Eb
+    {X, 12, 12, 12, 11, 11},   // A D G Bb Eb
+    {X, 12, 13, 15, 13, X},    // A Eb Bb C
+    {X, 12, 13, 15, 15, X},    // A Eb Bb D
 }};
 constexpr std::array<RootDiagram, 17> kRoots_m13{{
     {"C", {3, 0, 0, 3, 4, 3}},
@@ -970,24 +970,24 @@ constexpr std::array<RootDiagram, 17> kRoots_m13{{
 
 // C sus: 1 4 5
 constexpr std::array<Frets, 18> kShapes_sus{{
-    {X, 3, 3, X, 1, 3},       // C F . C G
-    {3, X, X, X, 1, 1},       // G . . . C F
-    {X, X, 3, X, 1, 3},       // F . C G
-    {X, 3, 3, X, X, 3},       // C F . . G
-    {X, 3, 3, 5, 6, 3},       // C F C F G
-    {X, X, X, 5, 6, 3},       // C F G
-    {8, 8, 5, 5, X, X},       // C F G C
-    {8, 8, 5, X, X, X},       // C F G
-    {8, X, 5, 5, 6, X},       // C . G C F
-    {8, 8, X, X, 8, X},       // C F . . G
-    {8, 8, 10, 10, 8, 8},     // C F C F G C
-    {8, 8, 10, 10, 8, X},     // C F C F G
-    {X, X, 10, 12, X, 13},    // C G . F
-    {X, X, 10, 12, 13, 13},   // C G C F
-    {X, 10, 10, 10, X, X},    // G C F
-    {X, 15, 15, 12, X, X},    // C F G
-    {X, 15, X, 12, X, 13},    // C . G . F
-    {X, 15, 15, 12, 13, X},   // C F G C
+    {X, 3, 3, X, 1, 3},      // C F . C G
+    {3, X, X, X, 1, 1},      // G . . . C F
+    {X, X, 3, X, 1, 3},      // F . C G
+    {X, 3, 3, X, X, 3},      // C F . . G
+    {X, 3, 3, 5, 6, 3},      // C F C F G
+    {X, X, X, 5, 6, 3},      // C F G
+    {8, 8, 5, 5, X, X},      // C F G C
+    {8, 8, 5, X, X, X},      // C F G
+    {8, X, 5, 5, 6, X},      // C . G C F
+    {8, 8, X, X, 8, X},      // C F . . G
+    {8, 8, 10, 10, 8, 8},    // C F C F G C
+    {8, 8, 10, 10, 8, X},    // C F C F G
+    {X, X, 10, 12, X, 13},   // C G . F
+    {X, X, 10, 12, 13, 13},  // C G C F
+    {X, 10, 10, 10, X, X},   // G C F
+    {X, 15, 15, 12, X, X},   // C F G
+    {X, 15, X, 12, X, 13},   // C . G . F
+    {X, 15, 15, 12, 13, X},  // C F G C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_sus{{
     {"C", {X, 3, 3, 0, 1, 1}},
@@ -1011,24 +1011,24 @@ constexpr std::array<RootDiagram, 17> kRoots_sus{{
 
 // C sus2: 1 2 5
 constexpr std::array<Frets, 18> kShapes_sus2{{
-    {X, X, X, 5, 3, 3},       // C D G
-    {X, 3, X, X, 3, 3},       // C . . D G
-    {X, 3, 5, 5, 3, 3},       // C G C D G
-    {8, 5, 5, 5, X, X},       // C D G C
-    {8, 5, 5, X, X, X},       // C D G
-    {8, 5, 5, 5, 8, X},       // C D G C G
-    {8, X, X, 7, 8, X},       // C . . D G
-    {X, X, 10, 7, 8, X},      // C D G
-    {8, 10, X, 7, X, X},      // C G . D
-    {X, X, 10, X, 8, 10},     // C . G D
-    {8, X, X, X, 8, 10},      // C . . . G D
-    {8, 10, X, X, X, 10},     // C G . . . D
-    {X, X, 10, 12, X, 10},    // C G . D
-    {X, X, 10, 12, 13, 10},   // C G C D
-    {10, 10, 10, X, X, X},    // D G C
-    {X, 15, 12, 12, X, X},    // C D G
-    {X, 15, 12, 12, 13, X},   // C D G C
-    {X, 15, 12, 12, 15, X},   // C D G D
+    {X, X, X, 5, 3, 3},      // C D G
+    {X, 3, X, X, 3, 3},      // C . . D G
+    {X, 3, 5, 5, 3, 3},      // C G C D G
+    {8, 5, 5, 5, X, X},      // C D G C
+    {8, 5, 5, X, X, X},      // C D G
+    {8, 5, 5, 5, 8, X},      // C D G C G
+    {8, X, X, 7, 8, X},      // C . . D G
+    {X, X, 10, 7, 8, X},     // C D G
+    {8, 10, X, 7, X, X},     // C G . D
+    {X, X, 10, X, 8, 10},    // C . G D
+    {8, X, X, X, 8, 10},     // C . . . G D
+    {8, 10, X, X, X, 10},    // C G . . . D
+    {X, X, 10, 12, X, 10},   // C G . D
+    {X, X, 10, 12, 13, 10},  // C G C D
+    {10, 10, 10, X, X, X},   // D G C
+    {X, 15, 12, 12, X, X},   // C D G
+    {X, 15, 12, 12, 13, X},  // C D G C
+    {X, 15, 12, 12, 15, X},  // C D G D
 }};
 constexpr std::array<RootDiagram, 17> kRoots_sus2{{
     {"C", {X, 3, 0, 0, 3, 3}},
@@ -1052,24 +1052,24 @@ constexpr std::array<RootDiagram, 17> kRoots_sus2{{
 
 // C sus2/6: 1 2 5 6; may leave out 5
 constexpr std::array<Frets, 18> kShapes_sus2_6{{
-    {X, 3, X, 2, 3, 3},       // C . A D G
-    {X, 3, 5, 2, 3, X},       // C G A D
-    {X, 3, X, 2, 3, X},       // C . A D
-    {X, 3, 5, 5, 3, 5},       // C G C D A
-    {X, 3, 5, X, 3, 5},       // C G . D A
-    {X, X, X, 5, 3, 5},       // C D A
-    {8, 5, 5, 5, 8, 5},       // C D G C G A
-    {8, 5, 5, 7, 8, 5},       // C D G D G A
-    {8, 5, 7, 5, 8, 5},       // C D A C G A
-    {8, X, 7, 7, 8, X},       // C . A D G
-    {8, 10, 7, 7, X, X},      // C G A D
-    {8, X, 7, 7, 8, 8},       // C . A D G C
-    {8, 10, X, X, 10, 10},    // C G . . A D
-    {8, X, X, X, 10, 10},     // C . . . A D
-    {X, X, 10, 12, 10, 10},   // C G A D
-    {X, X, 10, X, 10, 10},    // C . A D
-    {X, 15, 12, 14, X, 15},   // C D A . G
-    {X, 15, 12, 14, X, X},    // C D A
+    {X, 3, X, 2, 3, 3},      // C . A D G
+    {X, 3, 5, 2, 3, X},      // C G A D
+    {X, 3, X, 2, 3, X},      // C . A D
+    {X, 3, 5, 5, 3, 5},      // C G C D A
+    {X, 3, 5, X, 3, 5},      // C G . D A
+    {X, X, X, 5, 3, 5},      // C D A
+    {8, 5, 5, 5, 8, 5},      // C D G C G A
+    {8, 5, 5, 7, 8, 5},      // C D G D G A
+    {8, 5, 7, 5, 8, 5},      // C D A C G A
+    {8, X, 7, 7, 8, X},      // C . A D G
+    {8, 10, 7, 7, X, X},     // C G A D
+    {8, X, 7, 7, 8, 8},      // C . A D G C
+    {8, 10, X, X, 10, 10},   // C G . . A D
+    {8, X, X, X, 10, 10},    // C . . . A D
+    {X, X, 10, 12, 10, 10},  // C G A D
+    {X, X, 10, X, 10, 10},   // C . A D
+    {X, 15, 12, 14, X, 15},  // C D A . G
+    {X, 15, 12, 14, X, X},   // C D A
 }};
 constexpr std::array<RootDiagram, 17> kRoots_sus2_6{{
     {"C", {X, 3, 0, 2, 3, 3}},
@@ -1093,24 +1093,24 @@ constexpr std::array<RootDiagram, 17> kRoots_sus2_6{{
 
 // C sus4: 1 4 5
 constexpr std::array<Frets, 18> kShapes_sus4{{
-    {X, 3, 3, X, 1, 3},       // C F . C G
-    {3, X, X, X, 1, 1},       // G . . . C F
-    {X, X, 3, X, 1, 3},       // F . C G
-    {X, 3, 3, X, X, 3},       // C F . . G
-    {X, 3, 3, 5, 6, 3},       // C F C F G
-    {X, X, X, 5, 6, 3},       // C F G
-    {8, 8, 5, 5, X, X},       // C F G C
-    {8, 8, 5, X, X, X},       // C F G
-    {8, X, 5, 5, 6, X},       // C . G C F
-    {8, 8, X, X, 8, X},       // C F . . G
-    {8, 8, 10, 10, 8, 8},     // C F C F G C
-    {8, 8, 10, 10, 8, X},     // C F C F G
-    {X, X, 10, 12, X, 13},    // C G . F
-    {X, X, 10, 12, 13, 13},   // C G C F
-    {X, 10, 10, 10, X, X},    // G C F
-    {X, 15, 15, 12, X, X},    // C F G
-    {X, 15, X, 12, X, 13},    // C . G . F
-    {X, 15, 15, 12, 13, X},   // C F G C
+    {X, 3, 3, X, 1, 3},      // C F . C G
+    {3, X, X, X, 1, 1},      // G . . . C F
+    {X, X, 3, X, 1, 3},      // F . C G
+    {X, 3, 3, X, X, 3},      // C F . . G
+    {X, 3, 3, 5, 6, 3},      // C F C F G
+    {X, X, X, 5, 6, 3},      // C F G
+    {8, 8, 5, 5, X, X},      // C F G C
+    {8, 8, 5, X, X, X},      // C F G
+    {8, X, 5, 5, 6, X},      // C . G C F
+    {8, 8, X, X, 8, X},      // C F . . G
+    {8, 8, 10, 10, 8, 8},    // C F C F G C
+    {8, 8, 10, 10, 8, X},    // C F C F G
+    {X, X, 10, 12, X, 13},   // C G . F
+    {X, X, 10, 12, 13, 13},  // C G C F
+    {X, 10, 10, 10, X, X},   // G C F
+    {X, 15, 15, 12, X, X},   // C F G
+    {X, 15, X, 12, X, 13},   // C . G . F
+    {X, 15, 15, 12, 13, X},  // C F G C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_sus4{{
     {"C", {X, 3, 3, 0, 1, 1}},
@@ -1134,24 +1134,24 @@ constexpr std::array<RootDiagram, 17> kRoots_sus4{{
 
 // C sus4/6: 1 4 5 6; may leave out 5
 constexpr std::array<Frets, 18> kShapes_sus4_6{{
-    {X, 3, X, 2, 1, 1},       // C . A C F
-    {X, 3, X, 2, X, 1},       // C . A . F
-    {X, 3, 3, 2, X, 3},       // C F A . G
-    {X, 3, 3, 2, X, X},       // C F A
-    {X, 3, 5, X, 6, 5},       // C G . F A
-    {X, 3, 3, X, X, 5},       // C F . . A
-    {8, X, 5, 5, 6, 5},       // C . G C F A
-    {8, 8, 5, 5, 6, 5},       // C F G C F A
-    {8, X, 7, X, 6, X},       // C . A . F
-    {8, 8, 7, X, 6, X},       // C F A . F
-    {8, 8, 7, X, 8, X},       // C F A . G
-    {8, 10, 7, 10, X, X},     // C G A F
-    {8, 10, X, 10, 10, X},    // C G . F A
-    {8, 8, X, X, 10, X},      // C F . . A
-    {X, X, 10, 12, 10, 13},   // C G A F
-    {X, X, 10, 10, 10, X},    // C F A
-    {X, 12, 15, 12, 13, X},   // A F G C
-    {X, 12, X, 12, 13, 13},   // A . G C F
+    {X, 3, X, 2, 1, 1},      // C . A C F
+    {X, 3, X, 2, X, 1},      // C . A . F
+    {X, 3, 3, 2, X, 3},      // C F A . G
+    {X, 3, 3, 2, X, X},      // C F A
+    {X, 3, 5, X, 6, 5},      // C G . F A
+    {X, 3, 3, X, X, 5},      // C F . . A
+    {8, X, 5, 5, 6, 5},      // C . G C F A
+    {8, 8, 5, 5, 6, 5},      // C F G C F A
+    {8, X, 7, X, 6, X},      // C . A . F
+    {8, 8, 7, X, 6, X},      // C F A . F
+    {8, 8, 7, X, 8, X},      // C F A . G
+    {8, 10, 7, 10, X, X},    // C G A F
+    {8, 10, X, 10, 10, X},   // C G . F A
+    {8, 8, X, X, 10, X},     // C F . . A
+    {X, X, 10, 12, 10, 13},  // C G A F
+    {X, X, 10, 10, 10, X},   // C F A
+    {X, 12, 15, 12, 13, X},  // A F G C
+    {X, 12, X, 12, 13, 13},  // A . G C F
 }};
 constexpr std::array<RootDiagram, 17> kRoots_sus4_6{{
     {"C", {X, 3, 3, 2, X, 3}},
@@ -1216,24 +1216,24 @@ constexpr std::array<RootDiagram, 17> kRoots_sus4_9{{
 
 // C 7th: 1 3 5 b7; may leave out 5
 constexpr std::array<Frets, 18> kShapes_7th{{
-    {X, 3, 2, 3, 1, X},       // C E Bb C
-    {X, 3, 2, 3, X, 3},       // C E Bb . G
-    {X, 3, 2, 3, X, X},       // C E Bb
-    {X, 3, 5, 3, 5, 3},       // C G Bb E G
-    {X, 3, 5, 3, 5, X},       // C G Bb E
-    {8, X, 5, 5, 5, 6},       // C . G C E Bb
-    {8, 7, 5, 5, 5, 6},       // C E G C E Bb
-    {8, 7, X, X, 8, 6},       // C E . . G Bb
-    {8, X, X, 9, 8, 6},       // C . . E G Bb
-    {8, 7, 8, X, 8, X},       // C E Bb . G
-    {8, 7, 8, X, X, X},       // C E Bb
-    {8, 10, 8, 9, 8, 8},      // C G Bb E G C
-    {8, 10, 8, 9, 8, X},      // C G Bb E G
-    {X, X, 10, 9, 11, X},     // C E Bb
-    {X, X, 10, 9, 11, 12},    // C E Bb E
-    {X, X, 10, 12, 11, 12},   // C G Bb E
-    {X, X, 10, X, 11, 12},    // C . Bb E
-    {X, 15, X, 15, X, 12},    // C . Bb . E
+    {X, 3, 2, 3, 1, X},      // C E Bb C
+    {X, 3, 2, 3, X, 3},      // C E Bb . G
+    {X, 3, 2, 3, X, X},      // C E Bb
+    {X, 3, 5, 3, 5, 3},      // C G Bb E G
+    {X, 3, 5, 3, 5, X},      // C G Bb E
+    {8, X, 5, 5, 5, 6},      // C . G C E Bb
+    {8, 7, 5, 5, 5, 6},      // C E G C E Bb
+    {8, 7, X, X, 8, 6},      // C E . . G Bb
+    {8, X, X, 9, 8, 6},      // C . . E G Bb
+    {8, 7, 8, X, 8, X},      // C E Bb . G
+    {8, 7, 8, X, X, X},      // C E Bb
+    {8, 10, 8, 9, 8, 8},     // C G Bb E G C
+    {8, 10, 8, 9, 8, X},     // C G Bb E G
+    {X, X, 10, 9, 11, X},    // C E Bb
+    {X, X, 10, 9, 11, 12},   // C E Bb E
+    {X, X, 10, 12, 11, 12},  // C G Bb E
+    {X, X, 10, X, 11, 12},   // C . Bb E
+    {X, 15, X, 15, X, 12},   // C . Bb . E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7th{{
     {"C", {X, 3, 2, 3, X, 3}},
@@ -1339,24 +1339,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7_11{{
 
 // C 7/6/11: 1 3 5 6 b7 11; may leave out 1 5
 constexpr std::array<Frets, 18> kShapes_7_6_11{{
-    {1, 1, 2, 2, 1, 3},       // F Bb E A C G
-    {3, 1, 2, 2, 1, 1},       // G Bb E A C F
-    {X, 3, 3, 3, 5, 5},       // C F Bb E A
-    {3, 3, 3, 3, 5, 5},       // G C F Bb E A
-    {5, 3, 3, 3, 5, 3},       // A C F Bb E G
-    {8, 8, 8, 5, 5, 5},       // C F Bb C E A
-    {8, 8, 8, X, 5, 5},       // C F Bb . E A
-    {8, 7, 7, X, 6, 6},       // C E A . F Bb
-    {8, X, 7, 9, 6, 6},       // C . A E F Bb
-    {X, 7, 8, 10, 10, X},     // E Bb F A
-    {8, 8, 8, 9, 10, 8},      // C F Bb E A C
-    {8, 8, 8, 9, 10, X},      // C F Bb E A
-    {X, 13, 10, 10, 10, 12},  // Bb C F A E
-    {12, 13, 10, 10, 10, X},  // E Bb C F A
-    {12, 12, X, X, 11, 13},   // E A . . Bb F
-    {13, 12, X, X, 11, 12},   // F A . . Bb E
-    {12, 12, 15, 15, 13, 12}, // E A F Bb C E
-    {X, 12, 15, 15, 13, 12},  // A F Bb C E
+    {1, 1, 2, 2, 1, 3},        // F Bb E A C G
+    {3, 1, 2, 2, 1, 1},        // G Bb E A C F
+    {X, 3, 3, 3, 5, 5},        // C F Bb E A
+    {3, 3, 3, 3, 5, 5},        // G C F Bb E A
+    {5, 3, 3, 3, 5, 3},        // A C F Bb E G
+    {8, 8, 8, 5, 5, 5},        // C F Bb C E A
+    {8, 8, 8, X, 5, 5},        // C F Bb . E A
+    {8, 7, 7, X, 6, 6},        // C E A . F Bb
+    {8, X, 7, 9, 6, 6},        // C . A E F Bb
+    {X, 7, 8, 10, 10, X},      // E Bb F A
+    {8, 8, 8, 9, 10, 8},       // C F Bb E A C
+    {8, 8, 8, 9, 10, X},       // C F Bb E A
+    {X, 13, 10, 10, 10, 12},   // Bb C F A E
+    {12, 13, 10, 10, 10, X},   // E Bb C F A
+    {12, 12, X, X, 11, 13},    // E A . . Bb F
+    {13, 12, X, X, 11, 12},    // F A . . Bb E
+    {12, 12, 15, 15, 13, 12},  // E A F Bb C E
+    {X, 12, 15, 15, 13, 12},   // A F Bb C E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7_6_11{{
     {"C", {0, 0, 3, 3, 1, 3}},
@@ -1380,24 +1380,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7_6_11{{
 
 // C 7sus2: 1 2 5 b7; may leave out 5
 constexpr std::array<Frets, 18> kShapes_7sus2{{
-    {X, 3, 5, 3, 3, 3},       // C G Bb D G
-    {X, 3, 5, 3, 3, X},       // C G Bb D
-    {X, 3, 5, 3, 3, 6},       // C G Bb D Bb
-    {8, 5, 5, 5, X, 6},       // C D G C . Bb
-    {8, 5, 5, X, X, 6},       // C D G . . Bb
-    {8, 5, 5, 5, 8, 6},       // C D G C G Bb
-    {8, X, X, 7, 8, 6},       // C . . D G Bb
-    {8, X, X, 7, X, 6},       // C . . D . Bb
-    {8, X, 8, 7, 8, X},       // C . Bb D G
-    {8, 10, 8, 7, X, X},      // C G Bb D
-    {8, X, 8, 7, X, X},       // C . Bb D
-    {8, 10, 8, X, X, 10},     // C G Bb . . D
-    {8, X, 8, X, 8, 10},      // C . Bb . G D
-    {8, 10, 8, X, 11, 10},    // C G Bb . Bb D
-    {X, X, 10, 12, 11, 10},   // C G Bb D
-    {X, X, 10, X, 11, 10},    // C . Bb D
-    {X, 15, 12, 15, X, 15},   // C D Bb . G
-    {X, 15, 12, 15, X, X},    // C D Bb
+    {X, 3, 5, 3, 3, 3},      // C G Bb D G
+    {X, 3, 5, 3, 3, X},      // C G Bb D
+    {X, 3, 5, 3, 3, 6},      // C G Bb D Bb
+    {8, 5, 5, 5, X, 6},      // C D G C . Bb
+    {8, 5, 5, X, X, 6},      // C D G . . Bb
+    {8, 5, 5, 5, 8, 6},      // C D G C G Bb
+    {8, X, X, 7, 8, 6},      // C . . D G Bb
+    {8, X, X, 7, X, 6},      // C . . D . Bb
+    {8, X, 8, 7, 8, X},      // C . Bb D G
+    {8, 10, 8, 7, X, X},     // C G Bb D
+    {8, X, 8, 7, X, X},      // C . Bb D
+    {8, 10, 8, X, X, 10},    // C G Bb . . D
+    {8, X, 8, X, 8, 10},     // C . Bb . G D
+    {8, 10, 8, X, 11, 10},   // C G Bb . Bb D
+    {X, X, 10, 12, 11, 10},  // C G Bb D
+    {X, X, 10, X, 11, 10},   // C . Bb D
+    {X, 15, 12, 15, X, 15},  // C D Bb . G
+    {X, 15, 12, 15, X, X},   // C D Bb
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7sus2{{
     {"C", {X, 3, 0, 3, 3, 3}},
@@ -1421,24 +1421,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7sus2{{
 
 // C 7sus4: 1 4 5 b7; may leave out 5
 constexpr std::array<Frets, 18> kShapes_7sus4{{
-    {X, 3, X, 3, 1, 1},       // C . Bb C F
-    {X, 3, X, 3, X, 1},       // C . Bb . F
-    {X, 3, 3, 3, 6, 3},       // C F Bb F G
-    {X, 3, 5, 3, 6, 3},       // C G Bb F G
-    {X, 3, 5, 3, 6, X},       // C G Bb F
-    {8, X, 5, 5, 6, 6},       // C . G C F Bb
-    {8, 8, 5, 5, X, 6},       // C F G C . Bb
-    {8, X, 5, X, 6, 6},       // C . G . F Bb
-    {8, 8, X, X, 8, 6},       // C F . . G Bb
-    {8, X, X, X, 6, 6},       // C . . . F Bb
-    {8, X, 8, X, 6, 6},       // C . Bb . F Bb
-    {8, 8, 8, 10, 8, 8},      // C F Bb F G C
-    {8, 8, 8, 10, 8, X},      // C F Bb F G
-    {8, 10, 8, 10, 8, 8},     // C G Bb F G C
-    {X, X, 10, 12, 11, 13},   // C G Bb F
-    {X, X, 10, 10, 11, X},    // C F Bb
-    {X, 13, X, 12, 13, 13},   // Bb . G C F
-    {13, 13, X, 12, 13, X},   // F Bb . G C
+    {X, 3, X, 3, 1, 1},      // C . Bb C F
+    {X, 3, X, 3, X, 1},      // C . Bb . F
+    {X, 3, 3, 3, 6, 3},      // C F Bb F G
+    {X, 3, 5, 3, 6, 3},      // C G Bb F G
+    {X, 3, 5, 3, 6, X},      // C G Bb F
+    {8, X, 5, 5, 6, 6},      // C . G C F Bb
+    {8, 8, 5, 5, X, 6},      // C F G C . Bb
+    {8, X, 5, X, 6, 6},      // C . G . F Bb
+    {8, 8, X, X, 8, 6},      // C F . . G Bb
+    {8, X, X, X, 6, 6},      // C . . . F Bb
+    {8, X, 8, X, 6, 6},      // C . Bb . F Bb
+    {8, 8, 8, 10, 8, 8},     // C F Bb F G C
+    {8, 8, 8, 10, 8, X},     // C F Bb F G
+    {8, 10, 8, 10, 8, 8},    // C G Bb F G C
+    {X, X, 10, 12, 11, 13},  // C G Bb F
+    {X, X, 10, 10, 11, X},   // C F Bb
+    {X, 13, X, 12, 13, 13},  // Bb . G C F
+    {13, 13, X, 12, 13, X},  // F Bb . G C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7sus4{{
     {"C", {X, 3, 3, 3, X, 3}},
@@ -1503,24 +1503,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7sus4_6{{
 
 // C 7aug5: 1 3 #5 b7
 constexpr std::array<Frets, 18> kShapes_7aug5{{
-    {X, 1, 2, 1, 1, X},       // Bb E G# C
-    {X, 1, 2, 1, 1, 4},       // Bb E G# C G#
-    {X, 3, 2, 3, X, 4},       // C E Bb . G#
-    {4, 3, 2, 3, X, X},       // G# C E Bb
-    {X, 3, 6, 3, 5, X},       // C G# Bb E
-    {X, 3, X, 3, 5, 4},       // C . Bb E G#
-    {4, X, X, 5, 5, 6},       // G# . . C E Bb
-    {8, X, 6, 5, 5, 6},       // C . G# C E Bb
-    {8, X, 6, X, 5, 6},       // C . G# . E Bb
-    {8, 7, 6, X, X, 6},       // C E G# . . Bb
-    {8, X, 6, 9, 9, 6},       // C . G# E G# Bb
-    {8, 7, 8, X, 9, X},       // C E Bb . G#
-    {8, 11, 8, 9, X, X},      // C G# Bb E
-    {8, X, 8, 9, 9, X},       // C . Bb E G#
-    {X, 11, 10, 9, 11, X},    // G# C E Bb
-    {X, X, 10, 13, 11, 12},   // C G# Bb E
-    {X, 13, X, 13, 13, 12},   // Bb . G# C E
-    {12, 13, X, 13, 13, X},   // E Bb . G# C
+    {X, 1, 2, 1, 1, X},      // Bb E G# C
+    {X, 1, 2, 1, 1, 4},      // Bb E G# C G#
+    {X, 3, 2, 3, X, 4},      // C E Bb . G#
+    {4, 3, 2, 3, X, X},      // G# C E Bb
+    {X, 3, 6, 3, 5, X},      // C G# Bb E
+    {X, 3, X, 3, 5, 4},      // C . Bb E G#
+    {4, X, X, 5, 5, 6},      // G# . . C E Bb
+    {8, X, 6, 5, 5, 6},      // C . G# C E Bb
+    {8, X, 6, X, 5, 6},      // C . G# . E Bb
+    {8, 7, 6, X, X, 6},      // C E G# . . Bb
+    {8, X, 6, 9, 9, 6},      // C . G# E G# Bb
+    {8, 7, 8, X, 9, X},      // C E Bb . G#
+    {8, 11, 8, 9, X, X},     // C G# Bb E
+    {8, X, 8, 9, 9, X},      // C . Bb E G#
+    {X, 11, 10, 9, 11, X},   // G# C E Bb
+    {X, X, 10, 13, 11, 12},  // C G# Bb E
+    {X, 13, X, 13, 13, 12},  // Bb . G# C E
+    {12, 13, X, 13, 13, X},  // E Bb . G# C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7aug5{{
     {"C", {X, 3, 2, 3, X, 4}},
@@ -1544,24 +1544,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7aug5{{
 
 // C 7dim5: 1 3 b5 b7
 constexpr std::array<Frets, 18> kShapes_7dim5{{
-    {X, 1, 2, X, 1, 2},       // Bb E . C Gb
-    {2, 1, 2, X, 1, X},       // Gb Bb E . C
-    {X, 3, 2, 3, X, 2},       // C E Bb . Gb
-    {X, 3, 2, 3, 5, 2},       // C E Bb E Gb
-    {X, 3, 4, 3, 5, X},       // C Gb Bb E
-    {X, 3, 4, 3, 5, 6},       // C Gb Bb E Bb
-    {X, X, 4, 5, 5, 6},       // Gb C E Bb
-    {X, 7, X, 5, 7, 6},       // E . C Gb Bb
-    {8, 7, X, X, 7, 6},       // C E . . Gb Bb
-    {8, X, X, 9, 7, 6},       // C . . E Gb Bb
-    {8, 7, 8, X, 7, X},       // C E Bb . Gb
-    {8, 7, 8, 9, 7, X},       // C E Bb E Gb
-    {8, 9, 8, 9, X, X},       // C Gb Bb E
-    {8, 9, 8, 9, 11, 8},      // C Gb Bb E Bb C
-    {X, 9, 10, 9, 11, X},     // Gb C E Bb
-    {X, X, 10, 11, 11, 12},   // C Gb Bb E
-    {X, 13, X, 11, 13, 12},   // Bb . Gb C E
-    {12, 13, X, X, 13, 14},   // E Bb . . C Gb
+    {X, 1, 2, X, 1, 2},      // Bb E . C Gb
+    {2, 1, 2, X, 1, X},      // Gb Bb E . C
+    {X, 3, 2, 3, X, 2},      // C E Bb . Gb
+    {X, 3, 2, 3, 5, 2},      // C E Bb E Gb
+    {X, 3, 4, 3, 5, X},      // C Gb Bb E
+    {X, 3, 4, 3, 5, 6},      // C Gb Bb E Bb
+    {X, X, 4, 5, 5, 6},      // Gb C E Bb
+    {X, 7, X, 5, 7, 6},      // E . C Gb Bb
+    {8, 7, X, X, 7, 6},      // C E . . Gb Bb
+    {8, X, X, 9, 7, 6},      // C . . E Gb Bb
+    {8, 7, 8, X, 7, X},      // C E Bb . Gb
+    {8, 7, 8, 9, 7, X},      // C E Bb E Gb
+    {8, 9, 8, 9, X, X},      // C Gb Bb E
+    {8, 9, 8, 9, 11, 8},     // C Gb Bb E Bb C
+    {X, 9, 10, 9, 11, X},    // Gb C E Bb
+    {X, X, 10, 11, 11, 12},  // C Gb Bb E
+    {X, 13, X, 11, 13, 12},  // Bb . Gb C E
+    {12, 13, X, X, 13, 14},  // E Bb . . C Gb
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7dim5{{
     {"C", {X, 3, 4, 3, 1, 0}},
@@ -1585,24 +1585,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7dim5{{
 
 // C 7aug9: 1 3 5 b7 #9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_7aug9{{
-    {X, 3, 2, 3, 4, X},       // C E Bb D#
-    {X, 7, X, 5, 4, 6},       // E . C D# Bb
-    {8, 6, 5, 5, 5, 6},       // C D# G C E Bb
-    {8, X, 5, 8, 5, 6},       // C . G D# E Bb
-    {8, 7, X, 8, X, 6},       // C E . D# . Bb
-    {8, 6, 8, 9, X, X},       // C D# Bb E
-    {8, 7, 8, 8, X, X},       // C E Bb D#
-    {X, 7, 8, 8, X, 8},       // E Bb D# . C
-    {8, 10, 8, 9, 8, 11},     // C G Bb E G D#
-    {8, 10, 8, 9, X, 11},     // C G Bb E . D#
-    {X, X, 10, 9, 11, 11},    // C E Bb D#
-    {11, X, 10, 9, 11, X},    // D# . C E Bb
-    {11, 10, 10, X, 11, 12},  // D# G C . Bb E
-    {12, 10, 10, X, 11, 11},  // E G C . Bb D#
-    {11, 13, X, X, 13, 12},   // D# Bb . . C E
-    {12, 13, X, X, 13, 11},   // E Bb . . C D#
-    {X, 15, 13, 15, X, 12},   // C D# Bb . E
-    {12, 13, 13, 12, 13, 12}, // E Bb D# G C E
+    {X, 3, 2, 3, 4, X},        // C E Bb D#
+    {X, 7, X, 5, 4, 6},        // E . C D# Bb
+    {8, 6, 5, 5, 5, 6},        // C D# G C E Bb
+    {8, X, 5, 8, 5, 6},        // C . G D# E Bb
+    {8, 7, X, 8, X, 6},        // C E . D# . Bb
+    {8, 6, 8, 9, X, X},        // C D# Bb E
+    {8, 7, 8, 8, X, X},        // C E Bb D#
+    {X, 7, 8, 8, X, 8},        // E Bb D# . C
+    {8, 10, 8, 9, 8, 11},      // C G Bb E G D#
+    {8, 10, 8, 9, X, 11},      // C G Bb E . D#
+    {X, X, 10, 9, 11, 11},     // C E Bb D#
+    {11, X, 10, 9, 11, X},     // D# . C E Bb
+    {11, 10, 10, X, 11, 12},   // D# G C . Bb E
+    {12, 10, 10, X, 11, 11},   // E G C . Bb D#
+    {11, 13, X, X, 13, 12},    // D# Bb . . C E
+    {12, 13, X, X, 13, 11},    // E Bb . . C D#
+    {X, 15, 13, 15, X, 12},    // C D# Bb . E
+    {12, 13, 13, 12, 13, 12},  // E Bb D# G C E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7aug9{{
     {"C", {X, 3, 1, 3, 1, 0}},
@@ -1626,24 +1626,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7aug9{{
 
 // C 7b9: 1 3 5 b7 b9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_7b9{{
-    {X, 4, 2, 3, 1, X},       // Db E Bb C
-    {X, 3, 2, 3, 2, 3},       // C E Bb Db G
-    {X, 3, 2, 3, 2, X},       // C E Bb Db
-    {X, 3, X, 6, 5, 6},       // C . Db E Bb
-    {3, 3, X, 6, 5, 6},       // G C . Db E Bb
-    {X, 4, X, 5, 5, 6},       // Db . C E Bb
-    {6, 4, X, 5, 5, X},       // Bb Db . C E
-    {8, X, 5, 6, 5, 6},       // C . G Db E Bb
-    {8, X, 8, 6, 5, X},       // C . Bb Db E
-    {8, 7, X, 6, 8, 6},       // C E . Db G Bb
-    {8, 7, 8, 6, X, X},       // C E Bb Db
-    {8, 7, 8, X, X, 9},       // C E Bb . . Db
-    {8, 10, 8, 9, 8, 9},      // C G Bb E G Db
-    {8, 10, 8, 9, X, 9},      // C G Bb E . Db
-    {X, X, 10, 9, 11, 9},     // C E Bb Db
-    {9, 10, 10, 9, 11, 9},    // Db G C E Bb Db
-    {X, 13, 11, X, 13, 12},   // Bb Db . C E
-    {X, 15, X, 15, 14, 12},   // C . Bb Db E
+    {X, 4, 2, 3, 1, X},      // Db E Bb C
+    {X, 3, 2, 3, 2, 3},      // C E Bb Db G
+    {X, 3, 2, 3, 2, X},      // C E Bb Db
+    {X, 3, X, 6, 5, 6},      // C . Db E Bb
+    {3, 3, X, 6, 5, 6},      // G C . Db E Bb
+    {X, 4, X, 5, 5, 6},      // Db . C E Bb
+    {6, 4, X, 5, 5, X},      // Bb Db . C E
+    {8, X, 5, 6, 5, 6},      // C . G Db E Bb
+    {8, X, 8, 6, 5, X},      // C . Bb Db E
+    {8, 7, X, 6, 8, 6},      // C E . Db G Bb
+    {8, 7, 8, 6, X, X},      // C E Bb Db
+    {8, 7, 8, X, X, 9},      // C E Bb . . Db
+    {8, 10, 8, 9, 8, 9},     // C G Bb E G Db
+    {8, 10, 8, 9, X, 9},     // C G Bb E . Db
+    {X, X, 10, 9, 11, 9},    // C E Bb Db
+    {9, 10, 10, 9, 11, 9},   // Db G C E Bb Db
+    {X, 13, 11, X, 13, 12},  // Bb Db . C E
+    {X, 15, X, 15, 14, 12},  // C . Bb Db E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7b9{{
     {"C", {X, 3, 2, 3, 2, 3}},
@@ -1667,17 +1667,17 @@ constexpr std::array<RootDiagram, 17> kRoots_7b9{{
 
 // C 7b9#5: 1 3 #5 b7 b9
 constexpr std::array<Frets, 11> kShapes_7b9aug5{{
-    {X, 3, 2, 3, 2, 4},       // C E Bb Db G#
-    {4, 3, 2, 3, 2, X},       // G# C E Bb Db
-    {4, 4, X, 5, 5, 6},       // G# Db . C E Bb
-    {8, 7, 6, 6, 9, 6},       // C E G# Db G# Bb
-    {8, 7, X, 6, 9, 6},       // C E . Db G# Bb
-    {6, 7, 6, 6, X, 8},       // Bb E G# Db . C
-    {8, 11, 8, 9, X, 9},      // C G# Bb E . Db
-    {9, X, 8, 9, 9, 8},       // Db . Bb E G# C
-    {9, 11, 10, 9, 11, 9},    // Db G# C E Bb Db
-    {X, 11, 10, 9, 11, 9},    // G# C E Bb Db
-    {9, 11, 10, 9, 11, X},    // Db G# C E Bb
+    {X, 3, 2, 3, 2, 4},     // C E Bb Db G#
+    {4, 3, 2, 3, 2, X},     // G# C E Bb Db
+    {4, 4, X, 5, 5, 6},     // G# Db . C E Bb
+    {8, 7, 6, 6, 9, 6},     // C E G# Db G# Bb
+    {8, 7, X, 6, 9, 6},     // C E . Db G# Bb
+    {6, 7, 6, 6, X, 8},     // Bb E G# Db . C
+    {8, 11, 8, 9, X, 9},    // C G# Bb E . Db
+    {9, X, 8, 9, 9, 8},     // Db . Bb E G# C
+    {9, 11, 10, 9, 11, 9},  // Db G# C E Bb Db
+    {X, 11, 10, 9, 11, 9},  // G# C E Bb Db
+    {9, 11, 10, 9, 11, X},  // Db G# C E Bb
 }};
 constexpr std::array<RootDiagram, 17> kRoots_7b9aug5{{
     {"C", {X, 3, 2, 3, 2, 4}},
@@ -1701,24 +1701,24 @@ constexpr std::array<RootDiagram, 17> kRoots_7b9aug5{{
 
 // C 9th: 1 3 5 b7 9; may leave out 5
 constexpr std::array<Frets, 18> kShapes_9th{{
-    {X, 3, 2, 3, 3, X},       // C E Bb D
-    {8, 5, 5, 5, 5, 6},       // C D G C E Bb
-    {8, 5, 5, 7, 5, 6},       // C D G D E Bb
-    {8, X, 5, 7, 5, 6},       // C . G D E Bb
-    {8, 7, X, 7, X, 6},       // C E . D . Bb
-    {6, 7, X, 7, X, 8},       // Bb E . D . C
-    {8, 7, 8, 7, 8, X},       // C E Bb D G
-    {8, 7, 8, 7, X, X},       // C E Bb D
-    {8, 7, 8, 7, X, 8},       // C E Bb D . C
-    {8, 10, 8, 9, 8, 10},     // C G Bb E G D
-    {8, 10, 8, 9, X, 10},     // C G Bb E . D
-    {8, X, 8, 9, X, 10},      // C . Bb E . D
-    {X, X, 10, 9, 11, 10},    // C E Bb D
-    {10, X, 10, 9, 11, X},    // D . C E Bb
-    {10, 10, 10, X, 11, 12},  // D G C . Bb E
-    {10, 10, 10, 12, 11, 12}, // D G C G Bb E
-    {X, 15, 12, 15, 13, 12},  // C D Bb C E
-    {X, 15, 12, 15, 15, 12},  // C D Bb D E
+    {X, 3, 2, 3, 3, X},        // C E Bb D
+    {8, 5, 5, 5, 5, 6},        // C D G C E Bb
+    {8, 5, 5, 7, 5, 6},        // C D G D E Bb
+    {8, X, 5, 7, 5, 6},        // C . G D E Bb
+    {8, 7, X, 7, X, 6},        // C E . D . Bb
+    {6, 7, X, 7, X, 8},        // Bb E . D . C
+    {8, 7, 8, 7, 8, X},        // C E Bb D G
+    {8, 7, 8, 7, X, X},        // C E Bb D
+    {8, 7, 8, 7, X, 8},        // C E Bb D . C
+    {8, 10, 8, 9, 8, 10},      // C G Bb E G D
+    {8, 10, 8, 9, X, 10},      // C G Bb E . D
+    {8, X, 8, 9, X, 10},       // C . Bb E . D
+    {X, X, 10, 9, 11, 10},     // C E Bb D
+    {10, X, 10, 9, 11, X},     // D . C E Bb
+    {10, 10, 10, X, 11, 12},   // D G C . Bb E
+    {10, 10, 10, 12, 11, 12},  // D G C G Bb E
+    {X, 15, 12, 15, 13, 12},   // C D Bb C E
+    {X, 15, 12, 15, 15, 12},   // C D Bb D E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_9th{{
     {"C", {X, 3, 0, 3, 3, 0}},
@@ -1779,20 +1779,20 @@ constexpr std::array<RootDiagram, 17> kRoots_9dim5{{
 
 // C 9aug5: 1 3 #5 b7 9
 constexpr std::array<Frets, 14> kShapes_9aug5{{
-    {8, 5, 6, 5, 5, 6},       // C D G# C E Bb
-    {X, 5, 6, 5, 5, 6},       // D G# C E Bb
-    {6, 5, 6, 5, 5, X},       // Bb D G# C E
-    {6, 7, 6, 7, X, 8},       // Bb E G# D . C
-    {8, 7, 8, 7, 9, X},       // C E Bb D G#
-    {X, 7, 8, 7, 9, 8},       // E Bb D G# C
-    {8, 11, 8, 9, X, 10},     // C G# Bb E . D
-    {10, X, 8, 9, 9, 8},      // D . Bb E G# C
-    {10, 11, 10, X, 11, 12},  // D G# C . Bb E
-    {10, 13, 10, 13, X, 12},  // D Bb C G# . E
-    {12, X, 10, 13, 11, 10},  // E . C G# Bb D
-    {12, 13, 12, 13, 13, 12}, // E Bb D G# C E
-    {X, 13, 12, 13, 13, 12},  // Bb D G# C E
-    {12, 13, 12, 13, 13, X},  // E Bb D G# C
+    {8, 5, 6, 5, 5, 6},        // C D G# C E Bb
+    {X, 5, 6, 5, 5, 6},        // D G# C E Bb
+    {6, 5, 6, 5, 5, X},        // Bb D G# C E
+    {6, 7, 6, 7, X, 8},        // Bb E G# D . C
+    {8, 7, 8, 7, 9, X},        // C E Bb D G#
+    {X, 7, 8, 7, 9, 8},        // E Bb D G# C
+    {8, 11, 8, 9, X, 10},      // C G# Bb E . D
+    {10, X, 8, 9, 9, 8},       // D . Bb E G# C
+    {10, 11, 10, X, 11, 12},   // D G# C . Bb E
+    {10, 13, 10, 13, X, 12},   // D Bb C G# . E
+    {12, X, 10, 13, 11, 10},   // E . C G# Bb D
+    {12, 13, 12, 13, 13, 12},  // E Bb D G# C E
+    {X, 13, 12, 13, 13, 12},   // Bb D G# C E
+    {12, 13, 12, 13, 13, X},   // E Bb D G# C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_9aug5{{
     {"C", {0, 1, 0, 1, 1, 0}},
@@ -1816,24 +1816,24 @@ constexpr std::array<RootDiagram, 17> kRoots_9aug5{{
 
 // C 9#11: 1 3 5 b7 9 #11; may leave out 1 5
 constexpr std::array<Frets, 18> kShapes_9aug11{{
-    {X, 1, 2, X, 3, 2},       // Bb E . D F#
-    {X, 3, 2, 3, 3, 2},       // C E Bb D F#
-    {2, 3, 2, 3, 3, 2},       // F# C E Bb D F#
-    {3, 5, 4, 3, 5, 3},       // G D F# Bb E G
-    {X, 5, 4, 3, 5, 3},       // D F# Bb E G
-    {X, 5, 4, X, 5, 6},       // D F# . E Bb
-    {X, 7, X, 7, 7, 6},       // E . D F# Bb
-    {8, 7, 8, 7, 7, X},       // C E Bb D F#
-    {8, 7, 8, 7, 7, 8},       // C E Bb D F# C
-    {8, 9, 8, 9, 8, 10},      // C F# Bb E G D
-    {8, 9, 8, 9, X, 10},      // C F# Bb E . D
-    {X, 9, 10, 9, 11, 10},    // F# C E Bb D
-    {10, 9, 10, 9, 11, X},    // D F# C E Bb
-    {10, 10, 10, 11, 11, 12}, // D G C F# Bb E
-    {12, 10, 10, 11, 11, 10}, // E G C F# Bb D
-    {X, X, 12, 11, 11, 12},   // D F# Bb E
-    {12, 13, 12, 12, 13, 14}, // E Bb D G C F#
-    {14, 13, 12, 12, 13, 12}, // F# Bb D G C E
+    {X, 1, 2, X, 3, 2},        // Bb E . D F#
+    {X, 3, 2, 3, 3, 2},        // C E Bb D F#
+    {2, 3, 2, 3, 3, 2},        // F# C E Bb D F#
+    {3, 5, 4, 3, 5, 3},        // G D F# Bb E G
+    {X, 5, 4, 3, 5, 3},        // D F# Bb E G
+    {X, 5, 4, X, 5, 6},        // D F# . E Bb
+    {X, 7, X, 7, 7, 6},        // E . D F# Bb
+    {8, 7, 8, 7, 7, X},        // C E Bb D F#
+    {8, 7, 8, 7, 7, 8},        // C E Bb D F# C
+    {8, 9, 8, 9, 8, 10},       // C F# Bb E G D
+    {8, 9, 8, 9, X, 10},       // C F# Bb E . D
+    {X, 9, 10, 9, 11, 10},     // F# C E Bb D
+    {10, 9, 10, 9, 11, X},     // D F# C E Bb
+    {10, 10, 10, 11, 11, 12},  // D G C F# Bb E
+    {12, 10, 10, 11, 11, 10},  // E G C F# Bb D
+    {X, X, 12, 11, 11, 12},    // D F# Bb E
+    {12, 13, 12, 12, 13, 14},  // E Bb D G C F#
+    {14, 13, 12, 12, 13, 12},  // F# Bb D G C E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_9aug11{{
     {"C", {X, 3, 4, 3, 3, 0}},
@@ -1857,24 +1857,24 @@ constexpr std::array<RootDiagram, 17> kRoots_9aug11{{
 
 // C 11th: 1 3 5 b7 9 11; may leave out 1 5 9
 constexpr std::array<Frets, 18> kShapes_11th{{
-    {X, 3, 2, 3, 1, 1},       // C E Bb C F
-    {X, 3, 2, 3, X, 1},       // C E Bb . F
-    {X, 3, 3, 3, 5, 3},       // C F Bb E G
-    {X, 3, 3, 3, 5, X},       // C F Bb E
-    {8, 8, 5, 5, 5, 6},       // C F G C E Bb
-    {8, 8, 8, 5, 5, X},       // C F Bb C E
-    {8, 7, X, 7, 6, 6},       // C E . D F Bb
-    {8, 7, X, X, 6, 6},       // C E . . F Bb
-    {8, 7, 8, 10, X, X},      // C E Bb F
-    {X, 7, 8, 10, 8, X},      // E Bb F G
-    {8, 8, 8, 9, 8, 10},      // C F Bb E G D
-    {8, 8, 8, 9, 8, 8},       // C F Bb E G C
-    {X, X, 10, 10, 11, 12},   // C F Bb E
-    {10, 10, 10, 10, 11, 12}, // D G C F Bb E
-    {12, X, X, 12, 11, 13},   // E . . G Bb F
-    {12, X, 12, X, 11, 13},   // E . D . Bb F
-    {X, 15, 15, 15, X, 12},   // C F Bb . E
-    {12, 13, 12, 12, 13, 13}, // E Bb D G C F
+    {X, 3, 2, 3, 1, 1},        // C E Bb C F
+    {X, 3, 2, 3, X, 1},        // C E Bb . F
+    {X, 3, 3, 3, 5, 3},        // C F Bb E G
+    {X, 3, 3, 3, 5, X},        // C F Bb E
+    {8, 8, 5, 5, 5, 6},        // C F G C E Bb
+    {8, 8, 8, 5, 5, X},        // C F Bb C E
+    {8, 7, X, 7, 6, 6},        // C E . D F Bb
+    {8, 7, X, X, 6, 6},        // C E . . F Bb
+    {8, 7, 8, 10, X, X},       // C E Bb F
+    {X, 7, 8, 10, 8, X},       // E Bb F G
+    {8, 8, 8, 9, 8, 10},       // C F Bb E G D
+    {8, 8, 8, 9, 8, 8},        // C F Bb E G C
+    {X, X, 10, 10, 11, 12},    // C F Bb E
+    {10, 10, 10, 10, 11, 12},  // D G C F Bb E
+    {12, X, X, 12, 11, 13},    // E . . G Bb F
+    {12, X, 12, X, 11, 13},    // E . D . Bb F
+    {X, 15, 15, 15, X, 12},    // C F Bb . E
+    {12, 13, 12, 12, 13, 13},  // E Bb D G C F
 }};
 constexpr std::array<RootDiagram, 17> kRoots_11th{{
     {"C", {X, 3, 3, 3, 3, 0}},
@@ -1898,24 +1898,24 @@ constexpr std::array<RootDiagram, 17> kRoots_11th{{
 
 // C 11/13: 1 3 5 b7 9 11 13; may leave out 1 5 9 11
 constexpr std::array<Frets, 18> kShapes_11_13{{
-    {1, 1, 2, 2, 1, 3},       // F Bb E A C G
-    {3, 1, 2, 2, 1, 1},       // G Bb E A C F
-    {X, 3, 2, 3, X, 5},       // C E Bb . A
-    {X, 3, 3, 3, 5, 5},       // C F Bb E A
-    {X, 3, 5, 3, 5, 5},       // C G Bb E A
-    {8, 5, 8, 5, 5, 5},       // C D Bb C E A
-    {8, 5, 7, 5, 5, 6},       // C D A C E Bb
-    {8, 7, 7, X, 6, 6},       // C E A . F Bb
-    {8, X, 7, 9, 6, 6},       // C . A E F Bb
-    {8, 7, 8, 7, 10, X},      // C E Bb D A
-    {8, 7, 8, X, 10, X},      // C E Bb . A
-    {8, 8, 8, 9, 10, 10},     // C F Bb E A D
-    {8, 8, 8, 9, 10, 8},      // C F Bb E A C
-    {X, 12, 10, 9, 11, X},    // A C E Bb
-    {10, 13, 10, 10, 10, 12}, // D Bb C F A E
-    {12, 13, 10, 10, 10, 10}, // E Bb C F A D
-    {X, 12, X, 12, 11, 12},   // A . G Bb E
-    {12, 12, 12, 15, 13, 13}, // E A D Bb C F
+    {1, 1, 2, 2, 1, 3},        // F Bb E A C G
+    {3, 1, 2, 2, 1, 1},        // G Bb E A C F
+    {X, 3, 2, 3, X, 5},        // C E Bb . A
+    {X, 3, 3, 3, 5, 5},        // C F Bb E A
+    {X, 3, 5, 3, 5, 5},        // C G Bb E A
+    {8, 5, 8, 5, 5, 5},        // C D Bb C E A
+    {8, 5, 7, 5, 5, 6},        // C D A C E Bb
+    {8, 7, 7, X, 6, 6},        // C E A . F Bb
+    {8, X, 7, 9, 6, 6},        // C . A E F Bb
+    {8, 7, 8, 7, 10, X},       // C E Bb D A
+    {8, 7, 8, X, 10, X},       // C E Bb . A
+    {8, 8, 8, 9, 10, 10},      // C F Bb E A D
+    {8, 8, 8, 9, 10, 8},       // C F Bb E A C
+    {X, 12, 10, 9, 11, X},     // A C E Bb
+    {10, 13, 10, 10, 10, 12},  // D Bb C F A E
+    {12, 13, 10, 10, 10, 10},  // E Bb C F A D
+    {X, 12, X, 12, 11, 12},    // A . G Bb E
+    {12, 12, 12, 15, 13, 13},  // E A D Bb C F
 }};
 constexpr std::array<RootDiagram, 17> kRoots_11_13{{
     {"C", {0, 0, 3, 3, 3, 3}},
@@ -1939,24 +1939,24 @@ constexpr std::array<RootDiagram, 17> kRoots_11_13{{
 
 // C 13th: 1 3 5 b7 9 13; may leave out 1 5 9
 constexpr std::array<Frets, 18> kShapes_13th{{
-    {X, 1, 2, 2, 1, 3},       // Bb E A C G
-    {X, 3, 2, 3, X, 5},       // C E Bb . A
-    {X, 3, 5, 3, 5, 5},       // C G Bb E A
-    {X, 3, X, 3, 5, 5},       // C . Bb E A
-    {8, 5, 8, 5, 5, 5},       // C D Bb C E A
-    {8, 5, 7, 5, 5, 6},       // C D A C E Bb
-    {8, 7, 7, X, X, 6},       // C E A . . Bb
-    {8, X, 7, 9, X, 6},       // C . A E . Bb
-    {8, 7, 8, 7, 10, X},      // C E Bb D A
-    {8, 7, 8, X, 10, X},      // C E Bb . A
-    {8, 10, 8, 9, 10, 8},     // C G Bb E A C
-    {8, 10, 8, 9, 10, X},     // C G Bb E A
-    {X, 12, 10, 9, 11, X},    // A C E Bb
-    {10, 13, 10, 12, 10, 12}, // D Bb C G A E
-    {12, 13, 10, 12, 10, 10}, // E Bb C G A D
-    {X, 12, X, 12, 11, 12},   // A . G Bb E
-    {12, 12, 12, 15, 13, 15}, // E A D Bb C G
-    {15, 12, 12, 15, 13, 12}, // G A D Bb C E
+    {X, 1, 2, 2, 1, 3},        // Bb E A C G
+    {X, 3, 2, 3, X, 5},        // C E Bb . A
+    {X, 3, 5, 3, 5, 5},        // C G Bb E A
+    {X, 3, X, 3, 5, 5},        // C . Bb E A
+    {8, 5, 8, 5, 5, 5},        // C D Bb C E A
+    {8, 5, 7, 5, 5, 6},        // C D A C E Bb
+    {8, 7, 7, X, X, 6},        // C E A . . Bb
+    {8, X, 7, 9, X, 6},        // C . A E . Bb
+    {8, 7, 8, 7, 10, X},       // C E Bb D A
+    {8, 7, 8, X, 10, X},       // C E Bb . A
+    {8, 10, 8, 9, 10, 8},      // C G Bb E A C
+    {8, 10, 8, 9, 10, X},      // C G Bb E A
+    {X, 12, 10, 9, 11, X},     // A C E Bb
+    {10, 13, 10, 12, 10, 12},  // D Bb C G A E
+    {12, 13, 10, 12, 10, 10},  // E Bb C G A D
+    {X, 12, X, 12, 11, 12},    // A . G Bb E
+    {12, 12, 12, 15, 13, 15},  // E A D Bb C G
+    {15, 12, 12, 15, 13, 12},  // G A D Bb C E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_13th{{
     {"C", {0, 0, 0, 3, 1, 3}},
@@ -2021,18 +2021,18 @@ constexpr std::array<RootDiagram, 17> kRoots_13b9{{
 
 // C 13b9b5: 1 3 b5 b7 b9 13; may leave out 1
 constexpr std::array<Frets, 12> kShapes_13b9b5{{
-    {2, 3, 2, 3, 2, 5},       // Gb C E Bb Db A
-    {5, 3, 2, 3, 2, 2},       // A C E Bb Db Gb
-    {5, X, 2, 3, 2, 2},       // A . E Bb Db Gb
-    {5, 4, 4, X, 5, 6},       // A Db Gb . E Bb
-    {6, 4, 4, X, 5, 5},       // Bb Db Gb . E A
-    {6, 7, 7, 6, 7, 6},       // Bb E A Db Gb Bb
-    {X, 7, 7, 6, 7, 6},       // E A Db Gb Bb
-    {6, 7, 7, 6, 7, X},       // Bb E A Db Gb
-    {X, 12, 11, 11, 11, 12},  // A Db Gb Bb E
-    {12, 12, 11, 11, 11, X},  // E A Db Gb Bb
-    {12, 12, 11, 11, 11, 12}, // E A Db Gb Bb E
-    {12, 12, X, 15, 14, 14},  // E A . Bb Db Gb
+    {2, 3, 2, 3, 2, 5},        // Gb C E Bb Db A
+    {5, 3, 2, 3, 2, 2},        // A C E Bb Db Gb
+    {5, X, 2, 3, 2, 2},        // A . E Bb Db Gb
+    {5, 4, 4, X, 5, 6},        // A Db Gb . E Bb
+    {6, 4, 4, X, 5, 5},        // Bb Db Gb . E A
+    {6, 7, 7, 6, 7, 6},        // Bb E A Db Gb Bb
+    {X, 7, 7, 6, 7, 6},        // E A Db Gb Bb
+    {6, 7, 7, 6, 7, X},        // Bb E A Db Gb
+    {X, 12, 11, 11, 11, 12},   // A Db Gb Bb E
+    {12, 12, 11, 11, 11, X},   // E A Db Gb Bb
+    {12, 12, 11, 11, 11, 12},  // E A Db Gb Bb E
+    {12, 12, X, 15, 14, 14},   // E A . Bb Db Gb
 }};
 constexpr std::array<RootDiagram, 17> kRoots_13b9b5{{
     {"C", {0, 0, 2, 3, 2, 2}},
@@ -2056,24 +2056,24 @@ constexpr std::array<RootDiagram, 17> kRoots_13b9b5{{
 
 // C 13sus4: 1 4 5 b7 9 13; may leave out 1 5 9
 constexpr std::array<Frets, 18> kShapes_13sus4{{
-    {1, 1, 3, 2, 1, 3},       // F Bb F A C G
-    {3, 1, 3, 2, 1, 1},       // G Bb F A C F
-    {X, 3, 3, 3, 3, 5},       // C F Bb D A
-    {X, 3, 5, 3, 6, 5},       // C G Bb F A
-    {8, 5, 8, 5, 6, 5},       // C D Bb C F A
-    {8, X, 8, 5, 6, 5},       // C . Bb C F A
-    {8, X, 7, 7, 6, 6},       // C . A D F Bb
-    {8, X, 7, X, 6, 6},       // C . A . F Bb
-    {X, 8, 8, 7, 10, X},      // F Bb D A
-    {8, 8, 8, X, 10, 10},     // C F Bb . A D
-    {8, 8, 8, 10, 10, 10},    // C F Bb F A D
-    {8, 10, 8, 10, 10, 8},    // C G Bb F A C
-    {10, 13, 10, 12, 10, 13}, // D Bb C G A F
-    {13, 13, 10, 12, 10, 10}, // F Bb C G A D
-    {X, 12, X, 12, 11, 13},   // A . G Bb F
-    {X, 12, 12, X, 11, 13},   // A D . Bb F
-    {X, 12, 12, 15, 13, 13},  // A D Bb C F
-    {13, 12, 12, 15, 13, X},  // F A D Bb C
+    {1, 1, 3, 2, 1, 3},        // F Bb F A C G
+    {3, 1, 3, 2, 1, 1},        // G Bb F A C F
+    {X, 3, 3, 3, 3, 5},        // C F Bb D A
+    {X, 3, 5, 3, 6, 5},        // C G Bb F A
+    {8, 5, 8, 5, 6, 5},        // C D Bb C F A
+    {8, X, 8, 5, 6, 5},        // C . Bb C F A
+    {8, X, 7, 7, 6, 6},        // C . A D F Bb
+    {8, X, 7, X, 6, 6},        // C . A . F Bb
+    {X, 8, 8, 7, 10, X},       // F Bb D A
+    {8, 8, 8, X, 10, 10},      // C F Bb . A D
+    {8, 8, 8, 10, 10, 10},     // C F Bb F A D
+    {8, 10, 8, 10, 10, 8},     // C G Bb F A C
+    {10, 13, 10, 12, 10, 13},  // D Bb C G A F
+    {13, 13, 10, 12, 10, 10},  // F Bb C G A D
+    {X, 12, X, 12, 11, 13},    // A . G Bb F
+    {X, 12, 12, X, 11, 13},    // A D . Bb F
+    {X, 12, 12, 15, 13, 13},   // A D Bb C F
+    {13, 12, 12, 15, 13, X},   // F A D Bb C
 }};
 constexpr std::array<RootDiagram, 17> kRoots_13sus4{{
     {"C", {3, 0, 0, 3, 1, 1}},
@@ -2097,24 +2097,24 @@ constexpr std::array<RootDiagram, 17> kRoots_13sus4{{
 
 // C Dim: 1 b3 b5
 constexpr std::array<Frets, 18> kShapes_dim{{
-    {X, 3, 1, X, X, 2},       // C Eb . . Gb
-    {X, 3, 1, X, 1, 2},       // C Eb . C Gb
-    {X, 3, X, X, 4, 2},       // C . . Eb Gb
-    {X, X, X, 5, 4, 2},       // C Eb Gb
-    {X, 3, 4, X, 4, X},       // C Gb . Eb
-    {X, 3, 4, 5, 4, X},       // C Gb C Eb
-    {X, X, 4, 5, 4, X},       // Gb C Eb
-    {8, 6, X, 5, 7, X},       // C Eb . C Gb
-    {8, 6, X, X, 7, X},       // C Eb . . Gb
-    {8, 6, X, 8, 7, X},       // C Eb . Eb Gb
-    {8, X, X, 8, 7, X},       // C . . Eb Gb
-    {X, X, 10, 8, 7, X},      // C Eb Gb
-    {8, 9, X, 8, X, X},       // C Gb . Eb
-    {8, 9, 10, 8, X, X},      // C Gb C Eb
-    {11, 9, 10, X, X, X},     // Eb Gb C
-    {X, X, 10, 11, X, 11},    // C Gb . Eb
-    {X, X, 10, 11, 13, 11},   // C Gb C Eb
-    {X, X, X, 11, 13, 11},    // Gb C Eb
+    {X, 3, 1, X, X, 2},      // C Eb . . Gb
+    {X, 3, 1, X, 1, 2},      // C Eb . C Gb
+    {X, 3, X, X, 4, 2},      // C . . Eb Gb
+    {X, X, X, 5, 4, 2},      // C Eb Gb
+    {X, 3, 4, X, 4, X},      // C Gb . Eb
+    {X, 3, 4, 5, 4, X},      // C Gb C Eb
+    {X, X, 4, 5, 4, X},      // Gb C Eb
+    {8, 6, X, 5, 7, X},      // C Eb . C Gb
+    {8, 6, X, X, 7, X},      // C Eb . . Gb
+    {8, 6, X, 8, 7, X},      // C Eb . Eb Gb
+    {8, X, X, 8, 7, X},      // C . . Eb Gb
+    {X, X, 10, 8, 7, X},     // C Eb Gb
+    {8, 9, X, 8, X, X},      // C Gb . Eb
+    {8, 9, 10, 8, X, X},     // C Gb C Eb
+    {11, 9, 10, X, X, X},    // Eb Gb C
+    {X, X, 10, 11, X, 11},   // C Gb . Eb
+    {X, X, 10, 11, 13, 11},  // C Gb C Eb
+    {X, X, X, 11, 13, 11},   // Gb C Eb
 }};
 constexpr std::array<RootDiagram, 17> kRoots_dim{{
     {"C", {X, 3, 1, X, 1, 2}},
@@ -2138,24 +2138,24 @@ constexpr std::array<RootDiagram, 17> kRoots_dim{{
 
 // C Dim5: 1 3 b5
 constexpr std::array<Frets, 18> kShapes_dim5{{
-    {X, 3, 2, X, 1, 2},       // C E . C Gb
-    {X, X, 2, X, 1, 2},       // E . C Gb
-    {X, 3, 2, X, X, 2},       // C E . . Gb
-    {X, X, X, 5, 5, 2},       // C E Gb
-    {X, 3, 4, X, 5, X},       // C Gb . E
-    {X, 3, 4, 5, 5, X},       // C Gb C E
-    {X, X, 4, 5, 5, X},       // Gb C E
-    {8, 7, X, 5, 7, X},       // C E . C Gb
-    {X, 7, X, 5, 7, X},       // E . C Gb
-    {8, 7, X, X, 7, X},       // C E . . Gb
-    {8, X, X, 9, 7, X},       // C . . E Gb
-    {8, 9, X, 9, X, X},       // C Gb . E
-    {8, 9, X, 9, X, 8},       // C Gb . E . C
-    {X, 9, 10, 9, X, X},      // Gb C E
-    {X, X, 10, 11, X, 12},    // C Gb . E
-    {X, X, 10, 11, 13, 12},   // C Gb C E
-    {X, X, X, 11, 13, 12},    // Gb C E
-    {12, X, X, X, 13, 14},    // E . . . C Gb
+    {X, 3, 2, X, 1, 2},      // C E . C Gb
+    {X, X, 2, X, 1, 2},      // E . C Gb
+    {X, 3, 2, X, X, 2},      // C E . . Gb
+    {X, X, X, 5, 5, 2},      // C E Gb
+    {X, 3, 4, X, 5, X},      // C Gb . E
+    {X, 3, 4, 5, 5, X},      // C Gb C E
+    {X, X, 4, 5, 5, X},      // Gb C E
+    {8, 7, X, 5, 7, X},      // C E . C Gb
+    {X, 7, X, 5, 7, X},      // E . C Gb
+    {8, 7, X, X, 7, X},      // C E . . Gb
+    {8, X, X, 9, 7, X},      // C . . E Gb
+    {8, 9, X, 9, X, X},      // C Gb . E
+    {8, 9, X, 9, X, 8},      // C Gb . E . C
+    {X, 9, 10, 9, X, X},     // Gb C E
+    {X, X, 10, 11, X, 12},   // C Gb . E
+    {X, X, 10, 11, 13, 12},  // C Gb C E
+    {X, X, X, 11, 13, 12},   // Gb C E
+    {12, X, X, X, 13, 14},   // E . . . C Gb
 }};
 constexpr std::array<RootDiagram, 17> kRoots_dim5{{
     {"C", {X, 3, 4, X, 1, 0}},
@@ -2179,24 +2179,24 @@ constexpr std::array<RootDiagram, 17> kRoots_dim5{{
 
 // C Aug: 1 3 #5
 constexpr std::array<Frets, 18> kShapes_aug{{
-    {X, 3, 2, 1, 1, X},       // C E G# C
-    {X, 3, 2, 1, X, X},       // C E G#
-    {X, 3, 2, X, X, 4},       // C E . . G#
-    {X, 3, X, X, 5, 4},       // C . . E G#
-    {X, 3, 6, X, 5, X},       // C G# . E
-    {X, X, X, 5, 5, 4},       // C E G#
-    {8, X, 6, 5, 5, X},       // C . G# C E
-    {8, X, 6, X, 5, X},       // C . G# . E
-    {8, 7, 6, X, X, X},       // C E G#
-    {8, X, 6, 9, X, X},       // C . G# E
-    {8, 7, X, X, 9, X},       // C E . . G#
-    {8, X, X, 9, 9, X},       // C . . E G#
-    {8, 11, X, 9, X, X},      // C G# . E
-    {X, X, 10, 9, 9, X},      // C E G#
-    {X, X, 10, 9, 9, 12},     // C E G# E
-    {X, X, 10, 13, X, 12},    // C G# . E
-    {X, 11, X, X, 13, 12},    // G# . . C E
-    {X, 15, X, 13, X, 12},    // C . G# . E
+    {X, 3, 2, 1, 1, X},     // C E G# C
+    {X, 3, 2, 1, X, X},     // C E G#
+    {X, 3, 2, X, X, 4},     // C E . . G#
+    {X, 3, X, X, 5, 4},     // C . . E G#
+    {X, 3, 6, X, 5, X},     // C G# . E
+    {X, X, X, 5, 5, 4},     // C E G#
+    {8, X, 6, 5, 5, X},     // C . G# C E
+    {8, X, 6, X, 5, X},     // C . G# . E
+    {8, 7, 6, X, X, X},     // C E G#
+    {8, X, 6, 9, X, X},     // C . G# E
+    {8, 7, X, X, 9, X},     // C E . . G#
+    {8, X, X, 9, 9, X},     // C . . E G#
+    {8, 11, X, 9, X, X},    // C G# . E
+    {X, X, 10, 9, 9, X},    // C E G#
+    {X, X, 10, 9, 9, 12},   // C E G# E
+    {X, X, 10, 13, X, 12},  // C G# . E
+    {X, 11, X, X, 13, 12},  // G# . . C E
+    {X, 15, X, 13, X, 12},  // C . G# . E
 }};
 constexpr std::array<RootDiagram, 17> kRoots_aug{{
     {"C", {X, 3, 2, 1, 1, 0}},
@@ -2251,106 +2251,106 @@ constexpr std::array<Frets, 9> kShapes_ly_maj13{{
 
 // C sus2, key window: 1 2 5
 constexpr std::array<Frets, 9> kShapes_ly_sus2{{
-    {X, X, X, 5, 3, 3},       // C D G
-    {X, 3, X, X, 3, 3},       // C . . D G
-    {8, 5, 5, 5, X, X},       // C D G C
-    {8, 5, 5, X, X, X},       // C D G
-    {8, X, X, 7, 8, X},       // C . . D G
-    {X, X, 10, X, 8, 10},     // C . G D
-    {8, X, X, X, 8, 10},      // C . . . G D
-    {X, X, 10, 12, X, 10},    // C G . D
-    {X, 15, 12, 12, X, X},    // C D G
+    {X, X, X, 5, 3, 3},     // C D G
+    {X, 3, X, X, 3, 3},     // C . . D G
+    {8, 5, 5, 5, X, X},     // C D G C
+    {8, 5, 5, X, X, X},     // C D G
+    {8, X, X, 7, 8, X},     // C . . D G
+    {X, X, 10, X, 8, 10},   // C . G D
+    {8, X, X, X, 8, 10},    // C . . . G D
+    {X, X, 10, 12, X, 10},  // C G . D
+    {X, 15, 12, 12, X, X},  // C D G
 }};
 
 // C sus2/6, key window: 1 2 5 6; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_sus2_6{{
-    {X, 3, X, 2, 3, 3},       // C . A D G
-    {X, 3, 5, 5, 3, 5},       // C G C D A
-    {X, 3, 5, X, 3, 5},       // C G . D A
-    {8, 5, 5, 5, 8, 5},       // C D G C G A
-    {8, X, 7, 7, 8, X},       // C . A D G
-    {8, 10, 7, 7, X, X},      // C G A D
-    {8, 10, X, X, 10, 10},    // C G . . A D
-    {X, X, 10, 12, 10, 10},   // C G A D
-    {X, 15, 12, 14, X, 15},   // C D A . G
+    {X, 3, X, 2, 3, 3},      // C . A D G
+    {X, 3, 5, 5, 3, 5},      // C G C D A
+    {X, 3, 5, X, 3, 5},      // C G . D A
+    {8, 5, 5, 5, 8, 5},      // C D G C G A
+    {8, X, 7, 7, 8, X},      // C . A D G
+    {8, 10, 7, 7, X, X},     // C G A D
+    {8, 10, X, X, 10, 10},   // C G . . A D
+    {X, X, 10, 12, 10, 10},  // C G A D
+    {X, 15, 12, 14, X, 15},  // C D A . G
 }};
 
 // C sus4, key window: 1 4 5
 constexpr std::array<Frets, 9> kShapes_ly_sus4{{
-    {X, 3, 3, X, 1, 3},       // C F . C G
-    {X, 3, 3, X, X, 3},       // C F . . G
-    {X, 3, 3, 5, 6, 3},       // C F C F G
-    {8, 8, 5, 5, X, X},       // C F G C
-    {8, 8, 5, X, X, X},       // C F G
-    {8, 8, X, X, 8, X},       // C F . . G
-    {8, 8, 10, 10, 8, 8},     // C F C F G C
-    {X, X, 10, 12, X, 13},    // C G . F
-    {X, 15, 15, 12, X, X},    // C F G
+    {X, 3, 3, X, 1, 3},     // C F . C G
+    {X, 3, 3, X, X, 3},     // C F . . G
+    {X, 3, 3, 5, 6, 3},     // C F C F G
+    {8, 8, 5, 5, X, X},     // C F G C
+    {8, 8, 5, X, X, X},     // C F G
+    {8, 8, X, X, 8, X},     // C F . . G
+    {8, 8, 10, 10, 8, 8},   // C F C F G C
+    {X, X, 10, 12, X, 13},  // C G . F
+    {X, 15, 15, 12, X, X},  // C F G
 }};
 
 // C sus4/6, key window: 1 4 5 6; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_sus4_6{{
-    {X, 3, X, 2, 1, 1},       // C . A C F
-    {X, 3, 3, 2, X, 3},       // C F A . G
-    {X, 3, 5, X, 6, 5},       // C G . F A
-    {8, X, 5, 5, 6, 5},       // C . G C F A
-    {8, X, 7, X, 6, X},       // C . A . F
-    {8, 8, 7, X, 8, X},       // C F A . G
-    {8, 10, X, 10, 10, X},    // C G . F A
-    {X, X, 10, 12, 10, 13},   // C G A F
-    {X, 12, 15, 12, 13, X},   // A F G C
+    {X, 3, X, 2, 1, 1},      // C . A C F
+    {X, 3, 3, 2, X, 3},      // C F A . G
+    {X, 3, 5, X, 6, 5},      // C G . F A
+    {8, X, 5, 5, 6, 5},      // C . G C F A
+    {8, X, 7, X, 6, X},      // C . A . F
+    {8, 8, 7, X, 8, X},      // C F A . G
+    {8, 10, X, 10, 10, X},   // C G . F A
+    {X, X, 10, 12, 10, 13},  // C G A F
+    {X, 12, 15, 12, 13, X},  // A F G C
 }};
 
 // C sus4/9, key window: 1 4 5 9; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_sus4_9{{
-    {X, 3, X, X, 3, 1},       // C . . D F
-    {X, 3, 3, 5, 3, 3},       // C F C D G
-    {8, 5, 5, 5, 6, X},       // C D G C F
-    {8, 5, 5, X, 6, X},       // C D G . F
-    {8, X, X, 7, 6, X},       // C . . D F
-    {8, 8, X, 7, 8, X},       // C F . D G
-    {8, 8, 10, 10, 8, 10},    // C F C F G D
-    {X, X, 10, 10, 13, 10},   // C F C D
-    {X, 15, 12, 12, X, 13},   // C D G . F
+    {X, 3, X, X, 3, 1},      // C . . D F
+    {X, 3, 3, 5, 3, 3},      // C F C D G
+    {8, 5, 5, 5, 6, X},      // C D G C F
+    {8, 5, 5, X, 6, X},      // C D G . F
+    {8, X, X, 7, 6, X},      // C . . D F
+    {8, 8, X, 7, 8, X},      // C F . D G
+    {8, 8, 10, 10, 8, 10},   // C F C F G D
+    {X, X, 10, 10, 13, 10},  // C F C D
+    {X, 15, 12, 12, X, 13},  // C D G . F
 }};
 
 // C m6, key window: 1 b3 5 6; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_m6{{
-    {X, 3, 1, 2, 1, 3},       // C Eb A C G
-    {X, 3, X, 2, 4, 3},       // C . A Eb G
-    {X, 3, 5, X, 4, 5},       // C G . Eb A
-    {X, X, X, 5, 4, 5},       // C Eb A
-    {8, 6, 5, 5, 8, 5},       // C Eb G C G A
-    {8, 6, 7, X, 8, X},       // C Eb A . G
-    {8, X, 7, 8, 8, X},       // C . A Eb G
-    {8, 10, 10, 8, 10, 8},    // C G C Eb A C
-    {X, X, 10, 12, 10, 11},   // C G A Eb
+    {X, 3, 1, 2, 1, 3},      // C Eb A C G
+    {X, 3, X, 2, 4, 3},      // C . A Eb G
+    {X, 3, 5, X, 4, 5},      // C G . Eb A
+    {X, X, X, 5, 4, 5},      // C Eb A
+    {8, 6, 5, 5, 8, 5},      // C Eb G C G A
+    {8, 6, 7, X, 8, X},      // C Eb A . G
+    {8, X, 7, 8, 8, X},      // C . A Eb G
+    {8, 10, 10, 8, 10, 8},   // C G C Eb A C
+    {X, X, 10, 12, 10, 11},  // C G A Eb
 }};
 
 // C m6/9, key window: 1 b3 5 6 9; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_m6_9{{
-    {X, 3, 1, 2, 3, X},       // C Eb A D
-    {5, 6, X, 5, 3, 3},       // A Eb . C D G
-    {X, 5, X, 5, 4, 5},       // D . C Eb A
-    {8, 5, 5, 8, 8, 5},       // C D G Eb G A
-    {8, 6, 7, 7, X, X},       // C Eb A D
-    {8, X, 7, 8, X, 10},      // C . A Eb . D
-    {X, X, 10, 8, 10, 10},    // C Eb A D
-    {10, 10, 10, 12, 10, 11}, // D G C G A Eb
-    {X, 12, 12, X, 13, 11},   // A D . C Eb
+    {X, 3, 1, 2, 3, X},        // C Eb A D
+    {5, 6, X, 5, 3, 3},        // A Eb . C D G
+    {X, 5, X, 5, 4, 5},        // D . C Eb A
+    {8, 5, 5, 8, 8, 5},        // C D G Eb G A
+    {8, 6, 7, 7, X, X},        // C Eb A D
+    {8, X, 7, 8, X, 10},       // C . A Eb . D
+    {X, X, 10, 8, 10, 10},     // C Eb A D
+    {10, 10, 10, 12, 10, 11},  // D G C G A Eb
+    {X, 12, 12, X, 13, 11},    // A D . C Eb
 }};
 
 // C m7/11, key window: 1 b3 5 b7 11; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_m7_11{{
-    {X, 3, 1, 3, 1, 1},       // C Eb Bb C F
-    {X, 3, 3, 3, 4, 3},       // C F Bb Eb G
-    {X, 3, 3, 3, 4, X},       // C F Bb Eb
-    {X, 6, 5, 5, 6, 6},       // Eb G C F Bb
-    {8, X, X, 8, 6, 6},       // C . . Eb F Bb
-    {8, 8, 8, 8, 8, 8},       // C F Bb Eb G C
-    {8, 8, 8, 8, 8, X},       // C F Bb Eb G
-    {X, X, 10, 10, 11, 11},   // C F Bb Eb
-    {11, 13, X, X, 13, 13},   // Eb Bb . . C F
+    {X, 3, 1, 3, 1, 1},      // C Eb Bb C F
+    {X, 3, 3, 3, 4, 3},      // C F Bb Eb G
+    {X, 3, 3, 3, 4, X},      // C F Bb Eb
+    {X, 6, 5, 5, 6, 6},      // Eb G C F Bb
+    {8, X, X, 8, 6, 6},      // C . . Eb F Bb
+    {8, 8, 8, 8, 8, 8},      // C F Bb Eb G C
+    {8, 8, 8, 8, 8, X},      // C F Bb Eb G
+    {X, X, 10, 10, 11, 11},  // C F Bb Eb
+    {11, 13, X, X, 13, 13},  // Eb Bb . . C F
 }};
 
 // C m9, key window: 1 b3 5 b7 9; may leave out 5
@@ -2381,106 +2381,106 @@ constexpr std::array<Frets, 9> kShapes_ly_m11{{
 
 // C 7sus2, key window: 1 2 5 b7; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_7sus2{{
-    {X, 3, 5, 3, 3, 3},       // C G Bb D G
-    {X, 3, 5, 3, 3, X},       // C G Bb D
-    {8, 5, 5, 5, X, 6},       // C D G C . Bb
-    {8, 5, 5, X, X, 6},       // C D G . . Bb
-    {8, X, X, 7, 8, 6},       // C . . D G Bb
-    {8, X, 8, 7, 8, X},       // C . Bb D G
-    {8, 10, 8, X, X, 10},     // C G Bb . . D
-    {X, X, 10, 12, 11, 10},   // C G Bb D
-    {X, 15, 12, 15, X, 15},   // C D Bb . G
+    {X, 3, 5, 3, 3, 3},      // C G Bb D G
+    {X, 3, 5, 3, 3, X},      // C G Bb D
+    {8, 5, 5, 5, X, 6},      // C D G C . Bb
+    {8, 5, 5, X, X, 6},      // C D G . . Bb
+    {8, X, X, 7, 8, 6},      // C . . D G Bb
+    {8, X, 8, 7, 8, X},      // C . Bb D G
+    {8, 10, 8, X, X, 10},    // C G Bb . . D
+    {X, X, 10, 12, 11, 10},  // C G Bb D
+    {X, 15, 12, 15, X, 15},  // C D Bb . G
 }};
 
 // C 7sus4, key window: 1 4 5 b7; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_7sus4{{
-    {X, 3, X, 3, 1, 1},       // C . Bb C F
-    {X, 3, 3, 3, 6, 3},       // C F Bb F G
-    {X, 3, 5, 3, 6, 3},       // C G Bb F G
-    {8, X, 5, 5, 6, 6},       // C . G C F Bb
-    {8, 8, X, X, 8, 6},       // C F . . G Bb
-    {8, 8, 8, 10, 8, 8},      // C F Bb F G C
-    {8, 8, 8, 10, 8, X},      // C F Bb F G
-    {X, X, 10, 12, 11, 13},   // C G Bb F
-    {X, 13, X, 12, 13, 13},   // Bb . G C F
+    {X, 3, X, 3, 1, 1},      // C . Bb C F
+    {X, 3, 3, 3, 6, 3},      // C F Bb F G
+    {X, 3, 5, 3, 6, 3},      // C G Bb F G
+    {8, X, 5, 5, 6, 6},      // C . G C F Bb
+    {8, 8, X, X, 8, 6},      // C F . . G Bb
+    {8, 8, 8, 10, 8, 8},     // C F Bb F G C
+    {8, 8, 8, 10, 8, X},     // C F Bb F G
+    {X, X, 10, 12, 11, 13},  // C G Bb F
+    {X, 13, X, 12, 13, 13},  // Bb . G C F
 }};
 
 // C m7b9, key window: 1 b3 5 b7 b9; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_m7b9{{
-    {X, 3, 1, 3, 2, X},       // C Eb Bb Db
-    {X, 3, X, 6, 4, 6},       // C . Db Eb Bb
-    {X, 4, 5, 5, 4, 6},       // Db G C Eb Bb
-    {8, 6, 8, 6, 8, 6},       // C Eb Bb Db G Bb
-    {8, 6, 8, 6, 8, X},       // C Eb Bb Db G
-    {8, 10, 8, 8, 8, 9},      // C G Bb Eb G Db
-    {8, 10, 8, 8, X, 9},      // C G Bb Eb . Db
-    {9, X, 10, X, 11, 11},    // Db . C . Bb Eb
-    {11, 13, 11, 12, 13, 11}, // Eb Bb Db G C Eb
+    {X, 3, 1, 3, 2, X},        // C Eb Bb Db
+    {X, 3, X, 6, 4, 6},        // C . Db Eb Bb
+    {X, 4, 5, 5, 4, 6},        // Db G C Eb Bb
+    {8, 6, 8, 6, 8, 6},        // C Eb Bb Db G Bb
+    {8, 6, 8, 6, 8, X},        // C Eb Bb Db G
+    {8, 10, 8, 8, 8, 9},       // C G Bb Eb G Db
+    {8, 10, 8, 8, X, 9},       // C G Bb Eb . Db
+    {9, X, 10, X, 11, 11},     // Db . C . Bb Eb
+    {11, 13, 11, 12, 13, 11},  // Eb Bb Db G C Eb
 }};
 
 // C 6th, key window: 1 3 5 6; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_6th{{
-    {X, 3, 2, 2, 1, X},       // C E A C
-    {X, 3, 2, 2, X, 3},       // C E A . G
-    {X, 3, 5, X, 5, 5},       // C G . E A
-    {8, X, 5, 5, 5, 5},       // C . G C E A
-    {8, 7, 7, X, 8, X},       // C E A . G
-    {8, 10, X, 9, 10, X},     // C G . E A
-    {X, X, 10, 9, 10, X},     // C E A
-    {X, X, 10, 12, 10, 12},   // C G A E
-    {X, 15, X, 14, X, 12},    // C . A . E
+    {X, 3, 2, 2, 1, X},      // C E A C
+    {X, 3, 2, 2, X, 3},      // C E A . G
+    {X, 3, 5, X, 5, 5},      // C G . E A
+    {8, X, 5, 5, 5, 5},      // C . G C E A
+    {8, 7, 7, X, 8, X},      // C E A . G
+    {8, 10, X, 9, 10, X},    // C G . E A
+    {X, X, 10, 9, 10, X},    // C E A
+    {X, X, 10, 12, 10, 12},  // C G A E
+    {X, 15, X, 14, X, 12},   // C . A . E
 }};
 
 // C 6/9, key window: 1 3 5 6 9; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_6_9{{
-    {X, 3, 2, 2, 3, 3},       // C E A D G
-    {8, 5, 5, 5, 5, 5},       // C D G C E A
-    {8, 5, 5, 7, 5, 5},       // C D G D E A
-    {8, 7, 7, 7, 8, X},       // C E A D G
-    {8, 7, 7, 7, 8, 8},       // C E A D G C
-    {8, X, X, 9, 10, 10},     // C . . E A D
-    {X, X, 10, 9, 10, 10},    // C E A D
-    {10, 10, 10, 12, 10, 12}, // D G C G A E
-    {X, 15, 12, 14, 13, 12},  // C D A C E
+    {X, 3, 2, 2, 3, 3},        // C E A D G
+    {8, 5, 5, 5, 5, 5},        // C D G C E A
+    {8, 5, 5, 7, 5, 5},        // C D G D E A
+    {8, 7, 7, 7, 8, X},        // C E A D G
+    {8, 7, 7, 7, 8, 8},        // C E A D G C
+    {8, X, X, 9, 10, 10},      // C . . E A D
+    {X, X, 10, 9, 10, 10},     // C E A D
+    {10, 10, 10, 12, 10, 12},  // D G C G A E
+    {X, 15, 12, 14, 13, 12},   // C D A C E
 }};
 
 // C maj7, key window: 1 3 5 7; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_maj7{{
-    {X, 3, 2, 4, 1, X},       // C E B C
-    {X, 3, 2, 4, X, 3},       // C E B . G
-    {X, 3, 5, 4, 5, 3},       // C G B E G
-    {8, X, 5, 5, 5, 7},       // C . G C E B
-    {8, 7, X, X, 8, 7},       // C E . . G B
-    {8, X, 9, 9, 8, X},       // C . B E G
-    {X, X, 10, 9, 12, X},     // C E B
-    {X, X, 10, 12, 12, 12},   // C G B E
-    {X, 15, X, 12, 12, 12},   // C . G B E
+    {X, 3, 2, 4, 1, X},      // C E B C
+    {X, 3, 2, 4, X, 3},      // C E B . G
+    {X, 3, 5, 4, 5, 3},      // C G B E G
+    {8, X, 5, 5, 5, 7},      // C . G C E B
+    {8, 7, X, X, 8, 7},      // C E . . G B
+    {8, X, 9, 9, 8, X},      // C . B E G
+    {X, X, 10, 9, 12, X},    // C E B
+    {X, X, 10, 12, 12, 12},  // C G B E
+    {X, 15, X, 12, 12, 12},  // C . G B E
 }};
 
 // C maj7/6, key window: 1 3 5 6 7; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_maj7_6{{
-    {X, 2, 2, 2, 1, X},       // B E A C
-    {X, 3, 2, 4, X, 5},       // C E B . A
-    {X, 3, X, 4, 5, 5},       // C . B E A
-    {8, X, 7, 5, 5, 7},       // C . A C E B
-    {8, 7, 7, 9, 8, 7},       // C E A E G B
-    {8, X, 9, 9, 10, X},      // C . B E A
-    {X, 12, 10, 9, 12, X},    // A C E B
-    {X, 12, 10, X, 12, 12},   // A C . B E
-    {X, 15, X, 14, 12, 12},   // C . A B E
+    {X, 2, 2, 2, 1, X},      // B E A C
+    {X, 3, 2, 4, X, 5},      // C E B . A
+    {X, 3, X, 4, 5, 5},      // C . B E A
+    {8, X, 7, 5, 5, 7},      // C . A C E B
+    {8, 7, 7, 9, 8, 7},      // C E A E G B
+    {8, X, 9, 9, 10, X},     // C . B E A
+    {X, 12, 10, 9, 12, X},   // A C E B
+    {X, 12, 10, X, 12, 12},  // A C . B E
+    {X, 15, X, 14, 12, 12},  // C . A B E
 }};
 
 // C 7th, key window: 1 3 5 b7; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_7th{{
-    {X, 3, 2, 3, X, 3},       // C E Bb . G
-    {X, 3, 5, 3, 5, 3},       // C G Bb E G
-    {8, X, 5, 5, 5, 6},       // C . G C E Bb
-    {8, 7, X, X, 8, 6},       // C E . . G Bb
-    {8, 7, 8, X, 8, X},       // C E Bb . G
-    {8, 10, 8, 9, 8, 8},      // C G Bb E G C
-    {X, X, 10, 9, 11, X},     // C E Bb
-    {X, X, 10, 12, 11, 12},   // C G Bb E
-    {X, 15, X, 15, X, 12},    // C . Bb . E
+    {X, 3, 2, 3, X, 3},      // C E Bb . G
+    {X, 3, 5, 3, 5, 3},      // C G Bb E G
+    {8, X, 5, 5, 5, 6},      // C . G C E Bb
+    {8, 7, X, X, 8, 6},      // C E . . G Bb
+    {8, 7, 8, X, 8, X},      // C E Bb . G
+    {8, 10, 8, 9, 8, 8},     // C G Bb E G C
+    {X, X, 10, 9, 11, X},    // C E Bb
+    {X, X, 10, 12, 11, 12},  // C G Bb E
+    {X, 15, X, 15, X, 12},   // C . Bb . E
 }};
 
 // C 7/6, key window: 1 3 5 6 b7; may leave out 5
@@ -2498,28 +2498,28 @@ constexpr std::array<Frets, 9> kShapes_ly_7_6{{
 
 // C 7/11, key window: 1 3 5 b7 11; may leave out 5
 constexpr std::array<Frets, 9> kShapes_ly_7_11{{
-    {X, 3, 2, 3, 1, 1},       // C E Bb C F
-    {X, 3, 3, 3, 5, 3},       // C F Bb E G
-    {8, 8, 5, 5, 5, 6},       // C F G C E Bb
-    {8, 7, X, X, 6, 6},       // C E . . F Bb
-    {8, 7, 8, 10, X, X},      // C E Bb F
-    {8, 8, 8, 9, 8, 8},       // C F Bb E G C
-    {8, 8, 8, 9, 8, X},       // C F Bb E G
-    {X, X, 10, 10, 11, 12},   // C F Bb E
-    {X, 15, 15, 15, X, 12},   // C F Bb . E
+    {X, 3, 2, 3, 1, 1},      // C E Bb C F
+    {X, 3, 3, 3, 5, 3},      // C F Bb E G
+    {8, 8, 5, 5, 5, 6},      // C F G C E Bb
+    {8, 7, X, X, 6, 6},      // C E . . F Bb
+    {8, 7, 8, 10, X, X},     // C E Bb F
+    {8, 8, 8, 9, 8, 8},      // C F Bb E G C
+    {8, 8, 8, 9, 8, X},      // C F Bb E G
+    {X, X, 10, 10, 11, 12},  // C F Bb E
+    {X, 15, 15, 15, X, 12},  // C F Bb . E
 }};
 
 // C 7/6/11, key window: 1 3 5 6 b7 11; may leave out 1 5
 constexpr std::array<Frets, 9> kShapes_ly_7_6_11{{
-    {1, 1, 2, 2, 1, 3},       // F Bb E A C G
-    {X, 3, 3, 3, 5, 5},       // C F Bb E A
-    {8, 8, 8, 5, 5, 5},       // C F Bb C E A
-    {8, 7, 7, X, 6, 6},       // C E A . F Bb
-    {X, 7, 8, 10, 10, X},     // E Bb F A
-    {8, 8, 8, 9, 10, 8},      // C F Bb E A C
-    {X, 13, 10, 10, 10, 12},  // Bb C F A E
-    {12, 12, X, X, 11, 13},   // E A . . Bb F
-    {12, 12, 15, 15, 13, 12}, // E A F Bb C E
+    {1, 1, 2, 2, 1, 3},        // F Bb E A C G
+    {X, 3, 3, 3, 5, 5},        // C F Bb E A
+    {8, 8, 8, 5, 5, 5},        // C F Bb C E A
+    {8, 7, 7, X, 6, 6},        // C E A . F Bb
+    {X, 7, 8, 10, 10, X},      // E Bb F A
+    {8, 8, 8, 9, 10, 8},       // C F Bb E A C
+    {X, 13, 10, 10, 10, 12},   // Bb C F A E
+    {12, 12, X, X, 11, 13},    // E A . . Bb F
+    {12, 12, 15, 15, 13, 12},  // E A F Bb C E
 }};
 
 // C 7sus4/6, key window: 1 4 5 6 b7; may leave out 5
@@ -2550,80 +2550,80 @@ constexpr std::array<Frets, 9> kShapes_ly_9th{{
 
 // C 11th, key window: 1 3 5 b7 9 11; may leave out 1 5 9
 constexpr std::array<Frets, 9> kShapes_ly_11th{{
-    {X, 3, 2, 3, 1, 1},       // C E Bb C F
-    {X, 3, 3, 3, 5, 3},       // C F Bb E G
-    {8, 8, 5, 5, 5, 6},       // C F G C E Bb
-    {8, 7, X, 7, 6, 6},       // C E . D F Bb
-    {8, 7, 8, 10, X, X},      // C E Bb F
-    {8, 8, 8, 9, 8, 10},      // C F Bb E G D
-    {X, X, 10, 10, 11, 12},   // C F Bb E
-    {12, X, X, 12, 11, 13},   // E . . G Bb F
-    {X, 15, 15, 15, X, 12},   // C F Bb . E
+    {X, 3, 2, 3, 1, 1},      // C E Bb C F
+    {X, 3, 3, 3, 5, 3},      // C F Bb E G
+    {8, 8, 5, 5, 5, 6},      // C F G C E Bb
+    {8, 7, X, 7, 6, 6},      // C E . D F Bb
+    {8, 7, 8, 10, X, X},     // C E Bb F
+    {8, 8, 8, 9, 8, 10},     // C F Bb E G D
+    {X, X, 10, 10, 11, 12},  // C F Bb E
+    {12, X, X, 12, 11, 13},  // E . . G Bb F
+    {X, 15, 15, 15, X, 12},  // C F Bb . E
 }};
 
 // C 11/13, key window: 1 3 5 b7 9 11 13; may leave out 1 5 9 11
 constexpr std::array<Frets, 9> kShapes_ly_11_13{{
-    {1, 1, 2, 2, 1, 3},       // F Bb E A C G
-    {X, 3, 2, 3, X, 5},       // C E Bb . A
-    {X, 3, 3, 3, 5, 5},       // C F Bb E A
-    {8, 5, 8, 5, 5, 5},       // C D Bb C E A
-    {8, 7, 7, X, 6, 6},       // C E A . F Bb
-    {8, 7, 8, 7, 10, X},      // C E Bb D A
-    {8, 8, 8, 9, 10, 10},     // C F Bb E A D
-    {10, 13, 10, 10, 10, 12}, // D Bb C F A E
-    {12, 12, 12, 15, 13, 13}, // E A D Bb C F
+    {1, 1, 2, 2, 1, 3},        // F Bb E A C G
+    {X, 3, 2, 3, X, 5},        // C E Bb . A
+    {X, 3, 3, 3, 5, 5},        // C F Bb E A
+    {8, 5, 8, 5, 5, 5},        // C D Bb C E A
+    {8, 7, 7, X, 6, 6},        // C E A . F Bb
+    {8, 7, 8, 7, 10, X},       // C E Bb D A
+    {8, 8, 8, 9, 10, 10},      // C F Bb E A D
+    {10, 13, 10, 10, 10, 12},  // D Bb C F A E
+    {12, 12, 12, 15, 13, 13},  // E A D Bb C F
 }};
 
 // C 13th, key window: 1 3 5 b7 9 13; may leave out 1 5 9
 constexpr std::array<Frets, 9> kShapes_ly_13th{{
-    {X, 1, 2, 2, 1, 3},       // Bb E A C G
-    {X, 3, 2, 3, X, 5},       // C E Bb . A
-    {X, 3, 5, 3, 5, 5},       // C G Bb E A
-    {8, 5, 8, 5, 5, 5},       // C D Bb C E A
-    {8, 7, 7, X, X, 6},       // C E A . . Bb
-    {8, 7, 8, 7, 10, X},      // C E Bb D A
-    {8, 10, 8, 9, 10, 8},     // C G Bb E A C
-    {10, 13, 10, 12, 10, 12}, // D Bb C G A E
-    {12, 12, 12, 15, 13, 15}, // E A D Bb C G
+    {X, 1, 2, 2, 1, 3},        // Bb E A C G
+    {X, 3, 2, 3, X, 5},        // C E Bb . A
+    {X, 3, 5, 3, 5, 5},        // C G Bb E A
+    {8, 5, 8, 5, 5, 5},        // C D Bb C E A
+    {8, 7, 7, X, X, 6},        // C E A . . Bb
+    {8, 7, 8, 7, 10, X},       // C E Bb D A
+    {8, 10, 8, 9, 10, 8},      // C G Bb E A C
+    {10, 13, 10, 12, 10, 12},  // D Bb C G A E
+    {12, 12, 12, 15, 13, 15},  // E A D Bb C G
 }};
 
 // C 13sus4, key window: 1 4 5 b7 9 13; may leave out 1 5 9
 constexpr std::array<Frets, 9> kShapes_ly_13sus4{{
-    {1, 1, 3, 2, 1, 3},       // F Bb F A C G
-    {X, 3, 3, 3, 3, 5},       // C F Bb D A
-    {8, 5, 8, 5, 6, 5},       // C D Bb C F A
-    {8, X, 7, 7, 6, 6},       // C . A D F Bb
-    {X, 8, 8, 7, 10, X},      // F Bb D A
-    {8, 8, 8, X, 10, 10},     // C F Bb . A D
-    {10, 13, 10, 12, 10, 13}, // D Bb C G A F
-    {X, 12, X, 12, 11, 13},   // A . G Bb F
-    {X, 12, 12, 15, 13, 13},  // A D Bb C F
+    {1, 1, 3, 2, 1, 3},        // F Bb F A C G
+    {X, 3, 3, 3, 3, 5},        // C F Bb D A
+    {8, 5, 8, 5, 6, 5},        // C D Bb C F A
+    {8, X, 7, 7, 6, 6},        // C . A D F Bb
+    {X, 8, 8, 7, 10, X},       // F Bb D A
+    {8, 8, 8, X, 10, 10},      // C F Bb . A D
+    {10, 13, 10, 12, 10, 13},  // D Bb C G A F
+    {X, 12, X, 12, 11, 13},    // A . G Bb F
+    {X, 12, 12, 15, 13, 13},   // A D Bb C F
 }};
 
 // C Dim, key window: 1 b3 b5
 constexpr std::array<Frets, 9> kShapes_ly_dim{{
-    {X, 3, 1, X, X, 2},       // C Eb . . Gb
-    {X, 3, X, X, 4, 2},       // C . . Eb Gb
-    {X, 3, 4, X, 4, X},       // C Gb . Eb
-    {X, X, 4, 5, 4, X},       // Gb C Eb
-    {8, 6, X, 5, 7, X},       // C Eb . C Gb
-    {8, 6, X, X, 7, X},       // C Eb . . Gb
-    {8, X, X, 8, 7, X},       // C . . Eb Gb
-    {8, 9, X, 8, X, X},       // C Gb . Eb
-    {X, X, 10, 11, X, 11},    // C Gb . Eb
+    {X, 3, 1, X, X, 2},     // C Eb . . Gb
+    {X, 3, X, X, 4, 2},     // C . . Eb Gb
+    {X, 3, 4, X, 4, X},     // C Gb . Eb
+    {X, X, 4, 5, 4, X},     // Gb C Eb
+    {8, 6, X, 5, 7, X},     // C Eb . C Gb
+    {8, 6, X, X, 7, X},     // C Eb . . Gb
+    {8, X, X, 8, 7, X},     // C . . Eb Gb
+    {8, 9, X, 8, X, X},     // C Gb . Eb
+    {X, X, 10, 11, X, 11},  // C Gb . Eb
 }};
 
 // C m7b5, key window: 1 b3 b5 b7
 constexpr std::array<Frets, 9> kShapes_ly_m7b5{{
-    {X, 3, 1, 3, 1, 2},       // C Eb Bb C Gb
-    {X, 3, X, 3, 4, 2},       // C . Bb Eb Gb
-    {X, 3, 4, 3, 4, X},       // C Gb Bb Eb
-    {X, X, 4, 5, 4, 6},       // Gb C Eb Bb
-    {8, 6, 8, X, 7, X},       // C Eb Bb . Gb
-    {8, X, 8, 8, 7, X},       // C . Bb Eb Gb
-    {8, 9, 8, 8, X, X},       // C Gb Bb Eb
-    {X, X, 10, 11, 11, 11},   // C Gb Bb Eb
-    {X, 13, X, 11, 13, 11},   // Bb . Gb C Eb
+    {X, 3, 1, 3, 1, 2},      // C Eb Bb C Gb
+    {X, 3, X, 3, 4, 2},      // C . Bb Eb Gb
+    {X, 3, 4, 3, 4, X},      // C Gb Bb Eb
+    {X, X, 4, 5, 4, 6},      // Gb C Eb Bb
+    {8, 6, 8, X, 7, X},      // C Eb Bb . Gb
+    {8, X, 8, 8, 7, X},      // C . Bb Eb Gb
+    {8, 9, 8, 8, X, X},      // C Gb Bb Eb
+    {X, X, 10, 11, 11, 11},  // C Gb Bb Eb
+    {X, 13, X, 11, 13, 11},  // Bb . Gb C Eb
 }};
 
 const std::array<DiagramSet, 89> kSets{{

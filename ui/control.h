@@ -24,11 +24,11 @@ inline constexpr int kBlack = 0;
 inline constexpr int kWhite = 16777215;
 inline constexpr int kYellow = 65535;
 inline constexpr int kDarkRed = 192;
-inline constexpr int kGreen = 65280;      // the bright green of the tone bars
-inline constexpr int kNavy = 0x800000;    // (0, 0, 128)
-inline constexpr int kDarkGreen = 0x008000;  // (0, 128, 0)
+inline constexpr int kGreen = 65280;           // the bright green of the tone bars
+inline constexpr int kNavy = 0x800000;         // (0, 0, 128)
+inline constexpr int kDarkGreen = 0x008000;    // (0, 128, 0)
 inline constexpr int kBrightGreen = 0x00C000;  // (0, 192, 0)
-inline constexpr int kBlue = 0xFF0000;    // (0, 0, 255)
+inline constexpr int kBlue = 0xFF0000;         // (0, 0, 255)
 
 struct Font {
     std::string family;  // empty: the window's base font

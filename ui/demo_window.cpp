@@ -7,7 +7,9 @@
 #include "images/bmp_reader.h"
 
 // The built-in artwork lives in a static library; register it once.
-static void initArtwork() { Q_INIT_RESOURCE(artwork); }
+static void initArtwork() {
+    Q_INIT_RESOURCE(artwork);
+}
 
 namespace ui {
 
@@ -36,12 +38,18 @@ const ControlArray* DemoWindow::array(const std::string& name) const {
     return it == m_arrays.end() ? nullptr : it->second;
 }
 
-Control& DemoWindow::Tone(int k) const { return control("Tone_" + std::to_string(k)); }
+Control& DemoWindow::Tone(int k) const {
+    return control("Tone_" + std::to_string(k));
+}
 Control& DemoWindow::NoteEntry(const std::string& note) const {
     return control("NoteEntry_" + note);
 }
-Control& DemoWindow::Select(const std::string& note) const { return control("Select_" + note); }
-Control& DemoWindow::Mask(const std::string& suffix) const { return control("Mask_" + suffix); }
+Control& DemoWindow::Select(const std::string& note) const {
+    return control("Select_" + note);
+}
+Control& DemoWindow::Mask(const std::string& suffix) const {
+    return control("Mask_" + suffix);
+}
 Control& DemoWindow::Mask_o(const std::string& suffix) const {
     return control("Mask_o" + suffix);
 }
@@ -82,8 +90,8 @@ Control& DemoWindow::make(Kind kind, const std::string& name, int index, Control
     return *raw;
 }
 
-Control& DemoWindow::item(ControlArray& array, Kind kind, int index, Control* container,
-                          int left, int top, int width, int height, int layer) {
+Control& DemoWindow::item(ControlArray& array, Kind kind, int index, Control* container, int left,
+                          int top, int width, int height, int layer) {
     m_arrays[array.name()] = &array;
     Control& c = make(kind, array.name(), index, container, left, top, width, height, layer);
     array.add(index, &c);

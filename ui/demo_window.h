@@ -12,9 +12,10 @@
 #include "ui/platform.h"
 
 // One named click handler per mask label and per note picker.
-#define DEMO_FRET_MASKS(X)                                                                      \
-    X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) \
-        X(17) X(18) X(19) X(20) X(21) X(22)
+#define DEMO_FRET_MASKS(X)                                                                       \
+    X(0)                                                                                         \
+    X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) \
+        X(18) X(19) X(20) X(21) X(22)
 #define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
 #define DEMO_NOTES(X) \
     X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
@@ -29,12 +30,12 @@ enum Layer {
     kLayerOverlay = 11,
     kLayerNoteOverlay = 12,
     kLayerMaskImage = 13,
-    kLayerBox = 20,        // picture boxes, frames, option buttons
-    kLayerDotStrip = 21,   // black strips over the option dots
-    kLayerCover = 22,      // cover picture over the option columns
-    kLayerLogoBox = 30,    // covers the gallery
-    kLayerPanel = 31,      // Picture7 / Picture1 lie above Logo_Box
-    kLayerRootBox = 32,    // Chord_Display(18) lies above Picture7
+    kLayerBox = 20,       // picture boxes, frames, option buttons
+    kLayerDotStrip = 21,  // black strips over the option dots
+    kLayerCover = 22,     // cover picture over the option columns
+    kLayerLogoBox = 30,   // covers the gallery
+    kLayerPanel = 31,     // Picture7 / Picture1 lie above Logo_Box
+    kLayerRootBox = 32,   // Chord_Display(18) lies above Picture7
 };
 
 // Outer window frame in twips: what the size switches set.
@@ -108,7 +109,7 @@ public:
     Control* Clear_Fretboard = nullptr;
     Control* Fret_Board = nullptr;
 
-    Control& Tone(int k) const;                        // Tone_1 .. Tone_12
+    Control& Tone(int k) const;                         // Tone_1 .. Tone_12
     Control& NoteEntry(const std::string& note) const;  // NoteEntry_C ..
     Control& Select(const std::string& note) const;     // Select_C ..
     Control& Mask(const std::string& suffix) const;     // Mask_0 .. Mask_High_E
@@ -172,7 +173,9 @@ protected:
                   int width, int height, int layer = -1);
     Control& label(const std::string& name, int index, Control* container, int left, int top,
                    int width, int height, const std::string& caption, int fore, int back);
-    void bind(Control& c, std::function<void()> handler) { c.onClick(std::move(handler)); }
+    void bind(Control& c, std::function<void()> handler) {
+        c.onClick(std::move(handler));
+    }
     void addMasks();
     void addFretboard();
     void addNoteOverlays();
@@ -184,7 +187,9 @@ protected:
                          const std::string& caption);
     void addCommandLabels(int left, int masksWidth, const std::string& clearMasks,
                           const std::string& clearFret);
-    void toggle(Control& c) { c.setVisible(!c.visible()); }
+    void toggle(Control& c) {
+        c.setVisible(!c.visible());
+    }
     void clip(Control& source);
     void clearReports();
     void clearToneDisplays();

@@ -4,9 +4,13 @@
 
 namespace ui {
 
-void DemoWindow::Chord_Display_Click(int Index) { clip(Chord_Display(Index)); }
+void DemoWindow::Chord_Display_Click(int Index) {
+    clip(Chord_Display(Index));
+}
 
-void DemoWindow::FretDisplay_Click(int Index) { clip(FretDisplay(Index)); }
+void DemoWindow::FretDisplay_Click(int Index) {
+    clip(FretDisplay(Index));
+}
 
 // Clip_Chord_Box and Clip_Fret_Number: the same steps on another control.
 void DemoWindow::clip(Control& source) {

@@ -103,8 +103,8 @@ void LyrafretDemo::createReports() {
               kNumerals[i], kWhite, kBlack);
     addReportRow(Roman, kRomanLefts, 1950, 285);
     for (int i = 0; i < 7; ++i) Roman(i).setHeight(300);
-    Mini_Clip = &make(Kind::PictureBox, "Mini_Clip", -1, nullptr, 7035, 6225, 555, 540,
-                      kLayerCover + 1);
+    Mini_Clip =
+        &make(Kind::PictureBox, "Mini_Clip", -1, nullptr, 7035, 6225, 555, 540, kLayerCover + 1);
     Mini_Clip->setBackColor(kWindowBackground);
 }
 

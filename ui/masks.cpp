@@ -3,8 +3,10 @@
 
 namespace ui {
 
-#define DEMO_DEFINE_MASK(n) \
-    void DemoWindow::Mask_##n##_Click() { toggle(Mask_o(#n)); }
+#define DEMO_DEFINE_MASK(n)               \
+    void DemoWindow::Mask_##n##_Click() { \
+        toggle(Mask_o(#n));               \
+    }
 DEMO_FRET_MASKS(DEMO_DEFINE_MASK)
 DEMO_STRING_MASKS(DEMO_DEFINE_MASK)
 #undef DEMO_DEFINE_MASK

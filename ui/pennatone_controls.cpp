@@ -20,8 +20,8 @@ constexpr std::array<int, 17> kBaseTops{3105, 3345, 3570, 3795, 4020, 4245, 4470
 struct OptionColumn {
     int first, last, left;
 };
-constexpr std::array<OptionColumn, 6> kTypeColumns{{
-    {0, 8, 700}, {9, 21, 1800}, {22, 27, 2900}, {28, 39, 4000}, {40, 49, 5100}, {50, 54, 6200}}};
+constexpr std::array<OptionColumn, 6> kTypeColumns{
+    {{0, 8, 700}, {9, 21, 1800}, {22, 27, 2900}, {28, 39, 4000}, {40, 49, 5100}, {50, 54, 6200}}};
 constexpr int kOptionTop = 3120;
 constexpr int kOptionStep = 225;
 
@@ -68,14 +68,14 @@ void PennatoneDemo::createDisplayStrip() {
     Logo_Box->setBackColor(kBlack);
     Label3 = &label("Label3", -1, nullptr, 0, 0, 285, 45, "", kWhite, kYellow);
     Picture7 = &make(Kind::PictureBox, "Picture7", -1, nullptr, 0, 0, 1100, 1380, kLayerPanel);
-    Control& rootBox = item(Chord_Display, Kind::PictureBox, 18, nullptr, 300, 30, 555, 615,
-                            kLayerRootBox);
+    Control& rootBox =
+        item(Chord_Display, Kind::PictureBox, 18, nullptr, 300, 30, 555, 615, kLayerRootBox);
     bind(rootBox, [this] { Chord_Display_Click(18); });
     Chord_Report2 = &make(Kind::PictureBox, "Chord_Report2", -1, Picture7, 0, 700, 200, 270);
     Type_o2 = &make(Kind::PictureBox, "Type_o2", -1, Picture7, 210, 700, 750, 270);
     for (int i = 0; i <= 4; ++i) {
-        Control& s = item(size, Kind::Label, i, Picture7, i == 4 ? 0 : 200 * (i + 1), 1000, 135,
-                          135);
+        Control& s =
+            item(size, Kind::Label, i, Picture7, i == 4 ? 0 : 200 * (i + 1), 1000, 135, 135);
         s.setBackColor(i == 4 ? kDarkGreen : kNavy);
         bind(s, [this, i] { size_Click(i); });
     }
@@ -113,8 +113,8 @@ void PennatoneDemo::createReports() {
     addReportRow(Notes_Report, {4140, 4425, 4710, 4995, 5280, 5565, 5850}, 2310, 270);
     for (int i = 0; i < 7; ++i)
         item(tone_color, Kind::Label, i, nullptr, 4140 + 285 * i, 2610, 270, 45);
-    Mini_Clip = &make(Kind::PictureBox, "Mini_Clip", -1, nullptr, 7035, 6225, 555, 540,
-                      kLayerCover + 1);
+    Mini_Clip =
+        &make(Kind::PictureBox, "Mini_Clip", -1, nullptr, 7035, 6225, 555, 540, kLayerCover + 1);
     Mini_Clip->setBackColor(kWindowBackground);
 }
 

@@ -42,9 +42,9 @@ private:
 
 // What the window needs from the machine it runs on.
 struct Platform {
-    std::string programFolder;             // without trailing separator
-    Clipboard* clipboard = nullptr;        // not owned
-    std::function<void()> exitProgram;     // ends the program at once
+    std::string programFolder;          // without trailing separator
+    Clipboard* clipboard = nullptr;     // not owned
+    std::function<void()> exitProgram;  // ends the program at once
 };
 
 }  // namespace ui

@@ -37,15 +37,33 @@ struct PickerCell {
     int row;     // C D E F G A B
 };
 constexpr std::array<PickerCell, 17> kPickerCells{{
-    {"C", 1, 0}, {"Cs", 2, 0}, {"Db", 0, 1}, {"D", 1, 1}, {"Ds", 2, 1}, {"Eb", 0, 2},
-    {"E", 1, 2}, {"F", 1, 3},  {"Fs", 2, 3}, {"Gb", 0, 4}, {"G", 1, 4}, {"Gs", 2, 4},
-    {"Ab", 0, 5}, {"A", 1, 5}, {"As", 2, 5}, {"Bb", 0, 6}, {"B", 1, 6},
+    {"C", 1, 0},
+    {"Cs", 2, 0},
+    {"Db", 0, 1},
+    {"D", 1, 1},
+    {"Ds", 2, 1},
+    {"Eb", 0, 2},
+    {"E", 1, 2},
+    {"F", 1, 3},
+    {"Fs", 2, 3},
+    {"Gb", 0, 4},
+    {"G", 1, 4},
+    {"Gs", 2, 4},
+    {"Ab", 0, 5},
+    {"A", 1, 5},
+    {"As", 2, 5},
+    {"Bb", 0, 6},
+    {"B", 1, 6},
 }};
 
 }  // namespace
 
-int fretMaskTop(int n) { return n == 0 ? 100 : 450 + 330 * (n - 1); }
-int stringMaskLeft(int s) { return 9615 + 315 * s; }
+int fretMaskTop(int n) {
+    return n == 0 ? 100 : 450 + 330 * (n - 1);
+}
+int stringMaskLeft(int s) {
+    return 9615 + 315 * s;
+}
 
 void DemoWindow::addMasks() {
     for (int n = 0; n <= 22; ++n) {
@@ -54,14 +72,14 @@ void DemoWindow::addMasks() {
              kLayerMaskImage)
             .setPicture(Builtin(n == 0 ? "mask_open" : "mask_fret"))
             .setVisible(false);
-        label("Mask_" + suffix, -1, nullptr, 11565, kFretLabelTops[n], 255, 255,
-                           suffix, kWhite, kBlack)
+        label("Mask_" + suffix, -1, nullptr, 11565, kFretLabelTops[n], 255, 255, suffix, kWhite,
+              kBlack)
             .setFont({"MS Sans Serif", 9.75});
     }
     for (int s = 0; s < 6; ++s) {
         const StringMask& m = kStringMasks[s];
-        make(Kind::Image, std::string("Mask_o") + m.suffix, -1, nullptr, stringMaskLeft(s), 75,
-             285, 7650, kLayerMaskImage)
+        make(Kind::Image, std::string("Mask_o") + m.suffix, -1, nullptr, stringMaskLeft(s), 75, 285,
+             7650, kLayerMaskImage)
             .setPicture(Builtin(m.picture))
             .setVisible(false);
         label(std::string("Mask_") + m.suffix, -1, nullptr, m.labelLeft, 7755, m.labelWidth, 255,
@@ -75,8 +93,8 @@ void DemoWindow::addMasks() {
 }
 
 void DemoWindow::addFretboard() {
-    Fret_Board = &make(Kind::Image, "Fret_Board", -1, nullptr, 9525, -45, 1950, 7830,
-                       kLayerFretboard);
+    Fret_Board =
+        &make(Kind::Image, "Fret_Board", -1, nullptr, 9525, -45, 1950, 7830, kLayerFretboard);
     Fret_Board->setPicture(Builtin("fretboard"));
 }
 
@@ -119,8 +137,8 @@ void DemoWindow::addGalleryItem(Control* container, Control* numberContainer, in
     static constexpr std::array<int, 9> kNumberLefts{1685, 2495, 3290, 4115, 4895,
                                                      5720, 6545, 7355, 8165};
     const int column = i % 9;
-    Control& d = item(Chord_Display, Kind::PictureBox, i, container, kDiagramLefts[column], top,
-                      555, 615);
+    Control& d =
+        item(Chord_Display, Kind::PictureBox, i, container, kDiagramLefts[column], top, 555, 615);
     d.setBackColor(back);
     bind(d, [this, i] { Chord_Display_Click(i); });
     Control& f = item(FretDisplay, Kind::PictureBox, i, numberContainer, kNumberLefts[column], top,
@@ -143,12 +161,12 @@ Control& DemoWindow::yellowLabel(const std::string& name, int left, int top, int
 void DemoWindow::addCommandLabels(int left, int masksWidth, const std::string& clearMasks,
                                   const std::string& clearFret) {
     Clear_Me = &label("Clear_Me", -1, nullptr, left, 7000, 840, 200, "Clear", kWhite, kButtonText);
-    Clear_Masks = &label("Clear_Masks", -1, nullptr, left, 7200, masksWidth, 200, clearMasks,
-                         kWhite, kBlack);
+    Clear_Masks =
+        &label("Clear_Masks", -1, nullptr, left, 7200, masksWidth, 200, clearMasks, kWhite, kBlack);
     Clear_Masks->setTransparent(true);
     bind(*Clear_Masks, [this] { Clear_Masks_Click(); });
-    Clear_Fretboard = &label("Clear_Fretboard", -1, nullptr, left, 7400, masksWidth, 200,
-                             clearFret, kWhite, kBlack);
+    Clear_Fretboard = &label("Clear_Fretboard", -1, nullptr, left, 7400, masksWidth, 200, clearFret,
+                             kWhite, kBlack);
     bind(*Clear_Fretboard, [this] { Clear_Fretboard_Click(); });
 }
 

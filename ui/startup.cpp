@@ -70,7 +70,9 @@ void PennatoneDemo::Clear_Me_Click() {
         Base(i).setPicture(LoadPicture(normal + theory::Root_Names[i] + ".bmp"));
 }
 
-void PennatoneDemo::close_me_Click() { exitProgram(); }
+void PennatoneDemo::close_me_Click() {
+    exitProgram();
+}
 
 // --- LyrafretDemo --------------------------------------------------------------------
 
@@ -111,6 +113,8 @@ void LyrafretDemo::Clear_Me_Click() {
         Key_C(i).setPicture(LoadPicture(normal + std::to_string(i) + ".bmp"));
 }
 
-void LyrafretDemo::Exit_Me_Click() { exitProgram(); }
+void LyrafretDemo::Exit_Me_Click() {
+    exitProgram();
+}
 
 }  // namespace ui

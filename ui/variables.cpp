@@ -9,10 +9,18 @@ namespace ui {
 
 namespace {
 
-QJsonValue text(const std::string& s) { return QString::fromStdString(s); }
-QJsonValue dynamicText(const std::string& s) { return s.empty() ? QJsonValue() : text(s); }
-QJsonValue number(const std::optional<int>& v) { return v ? QJsonValue(*v) : QJsonValue(); }
-QJsonValue ref(const Control* c) { return c ? text(c->key()) : QJsonValue(); }
+QJsonValue text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QJsonValue dynamicText(const std::string& s) {
+    return s.empty() ? QJsonValue() : text(s);
+}
+QJsonValue number(const std::optional<int>& v) {
+    return v ? QJsonValue(*v) : QJsonValue();
+}
+QJsonValue ref(const Control* c) {
+    return c ? text(c->key()) : QJsonValue();
+}
 
 QJsonValue texts(const std::vector<std::string>& list) {
     if (list.empty()) return QJsonValue();
@@ -61,7 +69,9 @@ QJsonObject DemoWindow::commonVariables() const {
     return v;
 }
 
-QJsonObject DemoWindow::variables() const { return commonVariables(); }
+QJsonObject DemoWindow::variables() const {
+    return commonVariables();
+}
 
 QJsonObject PennatoneDemo::variables() const {
     QJsonObject v = commonVariables();

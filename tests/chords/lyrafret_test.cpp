@@ -52,8 +52,7 @@ TEST(LyrafretDemo, KeyDbWithM7OnTheThirdDegree) {
     EXPECT_EQ(l->Chord_Display(5).left(), 15);
     EXPECT_EQ(pic(l->Chord_Display(0)), "img/demo/q/1.bmp");
     const std::vector<int> frets{4, 5, 6, 8, 9, 13, 13, 3, 3};
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(fretNumberOf(pic(l->FretDisplay(i))), frets[i]) << i;
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(fretNumberOf(pic(l->FretDisplay(i))), frets[i]) << i;
 }
 
 TEST(LyrafretDemo, EightShapeSetKeepsTheBlankBox) {
@@ -100,8 +99,7 @@ TEST(LyrafretDemo, ScaleOfTheSecondDegreeInC) {
     l->key(2).click();
     EXPECT_EQ(pic(*l->Chord_Report), "img/demo/12/D.bmp");
     EXPECT_EQ(pic(*l->Chord_Report2), "img/demo/17/D.bmp");
-    EXPECT_EQ(l->Current_Scale_2,
-              (std::vector<std::string>{"D", "E", "Fs", "G", "A", "B", "Cs"}));
+    EXPECT_EQ(l->Current_Scale_2, (std::vector<std::string>{"D", "E", "Fs", "G", "A", "B", "Cs"}));
 }
 
 TEST(LyrafretDemo, KeySteppersKeepTheOption) {
@@ -145,12 +143,12 @@ TEST(LyrafretDemo, DegreeAndTypeStepperTables) {
     };
     using L = ui::LyrafretDemo;
     const std::vector<Step> steps{
-        {0, &L::ScaleUp_Click, 2},  {1, &L::ScaleUp_Click, 2},  {2, &L::ScaleUp_Click, 4},
-        {3, &L::ScaleUp_Click, 4},  {4, &L::ScaleUp_Click, 0},  {5, &L::ScaleUp_Click, 0},
+        {0, &L::ScaleUp_Click, 2},   {1, &L::ScaleUp_Click, 2},   {2, &L::ScaleUp_Click, 4},
+        {3, &L::ScaleUp_Click, 4},   {4, &L::ScaleUp_Click, 0},   {5, &L::ScaleUp_Click, 0},
         {0, &L::ScaleDown_Click, 4}, {1, &L::ScaleDown_Click, 4}, {2, &L::ScaleDown_Click, 0},
         {3, &L::ScaleDown_Click, 0}, {4, &L::ScaleDown_Click, 2}, {5, &L::ScaleDown_Click, 2},
-        {0, &L::TypeUp_Click, 1},   {4, &L::TypeUp_Click, 5},   {5, &L::TypeUp_Click, 0},
-        {0, &L::TypeDown_Click, 5}, {3, &L::TypeDown_Click, 2},
+        {0, &L::TypeUp_Click, 1},    {4, &L::TypeUp_Click, 5},    {5, &L::TypeUp_Click, 0},
+        {0, &L::TypeDown_Click, 5},  {3, &L::TypeDown_Click, 2},
     };
     for (const Step& s : steps) {
         Lyrafret l;
@@ -243,8 +241,8 @@ TEST(KeyTables, EveryKeyIsItsMajorScale) {
 
 TEST(KeyTables, DegreeRowsRenameTheKeysPitches) {
     const std::vector<std::tuple<const char*, const char*, const char*>> given{
-        {"C", "Major__First", "C"},  {"Db", "Major__First", "Db"}, {"C", "Minor__Second", "D"},
-        {"Db", "Minor__Second", "Eb"}, {"C", "Minor__Third", "E"}, {"Db", "Minor__Third", "F"}};
+        {"C", "Major__First", "C"},    {"Db", "Major__First", "Db"}, {"C", "Minor__Second", "D"},
+        {"Db", "Minor__Second", "Eb"}, {"C", "Minor__Third", "E"},   {"Db", "Minor__Third", "F"}};
     for (const auto& [key, degree, root] : given) {
         const auto row = chords::degreeRow(key, degree);
         ASSERT_TRUE(row);

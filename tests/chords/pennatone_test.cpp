@@ -80,7 +80,7 @@ TEST(PennatoneDemo, RootExamplesOfTheGallery) {
         std::string rootDiagram;
     };
     const std::vector<Case> cases{
-        {6, 0, {{0, 5}, {13, 13}, {17, 16}}, 13, "img/demo/20/E.bmp"},  // E major, Box18 "5"
+        {6, 0, {{0, 5}, {13, 13}, {17, 16}}, 13, "img/demo/20/E.bmp"},   // E major, Box18 "5"
         {16, 0, {{0, 12}, {16, 23}, {17, 23}}, 1, "img/demo/20/B.bmp"},  // B major, "17"
         {15, 0, {{0, 11}}, 2, "img/demo/20/Bb.bmp"},                     // Bb major, "16"
         {11, 0, {{0, 9}}, 3, ""},                                        // Gs major, "15"
@@ -111,7 +111,8 @@ TEST(PennatoneDemo, EveryRootWithEveryTypeThatHasDiagrams) {
             EXPECT_EQ(root, button == 1 ? "Db" : theory::Root_Names[button]);
             std::vector<std::string> expectedNotes;
             for (int i = 0; i < ct.size(); ++i) {
-                const std::string note = theory::chordRootRow(root)[theory::rowPosition(ct.formula[i])];
+                const std::string note =
+                    theory::chordRootRow(root)[theory::rowPosition(ct.formula[i])];
                 expectedNotes.push_back(note);
                 const int semis = theory::kRowSemitones[theory::rowPosition(ct.formula[i])];
                 EXPECT_EQ(theory::pitchOf(note), (rootPitch + semis) % 12);

@@ -30,8 +30,7 @@ std::vector<int> fretsInCellOrder(const ui::DemoWindow& w, int count) {
 }
 
 // The notes, formula pictures and overlays of the shown chord against its formula.
-void expectChord(const ui::DemoWindow& w, const theory::ChordType& type,
-                 const std::string& where) {
+void expectChord(const ui::DemoWindow& w, const theory::ChordType& type, const std::string& where) {
     const std::string root = w.Current_Scale.at(0);
     std::set<std::string> expected;
     for (int i = 0; i < type.size(); ++i) {
@@ -46,7 +45,8 @@ void expectChord(const ui::DemoWindow& w, const theory::ChordType& type,
         expected.insert(note);
     }
     for (int i = type.size(); i < 7; ++i) EXPECT_EQ(pic(w.Notes_Report(i)), "") << where;
-    EXPECT_EQ(shownOverlays(w), std::vector<std::string>(expected.begin(), expected.end())) << where;
+    EXPECT_EQ(shownOverlays(w), std::vector<std::string>(expected.begin(), expected.end()))
+        << where;
     EXPECT_EQ(pic(*w.Chord_Report), "img/demo/12/" + root + ".bmp") << where;
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(pic(w.Scale_Report(i)),

@@ -11,7 +11,6 @@
 
 namespace {
 
-
 constexpr int kTwips = e2e::kTwipsPerPixel;
 constexpr int kGalleryLeft = 1100;
 constexpr std::array<int, 9> kDiagramLefts{15, 810, 1635, 2430, 3225, 4035, 4860, 5685, 6500};

@@ -4,7 +4,6 @@
 
 namespace {
 
-
 // Fret 5's mask row, away from the strings' labels.
 constexpr int kRowLeft = 9450, kRowTop = 1770, kRowWidth = 2025, kRowHeight = 345;
 

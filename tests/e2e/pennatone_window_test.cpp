@@ -10,7 +10,6 @@
 
 namespace {
 
-
 constexpr int kTwips = e2e::kTwipsPerPixel;
 
 // Gallery cells inside Main_Display (Left 1100), left to right; rows at Top 30 and 720.
@@ -94,17 +93,21 @@ TEST(PennatoneWindow, CopiedDiagramIsOnTheSystemClipboardAsBmp) {
     // Cell 0 holds diagram 13 (file 14.bmp).
     const QImage diagram = e2e::libraryPicture("img/demo/20/14.bmp");
     // On a busy machine the chord may not be painted yet: copy only once it shows.
-    e2e::waitUntil([&] {
-        return e2e::mismatches(program.grab(), diagram, px(kGalleryLeft + kDiagramLefts[0]),
-                               px(kRowTops[0]), px(555), px(615)) == 0;
-    }, 20000);
+    e2e::waitUntil(
+        [&] {
+            return e2e::mismatches(program.grab(), diagram, px(kGalleryLeft + kDiagramLefts[0]),
+                                   px(kRowTops[0]), px(555), px(615)) == 0;
+        },
+        20000);
     QString targets;
     for (int attempt = 0; attempt < 2 && !targets.split('\n').contains("image/bmp"); ++attempt) {
         program.click(kGalleryLeft + kDiagramLefts[0] + 275, kRowTops[0] + 300);
-        e2e::waitUntil([&] {
-            targets = e2e::runTool("xclip", {"-selection", "clipboard", "-t", "TARGETS", "-o"});
-            return targets.split('\n').contains("image/bmp");
-        }, 15000);
+        e2e::waitUntil(
+            [&] {
+                targets = e2e::runTool("xclip", {"-selection", "clipboard", "-t", "TARGETS", "-o"});
+                return targets.split('\n').contains("image/bmp");
+            },
+            15000);
     }
     ASSERT_TRUE(targets.split('\n').contains("image/bmp")) << targets.toStdString();
     const QByteArray bmp =

@@ -1,8 +1,9 @@
+#include "gallery/move_rule.h"
+
 #include <gtest/gtest.h>
 
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
-#include "gallery/move_rule.h"
 #include "images/diagram_moves.h"
 #include "theory/notes.h"
 

@@ -25,8 +25,12 @@ void expectCells(ui::DemoWindow& w, const std::vector<Cell>& cells) {
 TEST(Rotation, Box18WorkedExamples) {
     Pennatone p;
     p->Box18("5");
-    expectCells(*p, {{13, 15, 30, 585}, {14, 810, 30, 1395}, {17, 3225, 30, 3795},
-                     {0, 4035, 30, 4620}, {3, 6500, 30, 7065}, {4, 15, 720, 585},
+    expectCells(*p, {{13, 15, 30, 585},
+                     {14, 810, 30, 1395},
+                     {17, 3225, 30, 3795},
+                     {0, 4035, 30, 4620},
+                     {3, 6500, 30, 7065},
+                     {4, 15, 720, 585},
                      {12, 6500, 720, 7065}});
     p->Box18("17");
     expectCells(*p, {{1, 15, 30, 585}, {17, 5685, 720, 6255}, {0, 6500, 720, 7065}});
@@ -37,11 +41,14 @@ TEST(Rotation, Box11LeavesItemsBeyondItsCountAlone) {
     p->Box18("3");
     std::vector<Cell> before;
     for (int i = 11; i < 18; ++i)
-        before.push_back({i, p->Chord_Display(i).left(), p->Chord_Display(i).top(),
-                          p->FretDisplay(i).left()});
+        before.push_back(
+            {i, p->Chord_Display(i).left(), p->Chord_Display(i).top(), p->FretDisplay(i).left()});
     p->Box11("1");
-    expectCells(*p, {{0, 810, 30, 1395}, {7, 6500, 30, 7065}, {8, 15, 720, 585},
-                     {9, 810, 720, 1395}, {10, 15, 30, 585}});
+    expectCells(*p, {{0, 810, 30, 1395},
+                     {7, 6500, 30, 7065},
+                     {8, 15, 720, 585},
+                     {9, 810, 720, 1395},
+                     {10, 15, 30, 585}});
     p->Box11("10");
     expectCells(*p, {{1, 15, 30, 585}, {10, 15, 720, 585}, {0, 810, 720, 1395}});
     expectCells(*p, before);
@@ -50,8 +57,8 @@ TEST(Rotation, Box11LeavesItemsBeyondItsCountAlone) {
 TEST(Rotation, Box9AndBox8KeepOneRow) {
     Lyrafret l;
     l->Box9("2");
-    expectCells(*l, {{0, 1635, 30, 2190}, {6, 6500, 30, 7065}, {7, 15, 30, 585},
-                     {8, 810, 30, 1395}});
+    expectCells(*l,
+                {{0, 1635, 30, 2190}, {6, 6500, 30, 7065}, {7, 15, 30, 585}, {8, 810, 30, 1395}});
     l->Box8("7");
     expectCells(*l, {{1, 15, 30, 585}, {0, 5685, 30, 6255}, {8, 810, 30, 1395}});
 }

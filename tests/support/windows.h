@@ -29,7 +29,9 @@ struct Fixture {
 using Pennatone = Fixture<ui::PennatoneDemo>;
 using Lyrafret = Fixture<ui::LyrafretDemo>;
 
-inline std::string pic(const ui::Control& c) { return c.picture().name; }
+inline std::string pic(const ui::Control& c) {
+    return c.picture().name;
+}
 
 // Note overlays the window shows, in name order.
 inline std::vector<std::string> shownOverlays(const ui::DemoWindow& w) {

@@ -1,9 +1,10 @@
+#include "theory/notes.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "theory/chord_types.h"
-#include "theory/notes.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ bool isFlatSideRoot(const std::string& root) {
 // Spelling of a pitch with sharps or flats for black keys; white keys natural.
 std::string spell(int pitch, bool flats) {
     static const char* sharps[] = {"C", "Cs", "D", "Ds", "E", "F", "Fs", "G", "Gs", "A", "As", "B"};
-    static const char* flatNames[] = {"C", "Db", "D", "Eb", "E", "F",
-                                      "Gb", "G", "Ab", "A", "Bb", "B"};
+    static const char* flatNames[] = {"C",  "Db", "D",  "Eb", "E",  "F",
+                                      "Gb", "G",  "Ab", "A",  "Bb", "B"};
     return flats ? flatNames[pitch] : sharps[pitch];
 }
 
@@ -97,10 +98,10 @@ TEST(MarkerNotes, EntriesNameTheDegreesTheyClaim) {
     }
     const auto c = theory::markerNotes("C");
     const auto db = theory::markerNotes("Db");
-    const std::vector<std::string> cExpected{"", "C", "D", "E", "F", "G", "A",
+    const std::vector<std::string> cExpected{"",  "C",  "D",  "E",  "F",  "G", "A",
                                              "B", "Eb", "Bb", "Gb", "Db", "Ab"};
-    const std::vector<std::string> dbExpected{"", "Db", "Eb", "F", "Gb", "Ab", "Bb",
-                                              "C", "E", "B", "G", "D", "A"};
+    const std::vector<std::string> dbExpected{"",  "Db", "Eb", "F", "Gb", "Ab", "Bb",
+                                              "C", "E",  "B",  "G", "D",  "A"};
     EXPECT_EQ(std::vector<std::string>(c.begin(), c.end()), cExpected);
     EXPECT_EQ(std::vector<std::string>(db.begin(), db.end()), dbExpected);
 }
@@ -131,16 +132,46 @@ TEST(ChordTypes, DataOfTheGivenTypesComesOutAsListed) {
         std::vector<int> tnt, cnc, colours;
     };
     const std::vector<Expected> table{
-        {"major", "2", {"1", "3", "5"}, {"0", "3", "6"}, {"1", "3", "5"}, {1, 4, 7},
-         {192, 192, 192}, {192, 192, 192}},
-        {"add9", "3", {"1", "3", "5", "9"}, {"0", "3", "6", "1"}, {"1", "3", "5", "2"},
-         {1, 2, 4, 7}, {192, 192, 192, 65280}, {192, 192, 65280, 192}},
-        {"minor", "2", {"1", "b3", "5"}, {"0", "2", "6"}, {"1", "8", "5"}, {1, 3, 7},
-         {192, 192, 192}, {192, 192, 192}},
-        {"madd9", "3", {"1", "b3", "5", "9"}, {"0", "2", "6", "1"}, {"1", "8", "5", "2"},
-         {1, 2, 3, 7}, {192, 192, 192, 65280}, {192, 192, 65280, 192}},
-        {"m7", "3", {"1", "b3", "5", "b7"}, {"0", "2", "6", "9"}, {"1", "8", "5", "9"},
-         {1, 3, 7, 10}, {192, 192, 65280, 192}, {192, 192, 65280, 192}},
+        {"major",
+         "2",
+         {"1", "3", "5"},
+         {"0", "3", "6"},
+         {"1", "3", "5"},
+         {1, 4, 7},
+         {192, 192, 192},
+         {192, 192, 192}},
+        {"add9",
+         "3",
+         {"1", "3", "5", "9"},
+         {"0", "3", "6", "1"},
+         {"1", "3", "5", "2"},
+         {1, 2, 4, 7},
+         {192, 192, 192, 65280},
+         {192, 192, 65280, 192}},
+        {"minor",
+         "2",
+         {"1", "b3", "5"},
+         {"0", "2", "6"},
+         {"1", "8", "5"},
+         {1, 3, 7},
+         {192, 192, 192},
+         {192, 192, 192}},
+        {"madd9",
+         "3",
+         {"1", "b3", "5", "9"},
+         {"0", "2", "6", "1"},
+         {"1", "8", "5", "2"},
+         {1, 2, 3, 7},
+         {192, 192, 192, 65280},
+         {192, 192, 65280, 192}},
+        {"m7",
+         "3",
+         {"1", "b3", "5", "b7"},
+         {"0", "2", "6", "9"},
+         {"1", "8", "5", "9"},
+         {1, 3, 7, 10},
+         {192, 192, 65280, 192},
+         {192, 192, 65280, 192}},
     };
     for (const Expected& e : table) {
         const theory::ChordType* type = theory::chordTypeByKey(e.key);
@@ -158,9 +189,9 @@ TEST(ChordTypes, DataOfTheGivenTypesComesOutAsListed) {
 
 TEST(ChordTypes, RowPositionsAreTheIntervalsTheSymbolsName) {
     const std::vector<std::pair<const char*, int>> semitones{
-        {"1", 0},  {"2", 2},  {"9", 2},  {"b3", 3},  {"#9", 3}, {"3", 4},  {"4", 5},
-        {"11", 5}, {"b5", 6}, {"#11", 6}, {"5", 7},  {"#5", 8}, {"6", 9},  {"13", 9},
-        {"b7", 10}, {"7", 11}, {"b9", 1}};
+        {"1", 0}, {"2", 2},  {"9", 2},   {"b3", 3},  {"#9", 3}, {"3", 4},
+        {"4", 5}, {"11", 5}, {"b5", 6},  {"#11", 6}, {"5", 7},  {"#5", 8},
+        {"6", 9}, {"13", 9}, {"b7", 10}, {"7", 11},  {"b9", 1}};
     for (const auto& [symbol, st] : semitones)
         EXPECT_EQ(theory::kRowSemitones[theory::rowPosition(symbol)], st) << symbol;
     EXPECT_EQ(theory::rowPosition("x"), -1);

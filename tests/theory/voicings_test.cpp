@@ -23,9 +23,9 @@ constexpr int X = -1;
 // than taken from the library so the two can be checked against each other.
 int semitones(std::string_view symbol) {
     static const std::vector<std::pair<std::string_view, int>> table{
-        {"1", 0},  {"b9", 1},  {"2", 2},   {"9", 2},  {"b3", 3}, {"#9", 3},
-        {"3", 4},  {"4", 5},   {"11", 5},  {"b5", 6}, {"#11", 6}, {"5", 7},
-        {"#5", 8}, {"6", 9},   {"13", 9},  {"b7", 10}, {"7", 11},
+        {"1", 0},  {"b9", 1}, {"2", 2},  {"9", 2},   {"b3", 3},  {"#9", 3},
+        {"3", 4},  {"4", 5},  {"11", 5}, {"b5", 6},  {"#11", 6}, {"5", 7},
+        {"#5", 8}, {"6", 9},  {"13", 9}, {"b7", 10}, {"7", 11},
     };
     for (const auto& [name, st] : table)
         if (name == symbol) return st;
@@ -251,24 +251,59 @@ struct Omissions {
 
 TEST(VoicingRules, EachChordTypeMayLeaveOutExactlyTheseTones) {
     const std::vector<Omissions> table{
-        {"major", {}},           {"add9", {"5"}},          {"6th", {"5"}},
-        {"6-9", {"5"}},          {"maj7", {"5"}},          {"maj7-6", {"5"}},
-        {"maj7b3", {"5"}},       {"maj9", {"5"}},          {"maj13", {"1", "5", "9"}},
-        {"minor", {}},           {"madd4", {"5"}},         {"madd9", {"5"}},
-        {"m6", {"5"}},           {"m6-9", {"5"}},          {"m7", {"5"}},
-        {"m7b5", {}},            {"m7b9", {"5"}},          {"m7-11", {"5"}},
-        {"m9", {"5"}},           {"m9maj7", {"5"}},        {"m11", {"1", "5", "9"}},
-        {"m13", {"1", "5", "9"}}, {"sus", {}},             {"sus2", {}},
-        {"sus2-6", {"5"}},       {"sus4", {}},             {"sus4-6", {"5"}},
-        {"sus4-9", {"5"}},       {"7th", {"5"}},           {"7-6", {"5"}},
-        {"7-11", {"5"}},         {"7-6-11", {"1", "5"}},   {"7sus2", {"5"}},
-        {"7sus4", {"5"}},        {"7sus4-6", {"5"}},       {"7aug5", {}},
-        {"7dim5", {}},           {"7aug9", {"5"}},         {"7b9", {"5"}},
-        {"7b9aug5", {}},         {"9th", {"5"}},           {"9dim5", {}},
-        {"9aug5", {}},           {"9aug11", {"1", "5"}},   {"11th", {"1", "5", "9"}},
-        {"11-13", {"1", "5", "9", "11"}}, {"13th", {"1", "5", "9"}}, {"13b9", {"1", "5"}},
-        {"13b9b5", {"1"}},       {"13sus4", {"1", "5", "9"}}, {"dim", {}},
-        {"dim5", {}},            {"aug", {}},
+        {"major", {}},
+        {"add9", {"5"}},
+        {"6th", {"5"}},
+        {"6-9", {"5"}},
+        {"maj7", {"5"}},
+        {"maj7-6", {"5"}},
+        {"maj7b3", {"5"}},
+        {"maj9", {"5"}},
+        {"maj13", {"1", "5", "9"}},
+        {"minor", {}},
+        {"madd4", {"5"}},
+        {"madd9", {"5"}},
+        {"m6", {"5"}},
+        {"m6-9", {"5"}},
+        {"m7", {"5"}},
+        {"m7b5", {}},
+        {"m7b9", {"5"}},
+        {"m7-11", {"5"}},
+        {"m9", {"5"}},
+        {"m9maj7", {"5"}},
+        {"m11", {"1", "5", "9"}},
+        {"m13", {"1", "5", "9"}},
+        {"sus", {}},
+        {"sus2", {}},
+        {"sus2-6", {"5"}},
+        {"sus4", {}},
+        {"sus4-6", {"5"}},
+        {"sus4-9", {"5"}},
+        {"7th", {"5"}},
+        {"7-6", {"5"}},
+        {"7-11", {"5"}},
+        {"7-6-11", {"1", "5"}},
+        {"7sus2", {"5"}},
+        {"7sus4", {"5"}},
+        {"7sus4-6", {"5"}},
+        {"7aug5", {}},
+        {"7dim5", {}},
+        {"7aug9", {"5"}},
+        {"7b9", {"5"}},
+        {"7b9aug5", {}},
+        {"9th", {"5"}},
+        {"9dim5", {}},
+        {"9aug5", {}},
+        {"9aug11", {"1", "5"}},
+        {"11th", {"1", "5", "9"}},
+        {"11-13", {"1", "5", "9", "11"}},
+        {"13th", {"1", "5", "9"}},
+        {"13b9", {"1", "5"}},
+        {"13b9b5", {"1"}},
+        {"13sus4", {"1", "5", "9"}},
+        {"dim", {}},
+        {"dim5", {}},
+        {"aug", {}},
     };
     ASSERT_EQ(table.size(), theory::kChordTypes.size());
     for (size_t i = 0; i < table.size(); ++i) {
@@ -284,23 +319,23 @@ TEST(VoicingRules, EachChordTypeMayLeaveOutExactlyTheseTones) {
 
 TEST(VoicingRules, ShapesMayDropOnlyTheTonesTheirChordAllows) {
     const std::vector<BadShape> cases{
-        {{X, 3, 2, 4, X, X}, "maj7", 0, ""},                     // C E B, no fifth
-        {{X, 3, 2, X, 1, X}, "major", 0, "misses a chord tone"},  // a triad keeps its fifth
-        {{X, 3, 1, 4, X, X}, "maj7b3", 0, ""},                   // C Eb B
-        {{X, X, 2, 3, 5, 5}, "13th", 0, ""},                     // E Bb E A: no 1, 5 or 9
-        {{X, X, 2, 3, 5, 5}, "11-13", 0, ""},                    // no 11 under the 13
-        {{X, X, 2, 3, 5, 5}, "13b9", 0, "misses a chord tone"},  // the b9 stays
-        {{X, X, 2, 3, X, 3}, "7th", 0, "misses a chord tone"},   // a seventh chord keeps its root
-        {{X, X, 2, 3, X, 1}, "11th", 0, ""},                     // E Bb . F
+        {{X, 3, 2, 4, X, X}, "maj7", 0, ""},                       // C E B, no fifth
+        {{X, 3, 2, X, 1, X}, "major", 0, "misses a chord tone"},   // a triad keeps its fifth
+        {{X, 3, 1, 4, X, X}, "maj7b3", 0, ""},                     // C Eb B
+        {{X, X, 2, 3, 5, 5}, "13th", 0, ""},                       // E Bb E A: no 1, 5 or 9
+        {{X, X, 2, 3, 5, 5}, "11-13", 0, ""},                      // no 11 under the 13
+        {{X, X, 2, 3, 5, 5}, "13b9", 0, "misses a chord tone"},    // the b9 stays
+        {{X, X, 2, 3, X, 3}, "7th", 0, "misses a chord tone"},     // a seventh chord keeps its root
+        {{X, X, 2, 3, X, 1}, "11th", 0, ""},                       // E Bb . F
         {{X, 3, 2, 3, X, 2}, "9aug11", 0, "misses a chord tone"},  // the 9 stays beside #11
         {{X, 3, 2, 3, 3, 2}, "9aug11", 0, ""},                     // C E Bb D F#
         {{X, 3, 1, 3, X, X}, "m7b5", 0, "misses a chord tone"},    // the b5 stays
         {{X, 3, 2, 3, X, 4}, "7aug5", 0, ""},                      // C E Bb . G#
         {{X, 3, 2, 3, X, 3}, "7aug5", 0, "sounds a note outside the chord"},
-        {{X, 3, 3, 3, X, 5}, "13sus4", 0, ""},                     // C F Bb . A
+        {{X, 3, 3, 3, X, 5}, "13sus4", 0, ""},                                 // C F Bb . A
         {{X, 3, 2, 3, X, 5}, "13sus4", 0, "sounds a note outside the chord"},  // E
-        {{X, X, X, 5, 4, 2}, "dim", 0, ""},                        // C Eb F#
-        {{X, X, 4, 5, 4, 8}, "dim", 0, "spans more than four frets"},  // F# C Eb C
+        {{X, X, X, 5, 4, 2}, "dim", 0, ""},                                    // C Eb F#
+        {{X, X, 4, 5, 4, 8}, "dim", 0, "spans more than four frets"},          // F# C Eb C
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.chord) + ": " + text(c.frets));
@@ -384,10 +419,10 @@ const std::vector<ExpectedSet>& expectedSets() {
 // short "ly_" gallery.
 const std::vector<std::string>& keyWindowTypes() {
     static const std::vector<std::string> keys{
-        "maj9",  "maj13", "sus2",   "sus2-6",  "sus4",  "sus4-6", "sus4-9", "m6",
-        "m6-9",  "m7-11", "m9",     "m11",     "7sus2", "7sus4",  "m7b9",   "6th",
-        "6-9",   "maj7",  "maj7-6", "7th",     "7-6",   "7-11",   "7-6-11", "7sus4-6",
-        "9th",   "11th",  "11-13",  "13th",    "13sus4", "dim",   "m7b5",
+        "maj9", "maj13", "sus2",   "sus2-6", "sus4",   "sus4-6", "sus4-9", "m6",
+        "m6-9", "m7-11", "m9",     "m11",    "7sus2",  "7sus4",  "m7b9",   "6th",
+        "6-9",  "maj7",  "maj7-6", "7th",    "7-6",    "7-11",   "7-6-11", "7sus4-6",
+        "9th",  "11th",  "11-13",  "13th",   "13sus4", "dim",    "m7b5",
     };
     return keys;
 }
@@ -404,7 +439,8 @@ TEST(DiagramSets, TheSevenOriginalFoldersComeFirst) {
         EXPECT_STREQ(sets[i].chordRoot, want.root);
         EXPECT_EQ(theory::diagramSet(want.dir), &sets[i]);
     }
-    for (const auto& set : sets) EXPECT_NE(theory::chordTypeByKey(set.chordType), nullptr) << set.dir;
+    for (const auto& set : sets)
+        EXPECT_NE(theory::chordTypeByKey(set.chordType), nullptr) << set.dir;
     EXPECT_EQ(theory::diagramSet("c"), nullptr);
     EXPECT_EQ(theory::diagramSet(""), nullptr);
     EXPECT_EQ(theory::diagramSet("200"), nullptr);
@@ -454,25 +490,54 @@ TEST(DiagramSets, BaseFretsMatchTheListedFrets) {
 TEST(DiagramSets, TheKeyWindowsOriginalShapesAreUnchanged) {
     const std::vector<std::pair<const char*, std::vector<Frets>>> want{
         {"a",
-         {{X, 3, 5, 5, 5, 3}, {8, 7, 5, 5, 5, 8}, {X, X, 5, 5, 5, 8},
-          {8, 10, 10, 9, 8, 8}, {X, X, 10, 9, 8, 8}, {X, X, 10, 12, 13, 12},
-          {X, 10, 10, 12, 13, 12}, {X, 15, 14, 12, 13, 12}, {X, X, 14, 12, 13, 12}}},
+         {{X, 3, 5, 5, 5, 3},
+          {8, 7, 5, 5, 5, 8},
+          {X, X, 5, 5, 5, 8},
+          {8, 10, 10, 9, 8, 8},
+          {X, X, 10, 9, 8, 8},
+          {X, X, 10, 12, 13, 12},
+          {X, 10, 10, 12, 13, 12},
+          {X, 15, 14, 12, 13, 12},
+          {X, X, 14, 12, 13, 12}}},
         {"b",
-         {{X, 3, 2, X, 3, 3}, {3, 5, X, 5, 5, X}, {8, 5, 5, 5, 5, 8},
-          {8, 7, 10, 7, 8, X}, {X, X, 10, 9, 8, 10}, {8, X, X, 9, 8, 10},
-          {X, X, 10, 9, X, 10}, {10, 10, 10, 12, 13, 12}, {X, 15, 12, 12, 13, 12}}},
+         {{X, 3, 2, X, 3, 3},
+          {3, 5, X, 5, 5, X},
+          {8, 5, 5, 5, 5, 8},
+          {8, 7, 10, 7, 8, X},
+          {X, X, 10, 9, 8, 10},
+          {8, X, X, 9, 8, 10},
+          {X, X, 10, 9, X, 10},
+          {10, 10, 10, 12, 13, 12},
+          {X, 15, 12, 12, 13, 12}}},
         {"n",
-         {{X, X, 3, 2, 3, 1}, {X, X, X, 2, 3, 1}, {X, 5, 3, 2, 3, X},
-          {X, 5, 3, 2, X, X}, {X, 5, 7, 7, 6, 5}, {X, 8, 7, 7, 6, X},
-          {10, 8, 7, 7, 10, X}, {10, 12, 12, 10, 10, 10}, {X, X, 12, 14, 15, 13}}},
+         {{X, X, 3, 2, 3, 1},
+          {X, X, X, 2, 3, 1},
+          {X, 5, 3, 2, 3, X},
+          {X, 5, 3, 2, X, X},
+          {X, 5, 7, 7, 6, 5},
+          {X, 8, 7, 7, 6, X},
+          {10, 8, 7, 7, 10, X},
+          {10, 12, 12, 10, 10, 10},
+          {X, X, 12, 14, 15, 13}}},
         {"o",
-         {{X, X, 2, 2, 3, 1}, {1, X, 2, 2, 3, X}, {5, 8, 7, 7, 5, 5},
-          {X, 7, 7, 7, 6, X}, {10, 8, X, 9, 10, X}, {10, 12, 12, 10, 10, 12},
-          {X, X, 12, 10, 10, 12}, {10, 12, 12, 10, X, 12}}},
+         {{X, X, 2, 2, 3, 1},
+          {1, X, 2, 2, 3, X},
+          {5, 8, 7, 7, 5, 5},
+          {X, 7, 7, 7, 6, X},
+          {10, 8, X, 9, 10, X},
+          {10, 12, 12, 10, 10, 12},
+          {X, X, 12, 10, 10, 12},
+          {10, 12, 12, 10, X, 12}}},
         {"q",
-         {{3, 5, X, 4, 5, X}, {X, 5, 5, 4, 5, X}, {X, 7, 5, 7, 5, 7},
-          {X, 7, 9, 7, 8, 7}, {X, X, 9, 9, 8, 10}, {12, 14, 12, 12, 12, 12},
-          {12, 14, 14, 12, 15, 12}, {X, X, 14, 16, 15, 15}, {X, 14, 14, 16, 15, 15}}},
+         {{3, 5, X, 4, 5, X},
+          {X, 5, 5, 4, 5, X},
+          {X, 7, 5, 7, 5, 7},
+          {X, 7, 9, 7, 8, 7},
+          {X, X, 9, 9, 8, 10},
+          {12, 14, 12, 12, 12, 12},
+          {12, 14, 14, 12, 15, 12},
+          {X, X, 14, 16, 15, 15},
+          {X, 14, 14, 16, 15, 15}}},
     };
     for (const auto& [dir, shapes] : want) {
         const theory::DiagramSet* set = theory::diagramSet(dir);
@@ -564,7 +629,8 @@ TEST(FinderSets, EveryChordTypeOptionHasExactlyOne) {
         SCOPED_TRACE(key);
         std::vector<std::string> dirs;
         for (const auto& set : theory::diagramSets())
-            if (isFinderSet(set) && std::string_view(set.chordType) == key) dirs.emplace_back(set.dir);
+            if (isFinderSet(set) && std::string_view(set.chordType) == key)
+                dirs.emplace_back(set.dir);
         const std::string want = option == 0 ? "20" : option == 1 ? "21" : "pt_" + std::string(key);
         EXPECT_EQ(dirs, std::vector<std::string>{want});
     }
@@ -625,11 +691,13 @@ TEST(FinderSets, RootDiagramsCoverEveryRootThatHasAGrip) {
         size_t next = 0;
         for (const auto& name : theory::kNoteNames) {
             const theory::RootDiagram* d =
-                next < set->rootDiagrams.size() && std::string_view(set->rootDiagrams[next].root) == name.name
+                next < set->rootDiagrams.size() &&
+                        std::string_view(set->rootDiagrams[next].root) == name.name
                     ? &set->rootDiagrams[next]
                     : nullptr;
             if (d) ++next;
-            SCOPED_TRACE(std::string(name.name) + (d ? ": " + text(d->frets) : std::string(": none")));
+            SCOPED_TRACE(std::string(name.name) +
+                         (d ? ": " + text(d->frets) : std::string(": none")));
             ASSERT_EQ(theory::pitchOf(name.name), name.pitch);
             if (d) {
                 EXPECT_EQ(rootDiagramFault(d->frets, tones, name.pitch), "");
@@ -639,7 +707,8 @@ TEST(FinderSets, RootDiagramsCoverEveryRootThatHasAGrip) {
             // No diagram, or one off the root: then nothing better exists.
             bool any = false, onRoot = false;
             everyFingering(0, 4, [&](const Frets& f) {
-                if (soundingStrings(f) < 4 || !rootDiagramFault(f, tones, name.pitch).empty()) return;
+                if (soundingStrings(f) < 4 || !rootDiagramFault(f, tones, name.pitch).empty())
+                    return;
                 any = true;
                 if (bassTone(f, name.pitch) == 0) onRoot = true;
             });
@@ -725,7 +794,8 @@ TEST(KeyWindowSets, TakenFromTheFinderSetSpreadOverTheNeck) {
         std::pair<bool, int> worstShown{false, 0};
         for (const auto& [base, best] : bestPerBase) {
             if (!shownBases.count(base)) continue;
-            EXPECT_TRUE(std::find(set->shapes.begin(), set->shapes.end(), best) != set->shapes.end())
+            EXPECT_TRUE(std::find(set->shapes.begin(), set->shapes.end(), best) !=
+                        set->shapes.end())
                 << "best shape at base fret " << base;
             worstShown = std::max(worstShown, merit(best));
         }

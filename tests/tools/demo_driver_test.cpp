@@ -62,8 +62,8 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
 }
 
 TEST(DemoDriver, ClicksDumpsAndTheClipboard) {
-    const DriverRun r = driver({"PennatoneDemo", "Base", "0", "dump", "Ty", "1", "Chord_Display", "5",
-                          "FretDisplay", "5", "dump"});
+    const DriverRun r = driver({"PennatoneDemo", "Base", "0", "dump", "Ty", "1", "Chord_Display",
+                                "5", "FretDisplay", "5", "dump"});
     ASSERT_EQ(r.exitCode, 0);
     ASSERT_EQ(r.dumps.size(), 2);
     EXPECT_EQ(r.dumps[0]["variables"].toObject()["K"].toString(), "C");
@@ -75,11 +75,10 @@ TEST(DemoDriver, ClicksDumpsAndTheClipboard) {
 }
 
 TEST(DemoDriver, UnknownControlsAndIndicesExitWithTwo) {
-    for (const QStringList& args : {QStringList{"PennatoneDemo", "Nope"},
-                                    QStringList{"PennatoneDemo", "Ty", "60"},
-                                    QStringList{"LyrafretDemo", "key", "79"},
-                                    QStringList{"LyrafretDemo", "Base", "0"},
-                                    QStringList{"PennatoneDemo", "Ty"}}) {
+    for (const QStringList& args :
+         {QStringList{"PennatoneDemo", "Nope"}, QStringList{"PennatoneDemo", "Ty", "60"},
+          QStringList{"LyrafretDemo", "key", "79"}, QStringList{"LyrafretDemo", "Base", "0"},
+          QStringList{"PennatoneDemo", "Ty"}}) {
         const DriverRun r = driver(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
@@ -89,8 +88,9 @@ TEST(DemoDriver, UnknownControlsAndIndicesExitWithTwo) {
 TEST(DemoDriver, FailedLoadsAreListedAndTheRunGoesOn) {
     testing_support::LibraryCopy library;
     library.remove("20/3.bmp");
-    const DriverRun r = driver({"PennatoneDemo", "--folder", QString::fromStdString(library.folder()),
-                          "Base", "0", "Ty", "0", "Ty", "1", "close_me", "Ty", "0"});
+    const DriverRun r =
+        driver({"PennatoneDemo", "--folder", QString::fromStdString(library.folder()), "Base", "0",
+                "Ty", "0", "Ty", "1", "close_me", "Ty", "0"});
     ASSERT_EQ(r.exitCode, 0);
     const QJsonArray errors = r.state["errors"].toArray();
     ASSERT_EQ(errors.size(), 1);

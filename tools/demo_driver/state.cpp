@@ -15,8 +15,11 @@ QJsonValue pictureName(const ui::Control& c) {
 }
 
 QJsonObject controlState(const ui::Control& c) {
-    QJsonObject o{{"Left", c.left()},   {"Top", c.top()},         {"Width", c.width()},
-                  {"Height", c.height()}, {"Visible", c.visible()}};
+    QJsonObject o{{"Left", c.left()},
+                  {"Top", c.top()},
+                  {"Width", c.width()},
+                  {"Height", c.height()},
+                  {"Visible", c.visible()}};
     switch (c.kind()) {
         case ui::Kind::Label:
             o["BackColor"] = c.backColor();
@@ -97,9 +100,8 @@ QJsonObject catalog() {
                 {"picture", QString("%1.bmp").arg(d.root)},
                 {"frets", fretArray(d.frets)},
                 {"chord", QString::fromStdString(std::string(d.root) + " " + set.chordType)}});
-        sets[set.dir] = QJsonObject{{"chordType", set.chordType},
-                                    {"root", set.chordRoot},
-                                    {"pictures", pictures}};
+        sets[set.dir] = QJsonObject{
+            {"chordType", set.chordType}, {"root", set.chordRoot}, {"pictures", pictures}};
     }
     return sets;
 }

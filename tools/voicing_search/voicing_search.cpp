@@ -72,12 +72,12 @@ int pitchClass(int string, int fret, int root) {
 
 struct Candidate {
     Frets frets;
-    int base = 0;          // lowest fretted fret
+    int base = 0;  // lowest fretted fret
     bool rootInBass = false;
-    int omitted = 0;       // optional tones left out
+    int omitted = 0;  // optional tones left out
     int fingers = 0;
     int span = 0;
-    int innerMutes = 0;    // muted strings between sounding ones
+    int innerMutes = 0;  // muted strings between sounding ones
     int strings = 0;
 };
 
@@ -147,8 +147,9 @@ std::vector<Candidate> galleryCandidates(const Tones& tones, int base) {
         Candidate c;
         if (theory::lowestFret(f) == base && assess(f, tones, kGalleryRoot, c)) out.push_back(c);
     }
-    std::sort(out.begin(), out.end(),
-              [](const Candidate& a, const Candidate& b) { return galleryRank(a) < galleryRank(b); });
+    std::sort(out.begin(), out.end(), [](const Candidate& a, const Candidate& b) {
+        return galleryRank(a) < galleryRank(b);
+    });
     return out;
 }
 
@@ -235,10 +236,9 @@ bool pickFirstPosition(const Tones& tones, int root, Candidate& best) {
 // Note names of C-rooted shapes, spelt by interval.
 std::string cNoteOf(const theory::ChordType& type, int pitch) {
     static const std::vector<std::pair<std::string_view, const char*>> spelling{
-        {"1", "C"},   {"2", "D"},   {"9", "D"},   {"b9", "Db"}, {"#9", "D#"},
-        {"b3", "Eb"}, {"3", "E"},   {"4", "F"},   {"11", "F"},  {"#11", "F#"},
-        {"b5", "Gb"}, {"5", "G"},   {"#5", "G#"}, {"6", "A"},   {"13", "A"},
-        {"b7", "Bb"}, {"7", "B"},
+        {"1", "C"},   {"2", "D"}, {"9", "D"},  {"b9", "Db"},  {"#9", "D#"}, {"b3", "Eb"},
+        {"3", "E"},   {"4", "F"}, {"11", "F"}, {"#11", "F#"}, {"b5", "Gb"}, {"5", "G"},
+        {"#5", "G#"}, {"6", "A"}, {"13", "A"}, {"b7", "Bb"},  {"7", "B"},
     };
     for (int i = 0; i < type.size(); ++i) {
         const std::string_view s = type.formula[std::size_t(i)];
@@ -266,7 +266,8 @@ std::string fretList(const Frets& f) {
 
 std::string formulaText(const theory::ChordType& type) {
     std::string out;
-    for (int i = 0; i < type.size(); ++i) out += std::string(i ? " " : "") + type.formula[std::size_t(i)];
+    for (int i = 0; i < type.size(); ++i)
+        out += std::string(i ? " " : "") + type.formula[std::size_t(i)];
     return out;
 }
 
@@ -345,8 +346,8 @@ int main(int argc, char** argv) {
             types.push_back(type);
         }
         for (const auto* type : types)
-            std::printf("    {\"ly_%s\", \"%s\", \"C\", kShapes_ly_%s, {}},\n", type->key, type->key,
-                        identifier(type->key).c_str());
+            std::printf("    {\"ly_%s\", \"%s\", \"C\", kShapes_ly_%s, {}},\n", type->key,
+                        type->key, identifier(type->key).c_str());
         return 0;
     }
     if (argc > 1) {
@@ -360,12 +361,13 @@ int main(int argc, char** argv) {
         }
     } else {
         // Major and add9 keep the galleries chosen by hand.
-        for (std::size_t i = 2; i < theory::kChordTypes.size(); ++i) types.push_back(&theory::kChordTypes[i]);
+        for (std::size_t i = 2; i < theory::kChordTypes.size(); ++i)
+            types.push_back(&theory::kChordTypes[i]);
     }
     for (const auto* type : types) printType(*type);
 
     for (const auto* type : types)
-        std::printf("    {\"pt_%s\", \"%s\", \"C\", kShapes_%s, kRoots_%s},\n", type->key, type->key,
-                    identifier(type->key).c_str(), identifier(type->key).c_str());
+        std::printf("    {\"pt_%s\", \"%s\", \"C\", kShapes_%s, kRoots_%s},\n", type->key,
+                    type->key, identifier(type->key).c_str(), identifier(type->key).c_str());
     return 0;
 }
