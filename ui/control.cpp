@@ -2,13 +2,6 @@
 
 #include <stdexcept>
 
-namespace images {
-PictureLoadError::PictureLoadError(std::string file, std::string reason)
-    : std::runtime_error("Cannot load picture " + file + ": " + reason),
-      m_file(std::move(file)),
-      m_reason(std::move(reason)) {}
-}  // namespace images
-
 namespace ui {
 
 Control::Control(Kind kind, std::string name, int index, Control* container)
