@@ -7,7 +7,7 @@ DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtes
                 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth xdotool xclip \
                 libbenchmark-dev dpkg-dev time clang libclang-rt-14-dev
 
-.PHONY: run test build setup configure clean bench package
+.PHONY: run test build setup configure clean bench package soak
 
 setup:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -36,6 +36,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The real-window tests 20 times, four at a time, beside a busy loop per core.
+soak: build
+	@tests/e2e/soak.sh $(BUILD) $(or $(ROUNDS),20)
 
 # Click timings against the generated image library, with the ratio table at the end.
 bench: build

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <cstdio>
 
 #include "x_session.h"
 
@@ -9,7 +10,10 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     std::unique_ptr<e2e::XSession> x;
     const bool listing = testing::GTEST_FLAG(list_tests);
-    if (!listing && e2e::missingTools().isEmpty()) x = std::make_unique<e2e::XSession>();
+    if (!listing && e2e::missingTools().isEmpty()) {
+        x = std::make_unique<e2e::XSession>();
+        if (!x->running()) std::fprintf(stderr, "%s\n", qPrintable(x->failure()));
+    }
     qputenv("QT_QPA_PLATFORM", x && x->running() ? "xcb" : "offscreen");
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();

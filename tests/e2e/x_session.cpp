@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPixmap>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
@@ -18,6 +19,21 @@ QString missingTools() {
     for (const char* tool : {"Xvfb", "xdotool"})
         if (QStandardPaths::findExecutable(tool).isEmpty()) missing << tool;
     return missing.isEmpty() ? QString() : missing.join(", ") + " not installed";
+}
+
+QString missingTool(const char* tool) {
+    return QStandardPaths::findExecutable(tool).isEmpty() ? QString(tool) + " not installed"
+                                                          : QString();
+}
+
+QString whyNoX() {
+    if (const QString missing = missingTools(); !missing.isEmpty()) return missing;
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb") return "the test's own X server did not start";
+    return {};
+}
+
+bool inCi() {
+    return qgetenv("CI") == "true";
 }
 
 QString runTool(const QString& program, const QStringList& args, int timeoutMs) {
@@ -50,6 +66,19 @@ int mismatches(const QImage& screen, const QImage& picture, int x, int y, int wi
     return count;
 }
 
+namespace {
+
+double paintedShare(const QImage& image) {
+    long painted = 0;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0) ++painted;
+    const long total = long((image.height() + 3) / 4) * ((image.width() + 3) / 4);
+    return total ? double(painted) / double(total) : 0;
+}
+
+}  // namespace
+
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
@@ -62,17 +91,33 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
 
 XSession::XSession() {
     if (!missingTools().isEmpty()) return;
-    for (int display = 91; display < 120 && !m_running; ++display) {
-        if (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(display))) continue;
-        m_server.start("Xvfb", {QString(":%1").arg(display), "-screen", "0", "1024x768x24",
-                                "-nolisten", "tcp"});
-        for (int i = 0; i < 100 && !m_running; ++i) {
-            QThread::msleep(50);
-            m_running = QFile::exists(QString("/tmp/.X11-unix/X%1").arg(display));
-            if (m_server.state() == QProcess::NotRunning) break;
-        }
-        if (m_running) qputenv("DISPLAY", QString(":%1").arg(display).toLocal8Bit());
+    const int width = 1024 + QRandomGenerator::global()->bounded(64);
+    const int height = 768 + QRandomGenerator::global()->bounded(64);
+    // -br: a black root, so that whatever is not black was painted by a program.
+    m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0",
+                            QString("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp", "-br"});
+    QElapsedTimer clock;
+    clock.start();
+    // The server writes its display number once it accepts connections.
+    while (!m_server.canReadLine() && m_server.state() != QProcess::NotRunning &&
+           clock.elapsed() < 30000)
+        m_server.waitForReadyRead(500);
+    const QString display = QString::fromLatin1(m_server.readLine()).trimmed();
+    if (display.isEmpty()) {
+        m_failure =
+            "Xvfb reported no display: " + QString::fromLocal8Bit(m_server.readAllStandardError());
+        return;
     }
+    qputenv("DISPLAY", (":" + display).toLocal8Bit());
+    const QString answered = runTool("xdotool", {"getdisplaygeometry"});
+    if (answered != QString("%1 %2").arg(width).arg(height)) {
+        m_failure = QString("display :%1 answers with a screen of %2, not the %3x%4 started")
+                        .arg(display, answered)
+                        .arg(width)
+                        .arg(height);
+        return;
+    }
+    m_running = true;
 }
 
 XSession::~XSession() {
@@ -87,16 +132,23 @@ RealProgram::RealProgram(const QString& name) {
     m_process.start(QString(DEMO_BIN_DIR) + "/" + name, {});
     if (!m_process.waitForStarted(5000)) return;
     const QString pid = QString::number(m_process.processId());
-    for (int i = 0; i < 100 && m_window == 0; ++i) {
-        const QString ids = runTool("xdotool", {"search", "--onlyvisible", "--pid", pid}, 2000);
-        if (!ids.isEmpty())
-            m_window = ids.split('\n').last().toULong();
-        else
-            QThread::msleep(100);
-    }
+    waitUntil([&] {
+        const QString ids = runTool("xdotool", {"search", "--onlyvisible", "--pid", pid}, 5000);
+        if (!ids.isEmpty()) m_window = ids.split('\n').last().toULong();
+        return m_window != 0;
+    });
     if (m_window == 0) return;
-    QThread::msleep(300);  // let the first frame be painted
     geometry();
+    // The first frame is complete when most of the window is painted over the
+    // black root and two grabs in a row agree.
+    QImage last;
+    const bool painted = waitUntil([&] {
+        const QImage now = grab();
+        const bool settled = now == last && paintedShare(now) > 0.5;
+        last = now;
+        return settled;
+    });
+    if (!painted) m_window = 0;
 }
 
 QRect RealProgram::geometry() {
@@ -123,7 +175,6 @@ void RealProgram::click(int xTwips, int yTwips) {
     // Without --sync: a move to where the pointer already is would wait forever.
     runTool("xdotool", {"mousemove", QString::number(m_x + xTwips / kTwipsPerPixel),
                         QString::number(m_y + yTwips / kTwipsPerPixel), "click", "1"});
-    QThread::msleep(250);  // the handler and one repaint
 }
 
 QImage RealProgram::grab() const {
