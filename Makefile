@@ -5,9 +5,9 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev \
                 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth xdotool xclip \
-                libbenchmark-dev dpkg-dev time clang libclang-rt-14-dev
+                libbenchmark-dev dpkg-dev time clang libclang-rt-14-dev clang-format
 
-.PHONY: run test build setup configure clean bench package soak
+.PHONY: run test build setup configure clean bench package soak format-check
 
 setup:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -36,6 +36,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file as .clang-format has it.
+format-check: setup
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@echo "Formatting: every C++ file as .clang-format has it."
 
 # The real-window tests 20 times, four at a time, beside a busy loop per core.
 soak: build

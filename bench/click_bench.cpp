@@ -23,6 +23,7 @@
 #include "ui/lyrafret_demo.h"
 #include "ui/pennatone_demo.h"
 #include "ui/qt/qt_view.h"
+#include "ui/window_factory.h"
 
 // The build links this program with --wrap=open, so every file the windows'
 // code opens passes here; while a click is being recorded, its pictures are noted.
@@ -60,11 +61,7 @@ struct Scenario {
 
 std::unique_ptr<ui::DemoWindow> makeWindow(const std::string& program, ui::Clipboard& clipboard) {
     ui::Platform platform{g_folder, &clipboard, nullptr};
-    std::unique_ptr<ui::DemoWindow> w;
-    if (program == "PennatoneDemo")
-        w = std::make_unique<ui::PennatoneDemo>(platform);
-    else
-        w = std::make_unique<ui::LyrafretDemo>(platform);
+    std::unique_ptr<ui::DemoWindow> w = ui::makeWindow(program, platform);
     w->Form_Load();
     return w;
 }

@@ -9,8 +9,8 @@
 namespace chords {
 
 namespace {
-constexpr int R = 192;    // dark red
-constexpr int G = 65280;  // green: the fifth of a four-note chord
+constexpr int R = theory::kToneRed;
+constexpr int G = theory::kToneGreen;  // the fifth of a four-note chord
 }  // namespace
 
 const std::array<KeyRow, 12> Key_Table{{

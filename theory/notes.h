@@ -33,8 +33,11 @@ inline constexpr std::array<NoteName, 17> kNoteNames{{
     {"B", 11},
 }};
 
-inline constexpr std::array<const char*, 17> Root_Names{
-    "C", "Cs", "Db", "D", "Ds", "Eb", "E", "F", "Fs", "Gb", "G", "Gs", "Ab", "A", "As", "Bb", "B"};
+inline constexpr std::array<const char*, 17> Root_Names = [] {
+    std::array<const char*, 17> names{};
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = kNoteNames[i].name;
+    return names;
+}();
 
 // Pitch 0..11 of a note name, or -1 for a text that is none of the seventeen.
 int pitchOf(std::string_view name);

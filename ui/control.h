@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "images/picture.h"
+#include "theory/chord_types.h"
 
 namespace ui {
 
@@ -17,18 +18,17 @@ enum class Kind { Label, PictureBox, Image, OptionButton, Frame };
 // Theme colours, fixed to the values of a classic desktop theme.
 inline constexpr int kWindowBackground = 0xF0F0F0;
 inline constexpr int kButtonText = 0x000000;
-inline constexpr int kWindowText = 0x000000;
 
 // Named colours as 24-bit values blue*65536 + green*256 + red.
 inline constexpr int kBlack = 0;
 inline constexpr int kWhite = 16777215;
 inline constexpr int kYellow = 65535;
-inline constexpr int kDarkRed = 192;
-inline constexpr int kGreen = 65280;           // the bright green of the tone bars
-inline constexpr int kNavy = 0x800000;         // (0, 0, 128)
-inline constexpr int kDarkGreen = 0x008000;    // (0, 128, 0)
-inline constexpr int kBrightGreen = 0x00C000;  // (0, 192, 0)
-inline constexpr int kBlue = 0xFF0000;         // (0, 0, 255)
+inline constexpr int kDarkRed = theory::kToneRed;
+inline constexpr int kGreen = theory::kToneGreen;  // the bright green of the tone bars
+inline constexpr int kNavy = 0x800000;             // (0, 0, 128)
+inline constexpr int kDarkGreen = 0x008000;        // (0, 128, 0)
+inline constexpr int kBrightGreen = 0x00C000;      // (0, 192, 0)
+inline constexpr int kBlue = 0xFF0000;             // (0, 0, 255)
 
 struct Font {
     std::string family;  // empty: the window's base font

@@ -13,9 +13,6 @@ static void initArtwork() {
 
 namespace ui {
 
-const std::array<const char*, 17> kNoteControlNames{
-    "C", "Cs", "Db", "D", "Ds", "Eb", "E", "F", "Fs", "Gb", "G", "Gs", "Ab", "A", "As", "Bb", "B"};
-
 DemoWindow::DemoWindow(std::string programName, std::string caption, Platform platform)
     : m_platform(std::move(platform)),
       m_programName(std::move(programName)),

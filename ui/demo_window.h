@@ -12,6 +12,7 @@
 #include "ui/platform.h"
 
 // One named click handler per mask label and per note picker.
+// clang-format off
 #define DEMO_FRET_MASKS(X)                                                                       \
     X(0)                                                                                         \
     X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) \
@@ -19,6 +20,7 @@
 #define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
 #define DEMO_NOTES(X) \
     X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
+// clang-format on
 
 namespace ui {
 
@@ -48,10 +50,6 @@ inline constexpr int kClientWidth = 11880;
 inline constexpr int kClientHeight = 8250;
 inline constexpr int kClientLeftInFrame = 45;
 inline constexpr int kClientTopInFrame = 330;
-
-// The seventeen note names in root-button order; also the suffixes of
-// NoteEntry_ and Select_ controls.
-extern const std::array<const char*, 17> kNoteControlNames;
 
 // Mask geometry both windows share (window twips).
 int fretMaskTop(int n);

@@ -1,4 +1,5 @@
 // Clipboard copy with preview, window size presets, "Clear Fret".
+#include "theory/notes.h"
 #include "ui/lyrafret_demo.h"
 #include "ui/pennatone_demo.h"
 
@@ -44,9 +45,7 @@ void DemoWindow::size_Click(int Index) {
 }
 
 void DemoWindow::Clear_Fretboard_Click() {
-    for (const char* n : {"C", "Cs", "Ds", "Db", "D", "E", "Eb", "F", "Fs", "Gb", "G", "Gs", "Ab",
-                          "A", "As", "Bb", "B"})
-        NoteEntry(n).setVisible(false);
+    for (const char* n : theory::Root_Names) NoteEntry(n).setVisible(false);
 }
 
 const std::vector<DemoWindow::SizePreset>& PennatoneDemo::sizePresets() const {

@@ -2,6 +2,8 @@
 // masks, note pickers and the tone strip.
 #include <array>
 
+#include "images/window_geometry.h"
+#include "theory/notes.h"
 #include "ui/demo_window.h"
 
 namespace ui {
@@ -26,9 +28,6 @@ constexpr std::array<StringMask, 6> kStringMasks{{
     {"B", "B", 10935, 150, "mask_string"},
     {"High_E", "E", 11250, 180, "mask_high_e"},
 }};
-
-constexpr std::array<int, 12> kToneLefts{330,  870,  1530, 2115, 2760, 3570,
-                                         4245, 4815, 5430, 5970, 6585, 7110};
 
 // Note-picker grid: flats left, naturals in the middle, sharps right; row by letter.
 struct PickerCell {
@@ -99,7 +98,7 @@ void DemoWindow::addFretboard() {
 }
 
 void DemoWindow::addNoteOverlays() {
-    for (const char* note : kNoteControlNames) {
+    for (const char* note : theory::Root_Names) {
         const std::string n = note;
         const int top = (n == "E" || n == "Fs") ? -45 : -60;
         make(Kind::Image, "NoteEntry_" + n, -1, nullptr, 9525, top, 1950, 7770, kLayerNoteOverlay)
@@ -126,8 +125,8 @@ void DemoWindow::addToneStrip() {
     Report_Tone = &make(Kind::PictureBox, "Report_Tone", -1, nullptr, 225, 7100, 7300, 650);
     Report_Tone->setBackColor(kBlack);
     for (int k = 1; k <= 12; ++k)
-        label("Tone_" + std::to_string(k), -1, nullptr, kToneLefts[k - 1], 7800, 300, 45, "",
-              kWhite, kBlack);
+        label("Tone_" + std::to_string(k), -1, nullptr, images::kToneBarLefts[k - 1], 7800,
+              images::kToneBarWidth, 45, "", kWhite, kBlack);
 }
 
 void DemoWindow::addGalleryItem(Control* container, Control* numberContainer, int i, int top,

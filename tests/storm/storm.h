@@ -223,7 +223,7 @@ private:
             if (name.empty()) return {};  // a failed load cut the chord short: nothing to compare
             pitches.insert(theory::pitchOf(stem(name)));
         }
-        for (const char* note : ui::kNoteControlNames) {
+        for (const char* note : theory::Root_Names) {
             if (!m_w.NoteEntry(note).visible() || m_touched.count(note)) continue;
             if (!pitches.count(theory::pitchOf(note)))
                 return std::string("overlay ") + note + " is not a note of " + m_w.Chord_Type;

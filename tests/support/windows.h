@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "theory/notes.h"
 #include "ui/lyrafret_demo.h"
 #include "ui/pennatone_demo.h"
 
@@ -36,7 +37,7 @@ inline std::string pic(const ui::Control& c) {
 // Note overlays the window shows, in name order.
 inline std::vector<std::string> shownOverlays(const ui::DemoWindow& w) {
     std::vector<std::string> shown;
-    for (const char* n : ui::kNoteControlNames)
+    for (const char* n : theory::Root_Names)
         if (w.NoteEntry(n).visible()) shown.push_back(n);
     std::sort(shown.begin(), shown.end());
     return shown;

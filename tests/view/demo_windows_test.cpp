@@ -10,6 +10,7 @@
 #include "ui/lyrafret_demo.h"
 #include "ui/pennatone_demo.h"
 #include "ui/qt/qt_view.h"
+#include "ui/window_factory.h"
 
 namespace {
 
@@ -23,10 +24,8 @@ struct Program {
 };
 
 const Program kPrograms[] = {
-    {"PennatoneDemo",
-     [](ui::Platform p) { return std::make_unique<ui::PennatoneDemo>(std::move(p)); }},
-    {"LyrafretDemo",
-     [](ui::Platform p) { return std::make_unique<ui::LyrafretDemo>(std::move(p)); }},
+    {"PennatoneDemo", [](ui::Platform p) { return ui::makeWindow("PennatoneDemo", std::move(p)); }},
+    {"LyrafretDemo", [](ui::Platform p) { return ui::makeWindow("LyrafretDemo", std::move(p)); }},
 };
 
 struct Loaded {

@@ -7,9 +7,8 @@
 #include <memory>
 
 #include "tools/demo_driver/state.h"
-#include "ui/lyrafret_demo.h"
-#include "ui/pennatone_demo.h"
 #include "ui/qt/qt_view.h"
+#include "ui/window_factory.h"
 
 namespace {
 
@@ -68,12 +67,8 @@ int main(int argc, char** argv) {
     }
     ui::MemoryClipboard clipboard;
     ui::Platform platform{folder, &clipboard, nullptr};
-    std::unique_ptr<ui::DemoWindow> window;
-    if (program == "PennatoneDemo")
-        window = std::make_unique<ui::PennatoneDemo>(platform);
-    else if (program == "LyrafretDemo")
-        window = std::make_unique<ui::LyrafretDemo>(platform);
-    else {
+    std::unique_ptr<ui::DemoWindow> window = ui::makeWindow(program, platform);
+    if (!window) {
         std::cerr << "unknown program " << program << "\n";
         return 2;
     }

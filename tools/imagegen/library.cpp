@@ -10,6 +10,7 @@
 #include <set>
 #include <utility>
 
+#include "images/window_geometry.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
@@ -28,11 +29,9 @@ constexpr QRgb kCaptionInk = 0xffffd23c;
 
 const std::string kRoot = "img/demo/";
 
-// Left edges of the twelve tone bars and of the strip above them, window twips.
-constexpr std::array<int, 12> kToneBarLefts{330,  870,  1530, 2115, 2760, 3570,
-                                            4245, 4815, 5430, 5970, 6585, 7110};
-constexpr int kToneBarWidth = 300;
-constexpr int kStripLeft = 225;
+using images::kStripLeft;
+using images::kToneBarLefts;
+using images::kToneBarWidth;
 
 Label noteText(std::string_view note, int pixelSize, QRgb ink) {
     Label label;

@@ -52,7 +52,6 @@ public:
     ControlWidget(Control& control, QWidget* parent);
 
     Control& control() const { return m_control; }
-    std::uint64_t appliedRevision() const { return m_applied; }
     // Copies every property of the control; returns false when its revision
     // has not moved since the last time.
     bool apply(bool force = false);
