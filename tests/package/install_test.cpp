@@ -97,23 +97,29 @@ QString sample(QSet<QString> paths) {
     return list.mid(0, 20).join("\n") + (list.size() > 20 ? "\n…" : "");
 }
 
-// The root window of an X server, read with xwd (32 bits per pixel, ZPixmap).
+// The root window of an X server, read with xwd (ZPixmap, 24 or 32 bits a pixel).
 QImage screenshot(const QString& display) {
     const Result r = run("xwd", {"-root", "-silent", "-display", display}, {}, 20000);
     const QByteArray& d = r.out;
     if (r.exitCode != 0 || d.size() < 100) return {};
     auto field = [&](int i) { return qFromBigEndian<quint32>(d.constData() + 4 * i); };
-    const quint32 headerSize = field(0), width = field(4), height = field(5), bpp = field(11),
+    const quint32 headerSize = field(0), width = field(4), height = field(5), bits = field(11),
                   bytesPerLine = field(12), colours = field(19);
-    const qsizetype start = qsizetype(headerSize) + 12 * qsizetype(colours);
-    if (bpp != 32 || d.size() < start + qsizetype(bytesPerLine) * height) return {};
-    QImage image(int(width), int(height), QImage::Format_RGB32);
     const bool msbFirst = field(7) == 1;
+    const qsizetype start = qsizetype(headerSize) + 12 * qsizetype(colours);
+    if ((bits != 24 && bits != 32) || d.size() < start + qsizetype(bytesPerLine) * height)
+        return {};
+    const int bytes = int(bits / 8);
+    QImage image(int(width), int(height), QImage::Format_RGB32);
     for (quint32 y = 0; y < height; ++y)
         for (quint32 x = 0; x < width; ++x) {
-            const char* p = d.constData() + start + y * bytesPerLine + 4 * x;
-            const quint32 v = msbFirst ? qFromBigEndian<quint32>(p) : qFromLittleEndian<quint32>(p);
-            image.setPixel(int(x), int(y), v | 0xff000000u);
+            const auto* p =
+                reinterpret_cast<const uchar*>(d.constData() + start + y * bytesPerLine) +
+                bytes * x;
+            quint32 v = 0;
+            for (int i = 0; i < bytes; ++i)
+                v |= quint32(p[msbFirst ? bytes - 1 - i : i]) << (8 * i);
+            image.setPixel(int(x), int(y), (v & 0xffffffu) | 0xff000000u);
         }
     return image;
 }
@@ -248,8 +254,8 @@ protected:
         }
         EXPECT_TRUE(shown) << launcher.toStdString() << ": " << why.toStdString() << "\n"
                            << program.readAllStandardError().toStdString();
-        if (!shown)
-            screen.save(pkg::buildDir() + "/package-root/" + launcher.section('/', -1) + ".png");
+        // Kept for a look: build/package-root/pennatone-demo.png and lyrafret-demo.png.
+        screen.save(m_cache + "/" + launcher.section('/', -1) + ".png");
         // The window went with the program, so the next frame is the next program's.
         QElapsedTimer gone;
         gone.start();
