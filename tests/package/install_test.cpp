@@ -259,7 +259,10 @@ protected:
         // The window went with the program, so the next frame is the next program's.
         QElapsedTimer gone;
         gone.start();
-        while (gone.elapsed() < 10000 && showsAWindow(screenshot(display))) QThread::msleep(100);
+        bool blank = false;
+        while (gone.elapsed() < 10000 && !(blank = !showsAWindow(screenshot(display))))
+            QThread::msleep(100);
+        EXPECT_TRUE(blank) << launcher.toStdString() << " left its window on the screen";
     }
 
     QString m_deb, m_cache;
