@@ -2,97 +2,38 @@
 // find the image library they were installed with and show chords from it.
 #include <gtest/gtest.h>
 
-#include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <utility>
+
+#include "tests/package/package_support.h"
 
 namespace {
 
-const QString kBuildDir = QDir::cleanPath(QString(DEMO_BIN_DIR) + "/..");
+using pkg::Result;
+using pkg::run;
+
 const QString kInstallDir = "usr/lib/guitar-reference";
 
-struct Result {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-Result run(const QString& program, const QStringList& args,
-           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    Result r;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        r.err = "did not finish";
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QDateTime newestBuildOutput() {
-    QDateTime newest;
-    for (const char* name : {"PennatoneDemo", "LyrafretDemo", "demo-driver"})
-        newest = std::max(newest, QFileInfo(QString(DEMO_BIN_DIR) + "/" + name).lastModified());
-    QDirIterator it(QString(DEMO_BIN_DIR) + "/img", QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) newest = std::max(newest, it.nextFileInfo().lastModified());
-    return newest;
-}
-
-// The package `make package` left, when it is newer than what it packs;
-// otherwise it is made now, in the same place, so that the other test
-// processes find it. Empty, with `why` set, when that fails.
-QString packageFile(QString& why) {
-    const QString folder = kBuildDir + "/package";
-    QDir().mkpath(folder);
-    QLockFile lock(folder + "/.making");  // test processes run side by side
-    lock.setStaleLockTime(0);
-    lock.lock();
-    auto newest = [&] {
-        const QFileInfoList made =
-            QDir(folder).entryInfoList({"guitar-reference_*.deb"}, QDir::Files, QDir::Time);
-        return made.isEmpty() ? QFileInfo() : made.first();
-    };
-    if (newest().exists() && newest().lastModified() >= newestBuildOutput())
-        return newest().absoluteFilePath();
-    const QString cpack = QStandardPaths::findExecutable("cpack");
-    if (cpack.isEmpty()) {
-        why = "cpack not found";
-        return {};
-    }
-    const Result r =
-        run(cpack, {"-G", "DEB", "--config", kBuildDir + "/CPackConfig.cmake", "-B", folder});
-    if (r.exitCode != 0 || !newest().exists()) {
-        why = "cpack failed: " + QString::fromUtf8(r.out + r.err);
-        return {};
-    }
-    return newest().absoluteFilePath();
+// Made once per ctest run (the DebPackage.Made fixture) before the tests that read it.
+TEST(DebPackageMade, IsCurrent) {
+    REQUIRE_TOOLS("cpack", "dpkg-deb");
+    QString why;
+    EXPECT_FALSE(pkg::packageFile(why).isEmpty()) << why.toStdString();
 }
 
 class DebPackage : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (QStandardPaths::findExecutable("dpkg-deb").isEmpty()) {
-            s_skip = "package test skipped: dpkg-deb not installed";
-            return;
-        }
+        if (!pkg::missingTools({"dpkg-deb"}).isEmpty()) return;
         s_scratch = new QTemporaryDir;
-        s_deb = packageFile(s_why);
+        s_deb = pkg::packageFile(s_why);
         if (s_deb.isEmpty()) return;
         s_root = s_scratch->filePath("root");
         const Result r = run("dpkg-deb", {"-x", s_deb, s_root});
@@ -103,7 +44,7 @@ protected:
         s_scratch = nullptr;
     }
     void SetUp() override {
-        if (!s_skip.isEmpty()) GTEST_SKIP() << s_skip.toStdString();
+        REQUIRE_TOOLS("dpkg-deb");
         ASSERT_TRUE(s_why.isEmpty()) << s_why.toStdString();
     }
 
@@ -118,22 +59,27 @@ protected:
         return QJsonDocument::fromJson(r.out).object();
     }
 
-    static inline QString s_skip, s_why, s_deb, s_root;
+    static inline QString s_why, s_deb, s_root;
     static inline QTemporaryDir* s_scratch = nullptr;
 };
 
 TEST_F(DebPackage, HoldsProgramsLibraryLaunchersMenuEntriesAndIcons) {
     for (const QString& path :
          {kInstallDir + "/PennatoneDemo", kInstallDir + "/LyrafretDemo",
-          kInstallDir + "/demo-driver", kInstallDir + "/img/demo/20/1.bmp",
-          kInstallDir + "/img/demo/13/13.bmp", QString("usr/bin/pennatone-demo"),
-          QString("usr/bin/lyrafret-demo")}) {
+          kInstallDir + "/demo-driver", QString("usr/share/guitar-reference/img/demo/20/1.bmp"),
+          QString("usr/share/guitar-reference/img/demo/13/13.bmp"),
+          QString("usr/bin/pennatone-demo"), QString("usr/bin/lyrafret-demo")}) {
         const QFileInfo f(unpacked(path));
         EXPECT_TRUE(f.isFile()) << path.toStdString();
-        if (!path.contains("/img/")) {
-            EXPECT_TRUE(f.isExecutable()) << path.toStdString();
-        }
+        EXPECT_EQ(f.isExecutable(), !path.contains("/img/")) << path.toStdString();
     }
+    // The programs look for their library beside themselves.
+    const QFileInfo link(unpacked(kInstallDir + "/img"));
+    EXPECT_TRUE(link.isSymLink());
+    EXPECT_EQ(link.symLinkTarget(),
+              QFileInfo(unpacked("usr/share/guitar-reference/img")).filePath());
+    EXPECT_TRUE(QFileInfo(unpacked(kInstallDir + "/img/demo/20/1.bmp")).isFile());
+
     for (const QString name : {"pennatone-demo", "lyrafret-demo"}) {
         QFile desktop(unpacked("usr/share/applications/" + name + ".desktop"));
         ASSERT_TRUE(desktop.open(QIODevice::ReadOnly)) << name.toStdString();
@@ -141,9 +87,18 @@ TEST_F(DebPackage, HoldsProgramsLibraryLaunchersMenuEntriesAndIcons) {
         EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
         EXPECT_TRUE(text.contains("\nExec=" + name + "\n")) << "starts the launcher on the PATH";
         EXPECT_TRUE(text.contains("\nIcon=" + name + "\n"));
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            const QString icon =
+                QString("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(name);
+            EXPECT_EQ(QImage(unpacked(icon)).size(), QSize(size, size)) << icon.toStdString();
+        }
         EXPECT_TRUE(
-            QFileInfo(unpacked("usr/share/icons/hicolor/64x64/apps/" + name + ".png")).isFile());
+            QFileInfo(unpacked("usr/share/icons/hicolor/scalable/apps/" + name + ".svg")).isFile());
+        EXPECT_TRUE(QFileInfo(unpacked("usr/share/man/man1/" + name + ".1.gz")).isFile());
     }
+    for (const char* doc : {"copyright", "changelog.gz"})
+        EXPECT_TRUE(QFileInfo(unpacked(QString("usr/share/doc/guitar-reference/") + doc)).isFile())
+            << doc;
     const Result fields = run("dpkg-deb", {"-f", s_deb, "Depends"});
     for (const char* needed :
          {"libqt6widgets6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins", "fonts-liberation2"})
@@ -166,7 +121,7 @@ TEST_F(DebPackage, UnpackedDriverShowsAChordFromTheUnpackedLibrary) {
 TEST_F(DebPackage, WithoutAFolderTheDriverReadsTheLibraryBesideItself) {
     // A picture taken out of the unpacked library must be missed, so the
     // pictures cannot be coming from the build tree.
-    const QString picture = unpacked(kInstallDir + "/img/demo/q/1.bmp");
+    const QString picture = unpacked("usr/share/guitar-reference/img/demo/q/1.bmp");
     ASSERT_TRUE(QFile::rename(picture, picture + ".away"));
     Result r;
     const QJsonObject state = drive({"LyrafretDemo", "Key_C", "1", "key", "5"}, &r);

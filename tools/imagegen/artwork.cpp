@@ -16,6 +16,7 @@
 
 #include "theory/notes.h"
 #include "theory/voicings.h"
+#include "tools/imagegen/icons.h"
 #include "tools/imagegen/text_pictures.h"
 
 namespace imagegen {
@@ -101,101 +102,6 @@ QImage background() {
         }
     }
     return image;
-}
-
-void paintIconTile(QPainter& p) {
-    QLinearGradient g(0, 2, 0, 62);
-    g.setColorAt(0, QColor(0x30, 0x30, 0x3a));
-    g.setColorAt(1, QColor(0x12, 0x12, 0x16));
-    p.setPen(QPen(QColor(0x55, 0x55, 0x62), 1.5));
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(2.5, 2.5, 59, 59), 12, 12);
-}
-
-QImage iconPennatone() {
-    QImage image = transparentImage(64, 64);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintIconTile(p);
-    // A C major chord box: x32010.
-    const double left = 15, right = 49, top = 19, fret = 8.5;
-    const double step = (right - left) / 5;
-    p.setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 1.2));
-    for (int s = 0; s < 6; ++s)
-        p.drawLine(QPointF(left + step * s, top), QPointF(left + step * s, top + 4 * fret));
-    for (int f = 1; f <= 4; ++f)
-        p.drawLine(QPointF(left, top + fret * f), QPointF(right, top + fret * f));
-    p.fillRect(QRectF(left - 0.6, top - 3, right - left + 1.2, 3), QColor(kPaper));
-    const int frets[6] = {-1, 3, 2, 0, 1, 0};
-    for (int s = 0; s < 6; ++s) {
-        const double x = left + step * s;
-        if (frets[s] < 0) {
-            p.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1.4));
-            p.drawLine(QPointF(x - 2.5, top - 10), QPointF(x + 2.5, top - 5));
-            p.drawLine(QPointF(x - 2.5, top - 5), QPointF(x + 2.5, top - 10));
-        } else if (frets[s] == 0) {
-            p.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1.2));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(QPointF(x, top - 7.5), 2.5, 2.5);
-        } else {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0xe4, 0x57, 0x2e));
-            p.drawEllipse(QPointF(x, top + fret * (frets[s] - 0.5)), 3.6, 3.6);
-        }
-    }
-    p.end();
-    return finished(image);
-}
-
-QImage iconLyrafret() {
-    QImage image = transparentImage(64, 64);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintIconTile(p);
-    // Neck below the nut, headstock flaring upwards.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x3b, 0x24, 0x17));
-    p.drawRect(QRectF(25, 50, 14, 11));
-    QPainterPath head;
-    head.moveTo(25, 50);
-    head.lineTo(20, 12);
-    head.quadTo(32, 4, 44, 12);
-    head.lineTo(39, 50);
-    head.closeSubpath();
-    QLinearGradient wood(20, 0, 44, 0);
-    wood.setColorAt(0, QColor(0x7a, 0x4a, 0x26));
-    wood.setColorAt(0.5, QColor(0xa8, 0x6c, 0x3a));
-    wood.setColorAt(1, QColor(0x6a, 0x3e, 0x20));
-    p.setBrush(wood);
-    p.setPen(QPen(QColor(0x2a, 0x18, 0x0c), 1));
-    p.drawPath(head);
-    const double postY[3] = {18, 29, 40};
-    for (int i = 0; i < 3; ++i) {
-        const double y = postY[i];
-        for (int side = 0; side < 2; ++side) {
-            const double edge = side == 0 ? 21.5 + i * 1.2 : 42.5 - i * 1.2;
-            const double key = side == 0 ? 10 : 54;
-            p.setPen(QPen(QColor(0x90, 0x90, 0x98), 2));
-            p.drawLine(QPointF(edge, y), QPointF(key, y));
-            p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
-            p.setBrush(QColor(0xd8, 0xd8, 0xe0));
-            p.drawRoundedRect(QRectF(key - 4, y - 3, 8, 6), 2, 2);
-            p.setBrush(QColor(0xe8, 0xe8, 0xf0));
-            p.drawEllipse(QPointF(side == 0 ? 26 : 38, y), 1.8, 1.8);
-        }
-    }
-    // Strings from the nut to their posts.
-    p.setPen(QPen(QColor(0xe6, 0xe6, 0xea), 0.8));
-    for (int s = 0; s < 6; ++s) {
-        const double nutX = 27 + s * 2;
-        const double postX = s < 3 ? 26 : 38;
-        const double y = postY[s < 3 ? 2 - s : s - 3];
-        p.drawLine(QPointF(nutX, 60), QPointF(nutX, 50));
-        p.drawLine(QPointF(nutX, 50), QPointF(postX, y));
-    }
-    p.fillRect(QRectF(24.5, 48.5, 15, 2.5), QColor(kPaper));
-    p.end();
-    return finished(image);
 }
 
 void paintLeftArrow(QPainter& p, QPointF tip, double length, QColor colour) {
@@ -574,8 +480,8 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
     static const std::vector<std::pair<std::string, Drawer>> items = [] {
         std::vector<std::pair<std::string, Drawer>> v;
         v.emplace_back("background", background);
-        v.emplace_back("icon_pennatone", iconPennatone);
-        v.emplace_back("icon_lyrafret", iconLyrafret);
+        v.emplace_back("icon_pennatone", [] { return drawIcon("pennatone-demo", 64); });
+        v.emplace_back("icon_lyrafret", [] { return drawIcon("lyrafret-demo", 64); });
         v.emplace_back("cover_pennatone", [] {
             return cover(467, 258, QStringLiteral("Choose a root note"),
                          QStringLiteral("then pick a chord type"));
