@@ -119,6 +119,10 @@ bool WavSink::append(std::span<const std::int16_t> samples) {
     return true;
 }
 
+void WavSink::play(std::vector<Note> notes) {
+    append(render(notes));
+}
+
 bool WavSink::fail(const std::string& why) {
     if (m_error.empty()) m_error = why;
     return false;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "sound/output.h"
+
 namespace sound {
 
 // 16-bit mono PCM files, the format every audio tool reads.
@@ -24,9 +26,11 @@ std::optional<WavData> readWav(const std::string& path);
 // Where demo-driver's `--wav FILE` sends everything played: each performance
 // is appended to one file, and the header is brought up to date after every
 // append, so the file is complete whenever the run stops.
-class WavSink {
+class WavSink : public Output {
 public:
-    WavSink(std::string path, int sampleRate);
+    WavSink(std::string path, int sampleRate = kSampleRate);
+    // Renders the performance to its end and appends it.
+    void play(std::vector<Note> notes) override;
     // False once the file could not be written; the first failure is kept in error().
     bool append(std::span<const std::int16_t> samples);
     const std::string& error() const { return m_error; }

@@ -85,6 +85,23 @@ TEST(WavSink, AppendsEverythingPlayedAndIsCompleteAfterEachAppend) {
     std::filesystem::remove(path);
 }
 
+TEST(WavSink, AsAnOutputRendersEachPerformanceToItsEnd) {
+    const std::string path = tempPath("output.wav");
+    {
+        sound::WavSink sink(path);
+        sound::Output& out = sink;
+        out.play(sound::strum({0, 2, 2, 1, 0, 0}, theory::standardTuning()));
+        out.play(sound::arpeggio({64, 60, 67}));
+    }
+    const auto wav = sound::readWav(path);
+    ASSERT_TRUE(wav);
+    // E major: six strings, the last 150 ms after the first, then the decay;
+    // C E G a quarter second apart, then the decay.
+    const double seconds = double(wav->samples.size()) / sound::kSampleRate;
+    EXPECT_NEAR(seconds, (0.150 + 2.5) + (0.5 + 2.5), 0.01);
+    std::filesystem::remove(path);
+}
+
 TEST(WavSink, AFolderThatCannotBeWrittenIsReportedNotThrown) {
     sound::WavSink sink("/nonexistent-folder/out.wav", sound::kSampleRate);
     EXPECT_NE(sink.error(), "");
