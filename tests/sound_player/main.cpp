@@ -10,7 +10,8 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(filter) != "*") return RUN_ALL_TESTS();
+    if (::testing::GTEST_FLAG(filter) != "*" || ::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     int failed = 0;
     for (const char* test : {"SoundPlayer.WithoutASoundServerSaysSoOnceAndNeverBlocks",
                              "SoundPlayer.PlaysAStrumThroughARealSoundServer"}) {
