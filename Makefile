@@ -6,7 +6,8 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev \
                 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth xdotool xclip \
                 libbenchmark-dev dpkg-dev time clang libclang-rt-14-dev clang-format \
-                lintian desktop-file-utils appstream librsvg2-bin x11-apps mmdebstrap
+                lintian desktop-file-utils appstream librsvg2-bin x11-apps mmdebstrap \
+                qt6-multimedia-dev pulseaudio pulseaudio-utils
 
 .PHONY: run test build setup configure clean bench package soak format-check
 
