@@ -10,12 +10,14 @@
 
 #include "ui/control.h"
 #include "ui/platform.h"
+#include "ui/settings.h"
 
 // One named click handler per mask label and per note picker.
-#define DEMO_FRET_MASKS(X)                                                                       \
-    X(0)                                                                                         \
-    X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) \
-        X(18) X(19) X(20) X(21) X(22)
+#define DEMO_FRET_MASKS(X)                                                                        \
+    X(0)                                                                                          \
+    X(1)                                                                                          \
+    X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) \
+        X(19) X(20) X(21) X(22)
 #define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
 #define DEMO_NOTES(X) \
     X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
@@ -80,6 +82,17 @@ public:
     virtual void Form_Load();
     virtual QJsonObject variables() const;
 
+    // The player's options. Each takes effect at once and keeps what is on
+    // screen; the pictures shown are swapped for the same pictures in the
+    // new naming or turned over with the neck.
+    const Settings& settings() const { return m_settings; }
+    void setLeftHanded(bool on);
+    void setNames(theory::NameSystem system);
+    void applySettings(const Settings& settings);
+    // Controls that depict the neck and move when it is mirrored.
+    const std::vector<Control*>& neckControls() const { return m_neck; }
+    void Options_Click();
+
     // Shared controls (Part of both inventories).
     Control* Logo_Box = nullptr;
     Control* Chord_Report2 = nullptr;
@@ -108,6 +121,7 @@ public:
     Control* Clear_Masks = nullptr;
     Control* Clear_Fretboard = nullptr;
     Control* Fret_Board = nullptr;
+    Control* Options = nullptr;  // opens the options menu
 
     Control& Tone(int k) const;                         // Tone_1 .. Tone_12
     Control& NoteEntry(const std::string& note) const;  // NoteEntry_C ..
@@ -176,6 +190,10 @@ protected:
     void bind(Control& c, std::function<void()> handler) {
         c.onClick(std::move(handler));
     }
+    // Where the library keeps pictures with note names for the current naming.
+    std::string namesFolder(const std::string& sub) const;
+    void addToNeck(Control& c, bool turnsPictures = false);
+    void addOptionsLabel(int left, int top, int width);
     void addMasks();
     void addFretboard();
     void addNoteOverlays();
@@ -203,6 +221,8 @@ protected:
     Platform m_platform;
 
 private:
+    void repointPictures();
+
     int absoluteLeft(const Control* c) const;
     int absoluteTop(const Control* c) const;
 
@@ -214,6 +234,9 @@ private:
     std::map<std::string, std::vector<Control*>> m_optionGroups;
     WindowFrame m_frame;
     bool m_exited = false;
+    Settings m_settings;
+    std::vector<Control*> m_neck;
+    std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
 };
 
 }  // namespace ui
