@@ -13,11 +13,12 @@
 #include "ui/settings.h"
 
 // One named click handler per mask label and per note picker.
-#define DEMO_FRET_MASKS(X)                                                                        \
-    X(0)                                                                                          \
-    X(1)                                                                                          \
-    X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) \
-        X(19) X(20) X(21) X(22)
+#define DEMO_FRET_MASKS(X)                                                                         \
+    X(0)                                                                                           \
+    X(1)                                                                                           \
+    X(2)                                                                                           \
+    X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) X(19) \
+        X(20) X(21) X(22)
 #define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
 #define DEMO_NOTES(X) \
     X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
@@ -92,6 +93,8 @@ public:
     // Controls that depict the neck and move when it is mirrored.
     const std::vector<Control*>& neckControls() const { return m_neck; }
     void Options_Click();
+    // What opens the options menu: the view's, none without a screen.
+    void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
 
     // Shared controls (Part of both inventories).
     Control* Logo_Box = nullptr;
@@ -235,6 +238,7 @@ private:
     WindowFrame m_frame;
     bool m_exited = false;
     Settings m_settings;
+    std::function<void()> m_openOptions;
     std::vector<Control*> m_neck;
     std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
 };

@@ -1,4 +1,6 @@
 // The player's options: a left-handed neck and the naming of notes.
+#include <optional>
+
 #include "images/library_paths.h"
 #include "theory/neck.h"
 #include "ui/demo_window.h"
@@ -24,7 +26,7 @@ void DemoWindow::addOptionsLabel(int left, int top, int width) {
 }
 
 void DemoWindow::Options_Click() {
-    if (m_platform.showOptions) m_platform.showOptions();
+    if (m_openOptions) m_openOptions();
 }
 
 void DemoWindow::setLeftHanded(bool on) {
@@ -57,18 +59,27 @@ void DemoWindow::applySettings(const Settings& settings) {
 
 // Every picture on screen that depends on the options is loaded again in its
 // other version, so chord, key, masks and note toggles all stay as they are.
+// A picture that cannot be loaded leaves its control empty rather than in the
+// old naming; the others still change, then the first failure is reported.
 void DemoWindow::repointPictures() {
+    std::optional<images::PictureLoadError> failed;
     for (const auto& c : m_controls) {
         const std::string& name = c->picture().name;
         if (name.empty()) continue;
         const std::string wanted =
             images::pictureFor(name, m_settings.names, m_settings.left_handed);
         if (wanted == name) continue;
-        if (wanted.rfind(kBuiltinPrefix, 0) == 0)
-            c->setPicture(Builtin(wanted.substr(kBuiltinPrefix.size())));
-        else
-            c->setPicture(LoadPicture(Program_Folder + "/" + wanted));
+        try {
+            if (wanted.rfind(kBuiltinPrefix, 0) == 0)
+                c->setPicture(Builtin(wanted.substr(kBuiltinPrefix.size())));
+            else
+                c->setPicture(LoadPicture(Program_Folder + "/" + wanted));
+        } catch (const images::PictureLoadError& e) {
+            c->removePicture();
+            if (!failed) failed = e;
+        }
     }
+    if (failed) throw *failed;
 }
 
 }  // namespace ui

@@ -45,7 +45,6 @@ struct Platform {
     std::string programFolder;          // without trailing separator
     Clipboard* clipboard = nullptr;     // not owned
     std::function<void()> exitProgram;  // ends the program at once
-    std::function<void()> showOptions;  // opens the options menu; none without a screen
 };
 
 }  // namespace ui

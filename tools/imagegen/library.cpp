@@ -56,7 +56,9 @@ Label symbolText(std::string_view symbol, int pixelSize, QRgb ink) {
 
 QImage reportNote(std::string_view note, theory::NameSystem system) {
     return labelPicture(QSize(19, 18), QColor::fromRgb(kBlack),
-                        fitted(noteText(note, 13, kWhite, system), 18));
+                        // Longer names keep a gap to their neighbours in a row of reports.
+                        fitted(noteText(note, 13, kWhite, system),
+                               system == theory::NameSystem::English ? 18 : 16));
 }
 
 QImage reportSymbol(std::string_view symbol) {

@@ -299,7 +299,7 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
 }
 
 QtView::~QtView() {
-    m_window.platform().showOptions = nullptr;
+    m_window.setOptionsOpener(nullptr);
 }
 
 void QtView::buildOptionsMenu() {
@@ -325,7 +325,7 @@ void QtView::buildOptionsMenu() {
     refreshOptionChecks();
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
     connect(shortcut, &QShortcut::activated, this, [this] { showOptionsAtLabel(); });
-    m_window.platform().showOptions = [this] { showOptionsAtLabel(); };
+    m_window.setOptionsOpener([this] { showOptionsAtLabel(); });
 }
 
 void QtView::refreshOptionChecks() {
