@@ -116,11 +116,12 @@ TEST(LeftHanded, MasksAndTheirLabelsFollowTheirStrings) {
                 EXPECT_EQ(rectOf(mask).contains(xs[std::size_t(other)], 3000), other == s)
                     << mask.key() << " over string " << other;
             const double centre = label.left() + label.width() / 2.0;
-            for (int other = 0; other < 6; ++other)
-                if (other != s)
-                    EXPECT_LT(std::abs(centre - xs[std::size_t(s)]),
-                              std::abs(centre - xs[std::size_t(other)]))
-                        << label.key();
+            for (int other = 0; other < 6; ++other) {
+                if (other == s) continue;
+                EXPECT_LT(std::abs(centre - xs[std::size_t(s)]),
+                          std::abs(centre - xs[std::size_t(other)]))
+                    << label.key();
+            }
             labels.emplace_back(label.left(), label.caption());
             const_cast<ui::Control&>(label).click();
             for (const char* other : kStrings)
@@ -135,11 +136,14 @@ TEST(LeftHanded, MasksAndTheirLabelsFollowTheirStrings) {
             const ui::Control& mask = w.Mask_o(std::to_string(n));
             for (double x : xs) {
                 EXPECT_TRUE(rectOf(mask).contains(x, theory::neck::rowCentre(n))) << mask.key();
-                if (n > 0) EXPECT_FALSE(rectOf(mask).contains(x, theory::neck::rowCentre(n - 1)));
+                if (n > 0) {
+                    EXPECT_FALSE(rectOf(mask).contains(x, theory::neck::rowCentre(n - 1)));
+                }
             }
-            // The fret number stays beside its row, on the side the low string now is.
+            // The fret numbers turn over with the neck: still beside the high string.
             const ui::Control& label = w.Mask(std::to_string(n));
-            EXPECT_GT(label.left(), xs[0]) << label.key();
+            const double centre = label.left() + label.width() / 2.0;
+            EXPECT_LT(std::abs(centre - xs[5]), std::abs(centre - xs[0])) << label.key();
         }
         // Everything on the neck stays inside the strip it owns.
         for (const ui::Control* c : w.neckControls()) {

@@ -81,7 +81,7 @@ TEST(NoteNames, EveryPictureAnyClickLoadsExistsInEveryNaming) {
             std::size_t inFolder = 0;
             for (const std::string& name : seen)
                 inFolder += name.find("/" + images::systemFolder(system)) != std::string::npos;
-            EXPECT_GT(inFolder, 200u) << "the naming's own pictures were loaded";
+            EXPECT_GT(inFolder, 100u) << "the naming's own pictures were loaded";
         }
     }
 }
@@ -115,24 +115,22 @@ TEST(NoteNames, SwitchingKeepsChordMasksAndToggles) {
     }
 }
 
-// A German reader sees B where an English reader sees B♭'s neighbour B, and
-// H where English has B; every other name is the same picture.
+// German B♭ is written B, the picture English uses for B; German B is H,
+// which English never shows; every other name is the same picture.
 TEST(NoteNames, GermanPicturesAreTheEnglishOnesButForBAndH) {
-    for (const char* folder : {"12/", "15/", "16/", "17/"}) {
+    for (const std::string folder : {"12/", "15/", "16/", "17/"}) {
         for (const char* note : theory::Root_Names) {
             const std::string n = note;
             const QImage german = libraryImage("img/demo/german/" + folder + n + ".bmp");
             ASSERT_FALSE(german.isNull()) << folder << n;
             if (n == "Bb") {
-                EXPECT_EQ(german, libraryImage("img/demo/" + std::string(folder) + "B.bmp"));
+                EXPECT_EQ(german, libraryImage("img/demo/" + folder + "B.bmp"));
             } else if (n == "B") {
                 for (const char* other : theory::Root_Names)
-                    EXPECT_NE(german,
-                              libraryImage("img/demo/" + std::string(folder) + other + ".bmp"))
+                    EXPECT_NE(german, libraryImage("img/demo/" + folder + other + ".bmp"))
                         << "H is no English name";
             } else {
-                EXPECT_EQ(german, libraryImage("img/demo/" + std::string(folder) + n + ".bmp"))
-                    << folder << n;
+                EXPECT_EQ(german, libraryImage("img/demo/" + folder + n + ".bmp")) << folder << n;
             }
         }
     }

@@ -56,9 +56,9 @@ Label symbolText(std::string_view symbol, int pixelSize, QRgb ink) {
 
 QImage reportNote(std::string_view note, theory::NameSystem system) {
     return labelPicture(QSize(19, 18), QColor::fromRgb(kBlack),
-                        // Longer names keep a gap to their neighbours in a row of reports.
+                        // Syllables keep a gap to their neighbours in a row of reports.
                         fitted(noteText(note, 13, kWhite, system),
-                               system == theory::NameSystem::English ? 18 : 16));
+                               system == theory::NameSystem::Solfege ? 16 : 18));
 }
 
 QImage reportSymbol(std::string_view symbol) {
