@@ -138,9 +138,9 @@ TEST(DemoDriver, FlagsSetTheOptionsBeforeStartUp) {
 }
 
 TEST(DemoDriver, OptionStepsActLikeTheMenu) {
-    const DriverRun r =
-        driver({"LyrafretDemo", "Key_C", "2", "option", "left-handed", "on", "option", "names",
-                "solfege", "dump", "option", "left-handed", "off", "option", "names", "english"});
+    const DriverRun r = driver({"LyrafretDemo", "Key_C", "2", "option", "left-handed", "on",
+                                "option", "names", "solfege", "dump", "option", "left-handed",
+                                "off", "option", "names", "english", "dump"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     ASSERT_EQ(r.dumps.size(), 2);
     const QJsonObject& on = r.dumps[0];
