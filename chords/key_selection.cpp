@@ -16,7 +16,7 @@ void LyrafretDemo::Key_C_Click(int Index) {
     Baser = Index;
     for (int i = 0; i < kKeyCount; ++i) Overlay(i).setVisible(false);
     Radio0();
-    const std::string normal = images::folder(Program_Folder, "16");
+    const std::string normal = namesFolder("16");
     for (int i = 0; i < kKeyCount; ++i)
         Key_C(i).setPicture(LoadPicture(normal + std::to_string(i) + ".bmp"));
     Clear__();
@@ -28,8 +28,7 @@ void LyrafretDemo::Key_C_Click(int Index) {
     cover->setVisible(false);
     Scale_Note_Loader(*Scales);
     Overlay(Index).setVisible(true);
-    Key_C(Index).setPicture(
-        LoadPicture(images::folder(Program_Folder, "15") + std::to_string(Index) + ".bmp"));
+    Key_C(Index).setPicture(LoadPicture(namesFolder("15") + std::to_string(Index) + ".bmp"));
     Chord_Report2->setPicture(LoadPicture(Folder_17 + K + ".bmp"));
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "theory/note_names.h"
 
 namespace images {
 
@@ -10,5 +13,22 @@ inline const std::string kLibrary = "/img/demo/";
 inline std::string folder(const std::string& programFolder, const std::string& sub) {
     return programFolder + kLibrary + sub + "/";
 }
+
+// Pictures that show note names come once per name system: English in the
+// library's own folders, the others in a folder of their own beside them
+// ("img/demo/german/12/Bb.bmp"), with the same file stems.
+std::string systemFolder(theory::NameSystem system);  // "", "german/", "solfege/"
+bool showsNoteNames(std::string_view sub);            // "12", "15", "16", "17"
+std::string noteFolder(const std::string& programFolder, const std::string& sub,
+                       theory::NameSystem system);
+
+// Built-in artwork with names on it follows the same scheme; the neck's
+// overlays also come drawn for a left-handed neck, their text upright:
+// "note_Bb", "german/note_Bb", "german/left/note_Bb".
+std::string artworkName(std::string_view base, theory::NameSystem system, bool leftHanded);
+
+// The picture name ("img/demo/12/Cs.bmp", "builtin:note_Cs") of the same
+// picture for another name system or hand; any other name comes back unchanged.
+std::string pictureFor(std::string_view pictureName, theory::NameSystem system, bool leftHanded);
 
 }  // namespace images

@@ -11,10 +11,12 @@ namespace images {
 struct Picture {
     QImage image;
     std::string name;
+    // The image shows its subject as a left-handed player sees it.
+    bool mirrored = false;
 
     bool isNone() const { return name.empty() && image.isNull(); }
     bool operator==(const Picture& other) const {
-        return name == other.name && image == other.image;
+        return name == other.name && mirrored == other.mirrored && image == other.image;
     }
 };
 

@@ -11,7 +11,16 @@ std::string Control::key() const {
     return m_index < 0 ? m_name : m_name + "(" + std::to_string(m_index) + ")";
 }
 
+namespace {
+Picture turnedOver(Picture p) {
+    p.image = p.image.mirrored(true, false);
+    p.mirrored = !p.mirrored;
+    return p;
+}
+}  // namespace
+
 Control& Control::setPicture(Picture p) {
+    if (m_mirrorsPictures && !p.mirrored && !p.isNone()) p = turnedOver(std::move(p));
     m_picture = std::move(p);
     ++m_revision;  // pictures are reloaded on every load, so always re-apply
     return *this;
@@ -28,6 +37,13 @@ Control& Control::setValue(bool v) {
 Control& Control::setFont(Font f) {
     m_font = std::move(f);
     ++m_revision;
+    return *this;
+}
+
+Control& Control::setMirrorsPictures(bool on) {
+    if (m_mirrorsPictures == on) return *this;
+    m_mirrorsPictures = on;
+    if (!m_picture.isNone() && m_picture.mirrored != on) setPicture(turnedOver(m_picture));
     return *this;
 }
 

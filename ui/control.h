@@ -64,6 +64,7 @@ public:
     int layer() const { return m_layer; }
     int order() const { return m_order; }
     bool clickable() const { return static_cast<bool>(m_onClick); }
+    bool mirrorsPictures() const { return m_mirrorsPictures; }
     std::uint64_t revision() const { return m_revision; }
 
     Control& setLeft(int v) { return set(m_left, v); }
@@ -83,6 +84,9 @@ public:
     Control& setFont(Font f);
     Control& setLayer(int layer);
     Control& setGeometry(int left, int top, int width, int height);
+    // A control that depicts the neck shows every picture turned over while
+    // the view is left-handed; the picture it holds is turned with it.
+    Control& setMirrorsPictures(bool on);
 
     void setOrder(int order) { m_order = order; }
     void setGroup(std::vector<Control*>* group) { m_group = group; }
@@ -116,6 +120,7 @@ private:
     Font m_font;
     int m_layer = 0;
     int m_order = 0;
+    bool m_mirrorsPictures = false;
     std::vector<Control*>* m_group = nullptr;
     std::function<void()> m_onClick;
     std::uint64_t m_revision = 1;

@@ -112,7 +112,9 @@ Picture DemoWindow::LoadPicture(const std::string& path) const {
 
 Picture DemoWindow::Builtin(const std::string& name) {
     QImage image(QString::fromStdString(":/artwork/" + name + ".png"));
-    return Picture{image, "builtin:" + name};
+    Picture p{image, "builtin:" + name};
+    p.mirrored = name.find("left/") != std::string::npos;
+    return p;
 }
 
 void DemoWindow::exitProgram() {

@@ -10,6 +10,7 @@
 
 #include "ui/control.h"
 #include "ui/platform.h"
+#include "ui/settings.h"
 
 // One named click handler per mask label and per note picker.
 // clang-format off
@@ -78,6 +79,19 @@ public:
     virtual void Form_Load();
     virtual QJsonObject variables() const;
 
+    // The player's options. Each takes effect at once and keeps what is on
+    // screen; the pictures shown are swapped for the same pictures in the
+    // new naming or turned over with the neck.
+    const Settings& settings() const { return m_settings; }
+    void setLeftHanded(bool on);
+    void setNames(theory::NameSystem system);
+    void applySettings(const Settings& settings);
+    // Controls that depict the neck and move when it is mirrored.
+    const std::vector<Control*>& neckControls() const { return m_neck; }
+    void Options_Click();
+    // What opens the options menu: the view's, none without a screen.
+    void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
+
     // Shared controls (Part of both inventories).
     Control* Logo_Box = nullptr;
     Control* Chord_Report2 = nullptr;
@@ -106,6 +120,7 @@ public:
     Control* Clear_Masks = nullptr;
     Control* Clear_Fretboard = nullptr;
     Control* Fret_Board = nullptr;
+    Control* Options = nullptr;  // opens the options menu
 
     Control& Tone(int k) const;                         // Tone_1 .. Tone_12
     Control& NoteEntry(const std::string& note) const;  // NoteEntry_C ..
@@ -174,6 +189,10 @@ protected:
     void bind(Control& c, std::function<void()> handler) {
         c.onClick(std::move(handler));
     }
+    // Where the library keeps pictures with note names for the current naming.
+    std::string namesFolder(const std::string& sub) const;
+    void addToNeck(Control& c, bool turnsPictures = false);
+    void addOptionsLabel(int left, int top, int width);
     void addMasks();
     void addFretboard();
     void addNoteOverlays();
@@ -201,6 +220,8 @@ protected:
     Platform m_platform;
 
 private:
+    void repointPictures();
+
     int absoluteLeft(const Control* c) const;
     int absoluteTop(const Control* c) const;
 
@@ -212,6 +233,10 @@ private:
     std::map<std::string, std::vector<Control*>> m_optionGroups;
     WindowFrame m_frame;
     bool m_exited = false;
+    Settings m_settings;
+    std::function<void()> m_openOptions;
+    std::vector<Control*> m_neck;
+    std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
 };
 
 }  // namespace ui

@@ -36,19 +36,21 @@ void LyrafretDemo::createControls() {
     addNotePickers();
     addCommandLabels(8350, 1200, "Clear Masks ", "Clear Frets");
     Exit_Me = &label("Exit_Me", -1, nullptr, 8350, 8000, 840, 200, "Exit", kWhite, kButtonText);
+    addOptionsLabel(8350, 7700, 840);
     addFretboard();
     for (int i = 0; i < kKeyCount; ++i)
-        item(Overlay, Kind::Image, i, nullptr, 9525, -60, 1950, i == 0 ? 7695 : 7770,
-             kLayerNoteOverlay)
-            .setPicture(Builtin("keyoverlay_" + std::to_string(i)))
-            .setVisible(false);
+        addToNeck(item(Overlay, Kind::Image, i, nullptr, 9525, -60, 1950, i == 0 ? 7695 : 7770,
+                       kLayerNoteOverlay)
+                      .setPicture(Builtin("keyoverlay_" + std::to_string(i)))
+                      .setVisible(false));
     addNoteOverlays();
     addMasks();
     for (int i = 0; i < 6; ++i)
-        item(num_cover, Kind::PictureBox, i, nullptr, 11550, kNumCoverTops[i], 200, 240)
-            .setBackColor(kBlack);
+        addToNeck(item(num_cover, Kind::PictureBox, i, nullptr, 11550, kNumCoverTops[i], 200, 240)
+                      .setBackColor(kBlack));
     capo_cover = &make(Kind::PictureBox, "capo_cover", -1, nullptr, 11550, 165, 200, 3225);
     capo_cover->setPicture(Builtin("capo")).setBackColor(kBlack);
+    addToNeck(*capo_cover);
     bindClicks();
 }
 

@@ -67,23 +67,25 @@ int stringMaskLeft(int s) {
 void DemoWindow::addMasks() {
     for (int n = 0; n <= 22; ++n) {
         const std::string suffix = std::to_string(n);
-        make(Kind::Image, "Mask_o" + suffix, -1, nullptr, 9450, fretMaskTop(n), 2025, 345,
-             kLayerMaskImage)
-            .setPicture(Builtin(n == 0 ? "mask_open" : "mask_fret"))
-            .setVisible(false);
-        label("Mask_" + suffix, -1, nullptr, 11565, kFretLabelTops[n], 255, 255, suffix, kWhite,
-              kBlack)
-            .setFont({"MS Sans Serif", 9.75});
+        addToNeck(make(Kind::Image, "Mask_o" + suffix, -1, nullptr, 9450, fretMaskTop(n), 2025, 345,
+                       kLayerMaskImage)
+                      .setPicture(Builtin(n == 0 ? "mask_open" : "mask_fret"))
+                      .setVisible(false),
+                  true);
+        addToNeck(label("Mask_" + suffix, -1, nullptr, 11565, kFretLabelTops[n], 255, 255, suffix,
+                        kWhite, kBlack)
+                      .setFont({"MS Sans Serif", 9.75}));
     }
     for (int s = 0; s < 6; ++s) {
         const StringMask& m = kStringMasks[s];
-        make(Kind::Image, std::string("Mask_o") + m.suffix, -1, nullptr, stringMaskLeft(s), 75, 285,
-             7650, kLayerMaskImage)
-            .setPicture(Builtin(m.picture))
-            .setVisible(false);
-        label(std::string("Mask_") + m.suffix, -1, nullptr, m.labelLeft, 7755, m.labelWidth, 255,
-              m.caption, kWhite, kBlack)
-            .setFont({"Courier New", 9.75});
+        addToNeck(make(Kind::Image, std::string("Mask_o") + m.suffix, -1, nullptr,
+                       stringMaskLeft(s), 75, 285, 7650, kLayerMaskImage)
+                      .setPicture(Builtin(m.picture))
+                      .setVisible(false),
+                  true);
+        addToNeck(label(std::string("Mask_") + m.suffix, -1, nullptr, m.labelLeft, 7755,
+                        m.labelWidth, 255, m.caption, kWhite, kBlack)
+                      .setFont({"Courier New", 9.75}));
     }
 #define DEMO_BIND_MASK(n) bind(Mask(#n), [this] { Mask_##n##_Click(); });
     DEMO_FRET_MASKS(DEMO_BIND_MASK)
@@ -95,15 +97,17 @@ void DemoWindow::addFretboard() {
     Fret_Board =
         &make(Kind::Image, "Fret_Board", -1, nullptr, 9525, -45, 1950, 7830, kLayerFretboard);
     Fret_Board->setPicture(Builtin("fretboard"));
+    addToNeck(*Fret_Board, true);
 }
 
 void DemoWindow::addNoteOverlays() {
     for (const char* note : theory::Root_Names) {
         const std::string n = note;
         const int top = (n == "E" || n == "Fs") ? -45 : -60;
-        make(Kind::Image, "NoteEntry_" + n, -1, nullptr, 9525, top, 1950, 7770, kLayerNoteOverlay)
-            .setPicture(Builtin("note_" + n))
-            .setVisible(false);
+        addToNeck(make(Kind::Image, "NoteEntry_" + n, -1, nullptr, 9525, top, 1950, 7770,
+                       kLayerNoteOverlay)
+                      .setPicture(Builtin("note_" + n))
+                      .setVisible(false));
     }
 }
 

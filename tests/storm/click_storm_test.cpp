@@ -30,18 +30,24 @@ struct StormHooks {
 template <typename Window>
 StormResult runStorm(Fixture<Window>& w, unsigned seed, int count, const StormHooks& hooks = {}) {
     const std::vector<ui::Control*> targets = storm::clickables(*w);
+    // Now and then the player changes an option in the middle of it all.
+    const std::vector<storm::OptionChoice> options = storm::optionChoices();
     std::mt19937 random(seed);
-    std::uniform_int_distribution<std::size_t> pick(0, targets.size() - 1);
+    std::uniform_int_distribution<std::size_t> pick(0, targets.size() + options.size() - 1);
     storm::Checker<Window> checker(*w);
     StormResult r;
     long settled = 0;
     const auto start = std::chrono::steady_clock::now();
     for (; r.clicks < count; ++r.clicks) {
         hooks.beforeClick(r.clicks);
-        ui::Control& c = *targets[pick(random)];
+        const std::size_t k = pick(random);
+        ui::Control& c = k < targets.size() ? *targets[k] : *w->Options;
         checker.before();
         try {
-            c.click();
+            if (k < targets.size())
+                c.click();
+            else
+                options[k - targets.size()].choose(*w);
         } catch (const images::PictureLoadError& e) {
             ++r.failedLoads;
             r.failedFiles.insert(e.file());

@@ -1,7 +1,9 @@
 // A shorter storm through the real Qt view: mouse clicks land on whatever
 // widget lies on top at the point, as a user's would; failures are counted by
 // the reporter instead of being shown in a message box.
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 #include "storm.h"
@@ -51,7 +53,7 @@ void stormThroughTheView(unsigned seed, int count) {
     const std::vector<ui::Control*> targets = storm::clickables(*w);
     std::mt19937 random(seed);
     storm::Checker<Window> checker(*w);
-    int handled = 0;
+    int handled = 0, options = 0;
     for (int i = 0; i < count; ++i) {
         ControlWidget* target = aim(view, targets, random);
         ASSERT_TRUE(target) << "no control within reach at click " << i;
@@ -61,6 +63,15 @@ void stormThroughTheView(unsigned seed, int count) {
         checker.before();
         QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&view, point));
         QApplication::processEvents();
+        if (view.optionsMenu()->isVisible()) {
+            // The Options label opened the menu: the player picks one of its choices.
+            std::vector<QAction*> choices{view.leftHandedAction()};
+            for (theory::NameSystem s : theory::kNameSystems)
+                choices.push_back(view.namesAction(s));
+            choices[random() % choices.size()]->trigger();
+            view.optionsMenu()->hide();
+            ++options;
+        }
         handled += hit->control().clickable();
         std::string broken = checker.after(hit->control());
         if (broken.empty()) broken = viewMismatch(view);
@@ -72,6 +83,7 @@ void stormThroughTheView(unsigned seed, int count) {
                 w->programName().c_str(), count, handled);
     EXPECT_EQ(reported, 0) << lastReport.toStdString();
     EXPECT_GT(handled, count / 2);
+    EXPECT_GT(options, 0) << "the options menu was reached";
     EXPECT_FALSE(w->exited());
 }
 

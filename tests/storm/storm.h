@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <set>
@@ -18,6 +19,7 @@
 #include "../support/windows.h"
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
+#include "images/library_paths.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
 
@@ -116,6 +118,7 @@ public:
         if (broken.empty()) broken = checkMasks(clicked);
         if (broken.empty()) broken = checkGallery();
         if (broken.empty() && shown()) broken = checkShownChord();
+        if (broken.empty()) broken = checkPlayerOptions();
         return broken;
     }
 
@@ -231,11 +234,41 @@ private:
         return {};
     }
 
+    // Every picture is the one for the naming and hand in force.
+    std::string checkPlayerOptions() const {
+        const ui::Settings& s = m_w.settings();
+        for (const auto& c : m_w.controls()) {
+            const std::string& name = c->picture().name;
+            if (name.empty()) continue;
+            if (images::pictureFor(name, s.names, s.left_handed) != name)
+                return c->key() + " shows " + name + " under other options";
+            if (c->name() == "Chord_Display" && c->picture().mirrored != s.left_handed)
+                return c->key() + " is not turned with the neck";
+        }
+        return {};
+    }
+
     const Window& m_w;
     std::vector<bool> m_masks;
     std::uint64_t m_typeRevision = 0;
     std::set<std::string> m_touched;
 };
+
+// The choices of the options menu, as a storm makes them.
+struct OptionChoice {
+    std::string name;
+    std::function<void(ui::DemoWindow&)> choose;
+};
+inline std::vector<OptionChoice> optionChoices() {
+    std::vector<OptionChoice> choices{
+        {"option left-handed on", [](ui::DemoWindow& w) { w.setLeftHanded(true); }},
+        {"option left-handed off", [](ui::DemoWindow& w) { w.setLeftHanded(false); }},
+    };
+    for (theory::NameSystem system : theory::kNameSystems)
+        choices.push_back({"option names " + std::string(theory::nameSystemKey(system)),
+                           [system](ui::DemoWindow& w) { w.setNames(system); }});
+    return choices;
+}
 
 // Every control a user can click, arrays included, except the exit label.
 template <typename Window>

@@ -41,7 +41,7 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
     const DriverRun r = driver({"PennatoneDemo"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject controls = r.state["controls"].toObject();
-    EXPECT_EQ(controls.size(), 284);
+    EXPECT_EQ(controls.size(), 285);
     EXPECT_EQ(controls["Cover"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["Logo_Box"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["NoteEntry_C"].toObject()["Visible"].toBool(), false);
@@ -98,6 +98,71 @@ TEST(DemoDriver, FailedLoadsAreListedAndTheRunGoesOn) {
     EXPECT_EQ(r.state["variables"].toObject()["Chord_Type"].toString(), "add9");
     EXPECT_TRUE(r.state["exited"].toBool());
     EXPECT_EQ(r.dumps.size(), 1);
+}
+
+QJsonObject controlOf(const QJsonObject& state, const QString& key) {
+    return state["controls"].toObject()[key].toObject();
+}
+
+TEST(DemoDriver, SettingsEntryShowsTheDefaults) {
+    const DriverRun r = driver({"LyrafretDemo"});
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonObject expected{{"left_handed", false},
+                               {"names", "english"},
+                               {"tuning", "standard"},
+                               {"sound", true},
+                               {"naming", false}};
+    EXPECT_EQ(r.state["settings"].toObject(), expected);
+    for (const QJsonValue& c : r.state["controls"].toObject())
+        EXPECT_FALSE(c.toObject().contains("Mirrored"));
+    EXPECT_EQ(controlOf(r.state, "Options")["Caption"].toString(), "Options");
+}
+
+TEST(DemoDriver, FlagsSetTheOptionsBeforeStartUp) {
+    const DriverRun r = driver({"PennatoneDemo", "--left-handed", "--names", "german", "Base", "16",
+                                "Ty", "0", "Chord_Display", "0"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.state["settings"].toObject()["left_handed"].toBool(), true);
+    EXPECT_EQ(r.state["settings"].toObject()["names"].toString(), "german");
+    EXPECT_EQ(picture(r.state, "Chord_Report"), "img/demo/german/12/B.bmp");
+    EXPECT_EQ(picture(r.state, "Base(0)"), "img/demo/german/16/C.bmp");
+    EXPECT_EQ(picture(r.state, "NoteEntry_B"), "builtin:german/left/note_B");
+    for (const char* key :
+         {"Fret_Board", "Chord_Display(0)", "Mask_oLow_E", "NoteEntry_B", "Mini_Clip"})
+        EXPECT_TRUE(controlOf(r.state, key)["Mirrored"].toBool()) << key;
+    for (const char* key : {"FretDisplay(0)", "Base(0)", "Chord_Report", "Mask_Low_E"})
+        EXPECT_FALSE(controlOf(r.state, key).contains("Mirrored")) << key;
+    // The low string's mask now lies right of the high string's.
+    EXPECT_GT(controlOf(r.state, "Mask_oLow_E")["Left"].toInt(),
+              controlOf(r.state, "Mask_oHigh_E")["Left"].toInt());
+}
+
+TEST(DemoDriver, OptionStepsActLikeTheMenu) {
+    const DriverRun r = driver({"LyrafretDemo", "Key_C", "2", "option", "left-handed", "on",
+                                "option", "names", "solfege", "dump", "option", "left-handed",
+                                "off", "option", "names", "english", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(r.dumps.size(), 2);
+    const QJsonObject& on = r.dumps[0];
+    EXPECT_EQ(on["settings"].toObject()["names"].toString(), "solfege");
+    EXPECT_EQ(picture(on, "Report_Key"), "img/demo/solfege/12/D.bmp");
+    EXPECT_EQ(picture(on, "Overlay(2)"), "builtin:solfege/left/keyoverlay_2");
+    EXPECT_TRUE(controlOf(on, "Overlay(2)")["Visible"].toBool());
+    const DriverRun plain = driver({"LyrafretDemo", "Key_C", "2"});
+    EXPECT_EQ(r.state["controls"], plain.state["controls"]) << "off again is as before";
+    EXPECT_EQ(r.state["variables"], plain.state["variables"]);
+}
+
+TEST(DemoDriver, UnknownOptionsAreRefused) {
+    for (const QStringList& args : {QStringList{"PennatoneDemo", "--names", "klingon"},
+                                    QStringList{"PennatoneDemo", "option", "names", "french"},
+                                    QStringList{"PennatoneDemo", "option", "left-handed", "maybe"},
+                                    QStringList{"PennatoneDemo", "option", "colour", "on"},
+                                    QStringList{"PennatoneDemo", "option"}}) {
+        const DriverRun r = driver(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
 }
 
 TEST(DemoDriver, CatalogListsEveryDiagramSet) {

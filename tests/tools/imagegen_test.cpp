@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "images/library_paths.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
@@ -82,7 +83,9 @@ bool amberInk(QRgb c) {
 
 // The sizes the windows lay the library pictures out at, by folder.
 QSize expectedLibrarySize(const std::string& path) {
-    const std::string rest = path.substr(std::string("img/demo/").size());
+    std::string rest = path.substr(std::string("img/demo/").size());
+    for (const std::string naming : {"german/", "solfege/"})
+        if (rest.starts_with(naming)) rest = rest.substr(naming.size());
     const std::string folder = rest.substr(0, rest.find('/'));
     const std::string file = rest.substr(rest.find('/') + 1);
     if (folder == "12")
@@ -172,14 +175,16 @@ TEST_F(LibraryTest, NothingIsWrittenThatIsNotListed) {
 TEST_F(LibraryTest, EveryComposedNameExists) {
     const auto listed = imagegen::libraryFiles();
     const std::set<std::string> files(listed.begin(), listed.end());
-    for (const auto& name : composedNames()) {
-        EXPECT_TRUE(files.count(name)) << name;
-        EXPECT_TRUE(QFile::exists(path(name))) << name;
-    }
+    for (theory::NameSystem system : theory::kNameSystems)
+        for (const auto& composed : composedNames()) {
+            const std::string name = images::pictureFor(composed, system, false);
+            EXPECT_TRUE(files.count(name)) << name;
+            EXPECT_TRUE(QFile::exists(path(name))) << name;
+        }
 }
 
 TEST_F(LibraryTest, DiagramFoldersKeepClearOfTextFolders) {
-    const std::set<std::string> text{"12", "13", "15", "16", "17", "18", "19"};
+    const std::set<std::string> text{"12", "13", "15", "16", "17", "18", "19", "german", "solfege"};
     for (const auto& set : theory::diagramSets()) EXPECT_FALSE(text.count(set.dir)) << set.dir;
 }
 
@@ -366,6 +371,19 @@ std::vector<ArtworkSize> expectedArtwork() {
         v.push_back({"key_" + std::to_string(i), {17, 14}, false});
         v.push_back({"keyoverlay_" + std::to_string(i), {130, i == 0 ? 513 : 518}, true});
     }
+    // The other namings have their own pictures with names; every naming has
+    // the neck's overlays drawn for a left-handed player.
+    const std::size_t english = v.size();
+    for (const char* prefix : {"german/", "solfege/"})
+        for (std::size_t i = 0; i < english; ++i)
+            if (v[i].name.find('_') != std::string::npos &&
+                (v[i].name.starts_with("root_") || v[i].name.starts_with("select_") ||
+                 v[i].name.starts_with("note_") || v[i].name.starts_with("key")))
+                v.push_back({prefix + v[i].name, v[i].size, v[i].transparent});
+    for (const char* prefix : {"left/", "german/left/", "solfege/left/"})
+        for (std::size_t i = 0; i < english; ++i)
+            if (v[i].name.starts_with("note_") || v[i].name.starts_with("keyoverlay_"))
+                v.push_back({prefix + v[i].name, v[i].size, v[i].transparent});
     return v;
 }
 

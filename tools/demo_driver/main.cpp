@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 
+#include "theory/note_names.h"
 #include "tools/demo_driver/state.h"
 #include "ui/qt/qt_view.h"
 #include "ui/window_factory.h"
@@ -17,7 +20,8 @@ void print(const QJsonObject& o) {
 }
 
 int usage() {
-    std::cerr << "usage: demo-driver PROGRAM [--folder DIR] [--screenshot FILE.png] [STEP ...]\n"
+    std::cerr << "usage: demo-driver PROGRAM [--folder DIR] [--screenshot FILE.png] "
+                 "[--left-handed] [--names SYSTEM] [STEP ...]\n"
                  "       demo-driver --catalog\n";
     return 2;
 }
@@ -41,6 +45,34 @@ void guarded(F&& f, std::vector<std::string>& errors) {
     }
 }
 
+std::optional<bool> onOff(const std::string& word) {
+    if (word == "on") return true;
+    if (word == "off") return false;
+    return std::nullopt;
+}
+
+// "option left-handed on|off", "option names SYSTEM": one choice in the options menu.
+// Returns the words used, or 0 when the step is not one of these.
+std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
+                       std::function<void()>& action, ui::DemoWindow& window) {
+    if (i + 2 >= steps.size()) return 0;
+    const std::string& what = steps[i + 1];
+    const std::string& value = steps[i + 2];
+    if (what == "left-handed") {
+        const auto on = onOff(value);
+        if (!on) return 0;
+        action = [&window, on] { window.setLeftHanded(*on); };
+        return 3;
+    }
+    if (what == "names") {
+        const auto system = theory::nameSystemFromKey(value);
+        if (!system) return 0;
+        action = [&window, system] { window.setNames(*system); };
+        return 3;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,11 +88,21 @@ int main(int argc, char** argv) {
     std::string folder = QCoreApplication::applicationDirPath().toStdString();
     std::string screenshot;
     std::vector<std::string> steps;
+    ui::Settings settings;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--folder" && i + 1 < args.size()) {
             folder = QDir(QString::fromStdString(args[++i])).absolutePath().toStdString();
         } else if (args[i] == "--screenshot" && i + 1 < args.size()) {
             screenshot = args[++i];
+        } else if (args[i] == "--left-handed") {
+            settings.left_handed = true;
+        } else if (args[i] == "--names" && i + 1 < args.size()) {
+            const auto system = theory::nameSystemFromKey(args[++i]);
+            if (!system) {
+                std::cerr << "unknown note names " << args[i] << "\n";
+                return 2;
+            }
+            settings.names = *system;
         } else {
             steps.push_back(args[i]);
         }
@@ -73,6 +115,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<std::string> errors;
+    // The options are in force from the start, as if chosen in an earlier run.
+    guarded([&] { window->applySettings(settings); }, errors);
     guarded([&] { window->Form_Load(); }, errors);
 
     bool dumped = false;
@@ -81,6 +125,20 @@ int main(int argc, char** argv) {
         if (name == "dump") {
             print(driver::windowState(*window, clipboard, errors));
             dumped = true;
+            continue;
+        }
+        if (name == "option") {
+            std::function<void()> action;
+            const std::size_t used = optionStep(steps, i, action, *window);
+            if (!used) {
+                std::cerr << "unknown option:";
+                for (std::size_t k = i; k < steps.size() && k < i + 3; ++k)
+                    std::cerr << " " << steps[k];
+                std::cerr << "\n";
+                return 2;
+            }
+            i += used - 1;
+            guarded(action, errors);
             continue;
         }
         std::string key = name;

@@ -47,6 +47,7 @@ QJsonObject controlState(const ui::Control& c) {
             break;
     }
     if (c.container()) o["Container"] = QString::fromStdString(c.container()->key());
+    if (c.picture().mirrored) o["Mirrored"] = true;
     return o;
 }
 
@@ -82,6 +83,7 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
         {"clipboard", clip},
         {"errors", errorList},
         {"exited", window.exited()},
+        {"settings", ui::settingsJson(window.settings())},
     };
 }
 

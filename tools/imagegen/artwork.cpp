@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <utility>
 
+#include "images/library_paths.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
 #include "tools/imagegen/icons.h"
@@ -22,15 +24,6 @@
 namespace imagegen {
 
 namespace board {
-
-double stringCentre(int string) {
-    return kLowStringCentre + kStringPitch * string;
-}
-
-double rowCentre(int fret) {
-    if (fret == 0) return (kOpenRowTop + kOpenRowBottom) / 2.0;
-    return kFirstFretTop + kFretPitch * (fret - 1) + kFretRowHeight / 2.0;
-}
 
 int noteOverlayTop(std::string_view note) {
     return note == "E" || note == "Fs" ? kShiftedOverlayTop : kOverlayTop;
@@ -373,9 +366,11 @@ void paintDot(QPainter& p, QPointF c, const QString& text, const DotStyle& style
 }
 
 // Every place on the neck whose pitch passes the filter, as a labelled dot.
-QImage overlay(int height, int top,
+// A left-handed overlay lies over the mirrored neck with its text upright.
+QImage overlay(int height, int top, bool leftHanded,
                const std::function<const DotStyle*(int pitch, QString* text)>& pick) {
     using namespace board;
+    const int left = leftHanded ? mirroredLeft(kLeft, kWidth) : kLeft;
     QImage image = transparentImage(130, height);
     QPainter p(&image);
     for (int s = 0; s < kStrings; ++s) {
@@ -384,7 +379,7 @@ QImage overlay(int height, int top,
             QString text;
             const DotStyle* style = pick(pitch, &text);
             if (!style) continue;
-            const QPointF c(pixelCentre(toPixels(stringCentre(s), kLeft)),
+            const QPointF c(pixelCentre(toPixels(stringCentre(s, leftHanded), left)),
                             pixelCentre(toPixels(rowCentre(fret), top)));
             paintDot(p, c, text, *style);
         }
@@ -393,10 +388,10 @@ QImage overlay(int height, int top,
     return finished(image);
 }
 
-QImage noteOverlay(std::string_view note) {
+QImage noteOverlay(std::string_view note, theory::NameSystem system, bool leftHanded) {
     const int pitch = theory::pitchOf(note);
-    const QString text = noteLabel(note);
-    return overlay(518, board::noteOverlayTop(note),
+    const QString text = noteLabel(note, system);
+    return overlay(518, board::noteOverlayTop(note), leftHanded,
                    [&](int place, QString* label) -> const DotStyle* {
                        if (place != pitch) return nullptr;
                        *label = text;
@@ -404,14 +399,14 @@ QImage noteOverlay(std::string_view note) {
                    });
 }
 
-QImage keyOverlay(int key) {
+QImage keyOverlay(int key, theory::NameSystem system, bool leftHanded) {
     const theory::Row& row = theory::chordRootRow(kKeyNotes[std::size_t(key)]);
-    return overlay(key == 0 ? 513 : 518, board::kOverlayTop,
+    return overlay(key == 0 ? 513 : 518, board::kOverlayTop, leftHanded,
                    [&](int place, QString* label) -> const DotStyle* {
                        for (int position : theory::kMajorScalePositions) {
                            if ((key + theory::kRowSemitones[std::size_t(position)]) % 12 != place)
                                continue;
-                           *label = noteLabel(row[std::size_t(position)]);
+                           *label = noteLabel(row[std::size_t(position)], system);
                            return position == 0 ? &kKeyDot : &kScaleDot;
                        }
                        return nullptr;
@@ -475,6 +470,45 @@ QImage capo() {
 }
 
 using Drawer = std::function<QImage()>;
+using Named = std::vector<std::pair<std::string, Drawer>>;
+
+// Artwork with note names on it in another naming, and the neck's overlays for
+// a left-handed player in every naming.
+void addNamed(Named& v, theory::NameSystem system) {
+    auto add = [&](const std::string& base, Drawer d) {
+        v.emplace_back(images::artworkName(base, system, false), std::move(d));
+    };
+    for (const char* note : theory::Root_Names)
+        add(std::string("root_") + note, [note, system] {
+            return buttonPicture(noteLabel(note, system), QSize(17, 14), ButtonLook::Normal,
+                                 system);
+        });
+    for (int i = 0; i < 12; ++i)
+        add("key_" + std::to_string(i), [i, system] {
+            return buttonPicture(noteLabel(kKeyNotes[std::size_t(i)], system), QSize(17, 14),
+                                 ButtonLook::Normal, system);
+        });
+    for (const char* note : theory::Root_Names)
+        add(std::string("select_") + note, [note, system] {
+            return buttonPicture(noteLabel(note, system), QSize(13, 14), ButtonLook::Picker,
+                                 system);
+        });
+    for (const char* note : theory::Root_Names)
+        add(std::string("note_") + note,
+            [note, system] { return noteOverlay(note, system, false); });
+    for (int i = 0; i < 12; ++i)
+        add("keyoverlay_" + std::to_string(i),
+            [i, system] { return keyOverlay(i, system, false); });
+}
+
+void addLeftHanded(Named& v, theory::NameSystem system) {
+    for (const char* note : theory::Root_Names)
+        v.emplace_back(images::artworkName(std::string("note_") + note, system, true),
+                       [note, system] { return noteOverlay(note, system, true); });
+    for (int i = 0; i < 12; ++i)
+        v.emplace_back(images::artworkName("keyoverlay_" + std::to_string(i), system, true),
+                       [i, system] { return keyOverlay(i, system, true); });
+}
 
 const std::vector<std::pair<std::string, Drawer>>& catalogue() {
     static const std::vector<std::pair<std::string, Drawer>> items = [] {
@@ -515,16 +549,22 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
             });
         v.emplace_back("fretboard", fretboard);
         for (const char* note : theory::Root_Names)
-            v.emplace_back(std::string("note_") + note, [note] { return noteOverlay(note); });
+            v.emplace_back(std::string("note_") + note, [note] {
+                return noteOverlay(note, theory::NameSystem::English, false);
+            });
         v.emplace_back("mask_open", [] { return mask(135, 23, 9450, board::kOpenRowTop, 0); });
         v.emplace_back("mask_fret", [] { return mask(135, 23, 9450, board::kFirstFretTop, 0); });
         v.emplace_back("mask_string", [] { return mask(19, 510, 9615 + 315, 75, 1.6); });
         v.emplace_back("mask_low_e", [] { return mask(19, 510, 9615, 75, 2.4); });
         v.emplace_back("mask_high_e", [] { return mask(19, 510, 9615 + 5 * 315, 75, 1.0); });
         for (int i = 0; i < 12; ++i)
-            v.emplace_back("keyoverlay_" + std::to_string(i), [i] { return keyOverlay(i); });
+            v.emplace_back("keyoverlay_" + std::to_string(i),
+                           [i] { return keyOverlay(i, theory::NameSystem::English, false); });
         v.emplace_back("capo", capo);
         v.emplace_back("cursor", cursor);
+        addNamed(v, theory::NameSystem::German);
+        addNamed(v, theory::NameSystem::Solfege);
+        for (theory::NameSystem system : theory::kNameSystems) addLeftHanded(v, system);
         return v;
     }();
     return items;
@@ -562,6 +602,9 @@ bool writeArtwork(const QString& dir) {
         buffer.open(QIODevice::WriteOnly);
         if (!draw().save(&buffer, "PNG")) return false;
         const QString file = QString::fromStdString(name) + QStringLiteral(".png");
+        if (name.find('/') != std::string::npos &&
+            !QDir().mkpath(QFileInfo(dir + QLatin1Char('/') + file).path()))
+            return false;
         if (!writeFileIfChanged(dir + QLatin1Char('/') + file, png)) return false;
         qrc += "    <file>" + file.toUtf8() + "</file>\n";
     }

@@ -10,6 +10,7 @@
 #include <set>
 #include <utility>
 
+#include "images/library_paths.h"
 #include "images/window_geometry.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
@@ -33,9 +34,10 @@ using images::kStripLeft;
 using images::kToneBarLefts;
 using images::kToneBarWidth;
 
-Label noteText(std::string_view note, int pixelSize, QRgb ink) {
+Label noteText(std::string_view note, int pixelSize, QRgb ink,
+               theory::NameSystem system = theory::NameSystem::English) {
     Label label;
-    label.text = noteLabel(note);
+    label.text = noteLabel(note, system);
     label.pixelSize = pixelSize;
     label.ink = QColor::fromRgb(ink);
     label.raisedAccidentals = true;
@@ -51,9 +53,11 @@ Label symbolText(std::string_view symbol, int pixelSize, QRgb ink) {
     return label;
 }
 
-QImage reportNote(std::string_view note) {
+QImage reportNote(std::string_view note, theory::NameSystem system) {
     return labelPicture(QSize(19, 18), QColor::fromRgb(kBlack),
-                        fitted(noteText(note, 13, kWhite), 18));
+                        // Syllables keep a gap to their neighbours in a row of reports.
+                        fitted(noteText(note, 13, kWhite, system),
+                               system == theory::NameSystem::Solfege ? 16 : 18));
 }
 
 QImage reportSymbol(std::string_view symbol) {
@@ -61,8 +65,8 @@ QImage reportSymbol(std::string_view symbol) {
                         fitted(symbolText(symbol, 11, kIntervalInk), 18));
 }
 
-QImage largeNote(std::string_view note) {
-    Label label = noteText(note, 14, kWhite);
+QImage largeNote(std::string_view note, theory::NameSystem system) {
+    Label label = noteText(note, 14, kWhite, system);
     label.smallAccidentals = true;
     label.accidentalGap = 0;
     label.minStretch = 60;
@@ -79,6 +83,35 @@ QImage caption(std::string_view text, QSize size, int pixelSize, QRgb ink) {
 }
 
 using Drawer = std::function<QImage()>;
+using Adder = std::function<void(const std::string&, Drawer)>;
+
+// The pictures with note names on them, for one naming: report letters with
+// the formula symbols that share their folder, root strips, root and key
+// buttons, large notes.
+void addNamed(const Adder& add, theory::NameSystem system) {
+    const std::string sys = images::systemFolder(system);
+    for (const char* note : theory::Root_Names)
+        add(sys + "12/" + note + ".bmp", [note, system] { return reportNote(note, system); });
+    for (const std::string& symbol : formulaSymbols())
+        add(sys + "12/" + symbol + ".bmp", [symbol] { return reportSymbol(symbol); });
+    for (const char* note : theory::Root_Names)
+        add(sys + "12/" + note + "_Box.bmp",
+            [note, system] { return drawRootStrip(note, system); });
+    for (auto [folder, look] :
+         {std::pair{"15/", ButtonLook::Chosen}, std::pair{"16/", ButtonLook::Normal}}) {
+        for (const char* note : theory::Root_Names)
+            add(sys + folder + note + ".bmp", [note, look, system] {
+                return buttonPicture(noteLabel(note, system), QSize(17, 14), look, system);
+            });
+        for (int key = 0; key < 12; ++key)
+            add(sys + folder + std::to_string(key) + ".bmp", [key, look, system] {
+                return buttonPicture(noteLabel(kKeyNotes[std::size_t(key)], system), QSize(17, 14),
+                                     look, system);
+            });
+    }
+    for (const char* note : theory::Root_Names)
+        add(sys + "17/" + note + ".bmp", [note, system] { return largeNote(note, system); });
+}
 
 const std::vector<std::pair<std::string, Drawer>>& catalogue() {
     static const std::vector<std::pair<std::string, Drawer>> items = [] {
@@ -87,31 +120,11 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
             v.emplace_back(kRoot + path, std::move(d));
         };
 
-        for (const char* note : theory::Root_Names)
-            add("12/" + std::string(note) + ".bmp", [note] { return reportNote(note); });
-        for (const std::string& symbol : formulaSymbols())
-            add("12/" + symbol + ".bmp", [symbol] { return reportSymbol(symbol); });
-        for (const char* note : theory::Root_Names)
-            add("12/" + std::string(note) + "_Box.bmp", [note] { return drawRootStrip(note); });
+        addNamed(add, theory::NameSystem::English);
 
         for (int fret = 0; fret <= 24; ++fret)
             add("13/" + std::to_string(fret) + ".bmp", [fret] { return drawFretNumber(fret); });
         add("13/b2.bmp", [] { return drawBlankChordBox(); });
-
-        for (auto [folder, look] :
-             {std::pair{"15/", ButtonLook::Chosen}, std::pair{"16/", ButtonLook::Normal}}) {
-            for (const char* note : theory::Root_Names)
-                add(folder + std::string(note) + ".bmp",
-                    [note, look] { return buttonPicture(noteLabel(note), QSize(17, 14), look); });
-            for (int key = 0; key < 12; ++key)
-                add(folder + std::to_string(key) + ".bmp", [key, look] {
-                    return buttonPicture(noteLabel(kKeyNotes[std::size_t(key)]), QSize(17, 14),
-                                         look);
-                });
-        }
-
-        for (const char* note : theory::Root_Names)
-            add("17/" + std::string(note) + ".bmp", [note] { return largeNote(note); });
 
         for (const auto& type : theory::kChordTypes) {
             const char* text = type.caption;
@@ -136,6 +149,8 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
                 add(dir + diagram.root + ".bmp", [frets] { return drawFirstPosition(frets); });
             }
         }
+        addNamed(add, theory::NameSystem::German);
+        addNamed(add, theory::NameSystem::Solfege);
         return v;
     }();
     return items;
@@ -153,7 +168,7 @@ std::vector<std::string> formulaSymbols() {
     return symbols;
 }
 
-QImage drawRootStrip(std::string_view root) {
+QImage drawRootStrip(std::string_view root, theory::NameSystem system) {
     const theory::Row& row = theory::chordRootRow(root);
     QImage image(487, 43, QImage::Format_RGB32);
     image.fill(kBlack);
@@ -162,7 +177,7 @@ QImage drawRootStrip(std::string_view root) {
         const double centre = (kToneBarLefts[k] + kToneBarWidth / 2.0 - kStripLeft) / 15.0;
         const double half = 17;
         paintLabel(painter, QRectF(centre - half, 2, 2 * half, 20),
-                   fitted(noteText(row[k], 15, kWhite), 34));
+                   fitted(noteText(row[k], 15, kWhite, system), 34));
         paintLabel(painter, QRectF(centre - half, 21, 2 * half, 18),
                    fitted(symbolText(theory::kRowIntervals[k], 12, kIntervalInk), 34));
         // A short rule ties each pair of labels to the bar below.

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "theory/note_names.h"
+
 namespace imagegen {
 
 // Every file of the image library, relative to the program folder
@@ -22,7 +24,8 @@ bool writeLibrary(const QString& binDir);
 std::vector<std::string> formulaSymbols();
 
 // The report strip of one root: note names and intervals over the twelve tone bars.
-QImage drawRootStrip(std::string_view root);
+QImage drawRootStrip(std::string_view root,
+                     theory::NameSystem system = theory::NameSystem::English);
 // A fret number in the hand-made digit font, 13 x 14.
 QImage drawFretNumber(int fret);
 

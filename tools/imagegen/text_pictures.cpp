@@ -122,6 +122,11 @@ QString noteLabel(std::string_view note) {
     return out;
 }
 
+QString noteLabel(std::string_view note, theory::NameSystem system) {
+    if (system == theory::NameSystem::English) return noteLabel(note);
+    return QString::fromStdString(theory::shownName(note, system));
+}
+
 QString symbolLabel(std::string_view symbol) {
     return withAccidentals(symbol, [](std::string_view, std::size_t i) { return i == 0; });
 }
@@ -182,7 +187,7 @@ QImage labelPicture(QSize size, const QColor& paper, const Label& label) {
     return image;
 }
 
-QImage buttonPicture(const QString& text, QSize size, ButtonLook look) {
+QImage buttonPicture(const QString& text, QSize size, ButtonLook look, theory::NameSystem system) {
     struct Face {
         QRgb top, bottom, highlight, shadow, ink;
     };
@@ -219,7 +224,7 @@ QImage buttonPicture(const QString& text, QSize size, ButtonLook look) {
     };
     int rowSize = size.width() >= 17 ? 11 : 10;
     for (const char* note : theory::Root_Names)
-        rowSize = std::min(rowSize, labelFor(noteLabel(note), rowSize).pixelSize);
+        rowSize = std::min(rowSize, labelFor(noteLabel(note, system), rowSize).pixelSize);
     const Label label = labelFor(text, rowSize);
     QPainter painter(&image);
     paintLabel(painter, QRectF(0, 0, size.width(), size.height()), label);

@@ -8,6 +8,8 @@
 #include <array>
 #include <string_view>
 
+#include "theory/note_names.h"
+
 class QPainter;
 
 namespace imagegen {
@@ -22,6 +24,8 @@ QFont pixelFont(int pixelSize, bool bold, bool serif = false);
 
 // Display texts: "Cs" -> "C♯", "b3" -> "♭3", "7b9#5" -> "7♭9♯5".
 QString noteLabel(std::string_view note);
+// The same note as a player of another naming reads it: German "Bb" -> "B", Solfège "Cs" -> "Do♯".
+QString noteLabel(std::string_view note, theory::NameSystem system);
 QString symbolLabel(std::string_view symbol);
 QString captionLabel(std::string_view caption);
 
@@ -53,7 +57,8 @@ QImage labelPicture(QSize size, const QColor& paper, const Label& label);
 // Button faces of the note and key pickers: a chosen button is lit yellow
 // with black text, a normal one is white text on a dark face.
 enum class ButtonLook { Normal, Chosen, Picker };
-QImage buttonPicture(const QString& text, QSize size, ButtonLook look);
+QImage buttonPicture(const QString& text, QSize size, ButtonLook look,
+                     theory::NameSystem system = theory::NameSystem::English);
 
 // Fret numbers 0..99 in a hand-made 5x9 digit font, so two digits fit 13 px.
 inline constexpr int kDigitWidth = 5;

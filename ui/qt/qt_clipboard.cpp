@@ -32,6 +32,7 @@ void QtClipboard::setPicture(const images::Picture& picture) {
         if (picture.image.save(&buffer, "BMP")) data->setData(kBmpType, bmp);
     }
     data->setData(kPictureNameType, QByteArray::fromStdString(picture.name));
+    if (picture.mirrored) data->setData(kMirroredType, "1");
     clipboard->setMimeData(data);
 }
 
@@ -56,6 +57,7 @@ images::Picture QtClipboard::picture(int code) const {
     if (result.image.isNull()) result.image = qvariant_cast<QImage>(data->imageData());
     // An image another program put there has no name of ours.
     if (data->hasFormat(kPictureNameType)) result.name = data->data(kPictureNameType).toStdString();
+    result.mirrored = data->hasFormat(kMirroredType);
     return result;
 }
 

@@ -21,6 +21,8 @@ namespace ui::qt {
 class QtClipboard : public Clipboard {
 public:
     static inline const QString kPictureNameType = "application/x-guitar-picture-name";
+    // Present when the picture was copied from a left-handed view.
+    static inline const QString kMirroredType = "application/x-guitar-picture-mirrored";
     static inline const QString kBmpType = "image/bmp";
 
     void clear() override;

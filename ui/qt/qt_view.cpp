@@ -1,15 +1,20 @@
 #include "ui/qt/qt_view.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +22,7 @@
 #include <unordered_map>
 
 #include "ui/qt/qt_clipboard.h"
+#include "ui/qt/settings_store.h"
 
 // Q_INIT_RESOURCE declares the initialiser in the enclosing namespace, so it
 // has to be called from the global one.
@@ -240,6 +246,14 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void ControlWidget::contextMenuEvent(QContextMenuEvent* event) {
+    // Only the window's background offers the options menu, not what can be clicked.
+    if (m_control.clickable())
+        event->accept();
+    else
+        event->ignore();
+}
+
 // ---------------------------------------------------------------------------
 
 QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(window) {
@@ -281,9 +295,74 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
     }
     m_lastPassApplied = static_cast<int>(m_widgets.size());
     applyFrame(true);
+    buildOptionsMenu();
 }
 
-QtView::~QtView() = default;
+QtView::~QtView() {
+    m_window.setOptionsOpener(nullptr);
+}
+
+void QtView::buildOptionsMenu() {
+    m_options = new QMenu(this);
+    m_leftHanded = m_options->addAction("Left-handed");
+    m_leftHanded->setCheckable(true);
+    connect(m_leftHanded, &QAction::triggered, this,
+            [this](bool on) { chooseOption([this, on] { m_window.setLeftHanded(on); }); });
+    QMenu* names = m_options->addMenu("Note names");
+    auto* group = new QActionGroup(names);
+    for (theory::NameSystem system : theory::kNameSystems) {
+        const char* text = system == theory::NameSystem::German    ? "German"
+                           : system == theory::NameSystem::Solfege ? "Solf\u00e8ge"
+                                                                   : "English";
+        QAction* a = names->addAction(QString::fromUtf8(text));
+        a->setCheckable(true);
+        group->addAction(a);
+        m_nameActions.emplace_back(system, a);
+        connect(a, &QAction::triggered, this,
+                [this, system] { chooseOption([this, system] { m_window.setNames(system); }); });
+    }
+    connect(m_options, &QMenu::aboutToShow, this, [this] { refreshOptionChecks(); });
+    refreshOptionChecks();
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { showOptionsAtLabel(); });
+    m_window.setOptionsOpener([this] { showOptionsAtLabel(); });
+}
+
+void QtView::refreshOptionChecks() {
+    m_leftHanded->setChecked(m_window.settings().left_handed);
+    for (const auto& [system, action] : m_nameActions)
+        action->setChecked(m_window.settings().names == system);
+}
+
+QAction* QtView::namesAction(theory::NameSystem system) const {
+    for (const auto& [s, action] : m_nameActions)
+        if (s == system) return action;
+    return nullptr;
+}
+
+void QtView::showOptions(const QPoint& globalPosition) {
+    if (m_window.exited()) return;
+    refreshOptionChecks();
+    m_options->popup(globalPosition);
+}
+
+void QtView::showOptionsAtLabel() {
+    const ControlWidget* label = m_window.Options ? widgetFor(*m_window.Options) : nullptr;
+    showOptions(label ? label->mapToGlobal(QPoint(0, label->height())) : mapToGlobal(QPoint()));
+}
+
+void QtView::contextMenuEvent(QContextMenuEvent* event) {
+    showOptions(event->globalPos());
+    event->accept();
+}
+
+void QtView::chooseOption(const std::function<void()>& change) {
+    const Settings before = m_window.settings();
+    runGuarded(change, m_reporter, this, windowTitle());
+    sync();
+    refreshOptionChecks();
+    if (m_saveSettings && !(m_window.settings() == before)) m_saveSettings(m_window.settings());
+}
 
 void QtView::createChildren(Control* container, QWidget* parentWidget) {
     auto it = m_children.find(container);
@@ -393,10 +472,15 @@ int runProgram(int argc, char** argv, const char* programName,
                     programName))
         return 1;
     const QString title = fromUtf8(window->caption());
+    // The player's earlier choices; nothing is written until one changes.
+    const SettingsStore store(SettingsStore::userFile());
+    runGuarded([&] { window->applySettings(store.load()); }, messageBoxReporter, nullptr, title);
     runGuarded([&] { window->Form_Load(); }, messageBoxReporter, nullptr, title);
     if (window->exited()) return 0;
 
     QtView view(*window);
+    // A file that cannot be written only means the choice is not kept.
+    view.setSettingsSaver([&store](const Settings& s) { store.save(s); });
     QObject::connect(&view, &QtView::exited, &app, &QCoreApplication::quit);
     view.show();
     return app.exec();

@@ -10,9 +10,13 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "ui/demo_window.h"
+
+class QAction;
+class QMenu;
 
 namespace ui::qt {
 
@@ -72,6 +76,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void paintLabel(QPainter& p);
@@ -112,10 +117,29 @@ public:
 
     void setReporter(Reporter reporter) { m_reporter = std::move(reporter); }
 
+    // The options menu, opened by the Options label, a right-click on the
+    // window's background or Ctrl+,. A choice goes to the window, then one
+    // sync pass; a changed choice is handed to the saver.
+    QMenu* optionsMenu() const { return m_options; }
+    void showOptions(const QPoint& globalPosition);
+    void showOptionsAtLabel();
+    QAction* leftHandedAction() const { return m_leftHanded; }
+    QAction* namesAction(theory::NameSystem system) const;
+    void setSettingsSaver(std::function<void(const Settings&)> saver) {
+        m_saveSettings = std::move(saver);
+    }
+
 signals:
     void exited();
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+    void buildOptionsMenu();
+    void refreshOptionChecks();
+    void chooseOption(const std::function<void()>& change);
+
     void createChildren(Control* container, QWidget* parentWidget);
     void restackIfNeeded();
     void applyFrame(bool force);
@@ -131,6 +155,10 @@ private:
     std::uint64_t m_frameRevision = 0;
     int m_lastPassApplied = 0;
     Reporter m_reporter = messageBoxReporter;
+    QMenu* m_options = nullptr;
+    QAction* m_leftHanded = nullptr;
+    std::vector<std::pair<theory::NameSystem, QAction*>> m_nameActions;
+    std::function<void(const Settings&)> m_saveSettings;
 };
 
 // Draws the client area at the current frame size into a PNG file.

@@ -1,0 +1,90 @@
+// The options menu in the real window: where it opens, what a choice does
+// on screen and what is kept for the next start.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+
+#include "../support/windows.h"
+#include "ui/qt/qt_view.h"
+
+namespace {
+
+using namespace testing_support;
+using ui::qt::QtView;
+
+struct MenuFixture {
+    Pennatone w;
+    QtView view{*w};
+    std::vector<ui::Settings> saved;
+    MenuFixture() {
+        view.setSettingsSaver([this](const ui::Settings& s) { saved.push_back(s); });
+        view.show();
+    }
+    void clickLabel(const ui::Control& c) { QTest::mouseClick(view.widgetFor(c), Qt::LeftButton); }
+};
+
+TEST(OptionsMenu, TheLabelOpensItAndAChoiceTakesEffectAtOnce) {
+    MenuFixture f;
+    f.clickLabel(f.w->Base(6));
+    f.clickLabel(f.w->Ty(0));
+    ASSERT_FALSE(f.view.optionsMenu()->isVisible());
+    f.clickLabel(*f.w->Options);
+    ASSERT_TRUE(f.view.optionsMenu()->isVisible());
+    EXPECT_FALSE(f.view.leftHandedAction()->isChecked());
+    EXPECT_TRUE(f.view.namesAction(theory::NameSystem::English)->isChecked());
+
+    f.view.leftHandedAction()->trigger();
+    f.view.optionsMenu()->hide();
+    EXPECT_TRUE(f.w->settings().left_handed);
+    // What the screen shows is the turned-over picture, in this very pass.
+    const auto* board = f.view.widgetFor(*f.w->Fret_Board);
+    EXPECT_EQ(board->image(), f.w->Fret_Board->picture().image);
+    EXPECT_EQ(board->x() * 15, f.w->Fret_Board->left());
+    EXPECT_EQ(f.w->K, "E");
+    ASSERT_EQ(f.saved.size(), 1u);
+    EXPECT_TRUE(f.saved[0].left_handed);
+
+    f.view.namesAction(theory::NameSystem::Solfege)->trigger();
+    EXPECT_EQ(f.view.widgetFor(*f.w->Chord_Report)->pictureName(), "img/demo/solfege/12/E.bmp");
+    ASSERT_EQ(f.saved.size(), 2u);
+    EXPECT_EQ(f.saved[1].names, theory::NameSystem::Solfege);
+    // Choosing what is already chosen keeps the file as it is.
+    f.view.namesAction(theory::NameSystem::Solfege)->trigger();
+    EXPECT_EQ(f.saved.size(), 2u);
+}
+
+TEST(OptionsMenu, ARightClickOnTheBackgroundOpensItButNotOnAControl) {
+    MenuFixture f;
+    QWidget* surface = f.view.surface();
+    QPoint empty(-1, -1);  // somewhere no control lies
+    for (int x = 0; x < surface->width() && empty.x() < 0; x += 5)
+        for (int y = 0; y < surface->height() && empty.x() < 0; y += 5)
+            if (!surface->childAt(QPoint(x, y))) empty = QPoint(x, y);
+    ASSERT_GE(empty.x(), 0);
+    QContextMenuEvent background(QContextMenuEvent::Mouse, empty, surface->mapToGlobal(empty));
+    QApplication::sendEvent(surface, &background);
+    EXPECT_TRUE(f.view.optionsMenu()->isVisible());
+    f.view.optionsMenu()->hide();
+
+    QWidget* button = f.view.widgetFor(f.w->Base(3));
+    QContextMenuEvent onButton(QContextMenuEvent::Mouse, QPoint(2, 2),
+                               button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &onButton);
+    EXPECT_FALSE(f.view.optionsMenu()->isVisible());
+    EXPECT_TRUE(f.saved.empty()) << "opening the menu writes nothing";
+}
+
+TEST(OptionsMenu, CtrlCommaOpensIt) {
+    MenuFixture f;
+    f.view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.view));
+    QTest::keyClick(&f.view, Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_TRUE(f.view.optionsMenu()->isVisible());
+    f.view.optionsMenu()->hide();
+}
+
+}  // namespace

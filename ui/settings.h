@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QJsonObject>
+#include <string>
+
+#include "theory/note_names.h"
+
+namespace ui {
+
+// Every choice the player makes once and keeps: both programs read the same
+// set. A later choice is one more field here, in the JSON and in the store.
+struct Settings {
+    bool left_handed = false;
+    theory::NameSystem names = theory::NameSystem::English;
+    std::string tuning = "standard";  // a key of theory::kTunings
+    bool sound = true;
+    bool naming = false;
+
+    bool operator==(const Settings&) const = default;
+};
+
+// {"left_handed": false, "names": "english", "tuning": "standard", "sound": true, "naming": false}
+QJsonObject settingsJson(const Settings& settings);
+
+}  // namespace ui
