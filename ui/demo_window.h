@@ -8,14 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "theory/grips.h"
 #include "ui/control.h"
 #include "ui/platform.h"
 
 // One named click handler per mask label and per note picker.
-#define DEMO_FRET_MASKS(X)                                                                       \
-    X(0)                                                                                         \
-    X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) \
-        X(18) X(19) X(20) X(21) X(22)
+#define DEMO_FRET_MASKS(X)                                                                        \
+    X(0)                                                                                          \
+    X(1)                                                                                          \
+    X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) \
+        X(19) X(20) X(21) X(22)
 #define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
 #define DEMO_NOTES(X) \
     X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
@@ -163,6 +165,12 @@ protected:
 
     // Rotation shared by Box18, Box11, Box9 and Box8.
     void placeByRotation(const std::string& move, int count, bool rowsChange);
+
+    // Fills the gallery with a chord's grips chosen for its root, in the
+    // listed order, each beside its own fret number; `rootGrip` goes beside
+    // the chord name.
+    void Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cells,
+                             const std::optional<theory::Frets>& rootGrip, bool rowsChange);
 
     // Factory for the inventories: positions are absolute client twips; the
     // control stores them relative to its container.

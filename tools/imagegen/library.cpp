@@ -10,7 +10,9 @@
 #include <set>
 #include <utility>
 
+#include "images/grip_pictures.h"
 #include "theory/chord_types.h"
+#include "theory/grips.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
 #include "tools/imagegen/artwork.h"
@@ -33,6 +35,12 @@ constexpr std::array<int, 12> kToneBarLefts{330,  870,  1530, 2115, 2760, 3570,
                                             4245, 4815, 5430, 5970, 6585, 7110};
 constexpr int kToneBarWidth = 300;
 constexpr int kStripLeft = 225;
+
+// Major and add9 keep their given sets in both programs; every other type
+// may be chosen per root in one of them.
+bool isGivenType(const theory::ChordType& type) {
+    return std::string_view(type.key) == "major" || std::string_view(type.key) == "add9";
+}
 
 Label noteText(std::string_view note, int pixelSize, QRgb ink) {
     Label label;
@@ -81,6 +89,28 @@ QImage caption(std::string_view text, QSize size, int pixelSize, QRgb ink) {
 
 using Drawer = std::function<QImage()>;
 
+// Every picture the chosen-per-root galleries and their root grips name, once.
+template <typename Add>
+void addGripPool(Add&& add) {
+    std::set<std::string> made;
+    auto addGrip = [&](const theory::Frets& frets, bool atNut) {
+        const std::string path = images::gripPicture(frets, atNut);
+        if (!made.insert(path).second) return;
+        add(path,
+            [frets, atNut] { return atNut ? drawFirstPosition(frets) : drawGalleryShape(frets); });
+    };
+    const theory::Tuning& tuning = theory::standardTuning();
+    for (const auto& type : theory::kChordTypes) {
+        if (isGivenType(type)) continue;
+        for (int root = 0; root < 12; ++root) {
+            for (int cells : {18, 9})
+                for (const auto& cell : theory::gripGallery(tuning, type, root, cells))
+                    addGrip(cell.frets, cell.atNut());
+            if (auto grip = theory::rootGrip(tuning, type, root)) addGrip(*grip, true);
+        }
+    }
+}
+
 const std::vector<std::pair<std::string, Drawer>>& catalogue() {
     static const std::vector<std::pair<std::string, Drawer>> items = [] {
         std::vector<std::pair<std::string, Drawer>> v;
@@ -126,6 +156,7 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         }
 
         for (const auto& set : theory::diagramSets()) {
+            if (theory::chosenPerRoot(set)) continue;
             const std::string dir = std::string(set.dir) + "/";
             for (std::size_t i = 0; i < set.shapes.size(); ++i) {
                 const theory::Frets frets = set.shapes[i];
@@ -137,6 +168,7 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
                 add(dir + diagram.root + ".bmp", [frets] { return drawFirstPosition(frets); });
             }
         }
+        addGripPool(add);
         return v;
     }();
     return items;
