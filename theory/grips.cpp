@@ -206,12 +206,18 @@ bool isFullGrip(const Tuning& t, const ChordType& type, int root, const Frets& f
     return g.bassOffRoot == 0 && g.innerMutes == 0 && g.muted <= 2;
 }
 
-// The same hand with strings left out, or added, brings nothing new to a gallery.
-bool sameHand(const Frets& a, const Frets& b) {
+// How alike two grips may be in one gallery. The same hand with strings left
+// out or added brings nothing new, except in first position, where a new bass
+// string is a different chord shape to players (Fmaj7 xx3210 beside 1x3210),
+// and so is a family form (the D form xx2424 of E6 beside the open 022424).
+enum class Alike { Exact, SameHand, SameHandAndBass };
+
+bool alike(const Frets& a, const Frets& b, Alike rule) {
+    if (rule == Alike::Exact) return a == b;
     const auto bass = [](const Frets& f) {
         return std::find_if(f.begin(), f.end(), [](int x) { return x >= 0; });
     };
-    if (bass(a) - a.begin() != bass(b) - b.begin()) return false;  // a new bass is a new voicing
+    if (rule == Alike::SameHandAndBass && bass(a) - a.begin() != bass(b) - b.begin()) return false;
     for (std::size_t s = 0; s < 6; ++s)
         if (a[s] >= 0 && b[s] >= 0 && a[s] != b[s]) return false;
     return true;
@@ -239,28 +245,28 @@ std::vector<std::pair<Family, Frets>> familyForms(const Tuning& t, const ChordTy
     return out;
 }
 
-bool chosen(const std::vector<GalleryCell>& cells, const Frets& f, bool strict) {
-    return std::any_of(cells.begin(), cells.end(), [&](const GalleryCell& c) {
-        return strict ? sameHand(c.frets, f) : c.frets == f;
-    });
+bool chosen(const std::vector<GalleryCell>& cells, const Frets& f, Alike rule) {
+    return std::any_of(cells.begin(), cells.end(),
+                       [&](const GalleryCell& c) { return alike(c.frets, f, rule); });
 }
 
 std::vector<GalleryCell> buildGallery(const Tuning& t, const ChordType& type, int root, int cells) {
-    const std::vector<Frets> every = allGrips(t, type, root);
-    // A shape that also fits twelve frets lower is shown there.
+    // Open strings ring under first-position grips only, and only whole
+    // chords there; higher up they make shapes nobody reads as one chord. A
+    // shape that also fits twelve frets lower is shown there.
     std::vector<Frets> grips;
-    // Open strings ring under first-position grips only; higher up they
-    // make shapes nobody reads as one chord.
-    // An open-position grip must be a whole chord to be worth its cell.
-    for (const Frets& f : every)
+    for (const Frets& f : allGrips(t, type, root))
         if ((isOpenPosition(f) && isFullGrip(t, type, root, f)) ||
             (!hasOpenString(f) && lowestFret(f) <= 12))
             grips.push_back(f);
 
     std::vector<GalleryCell> out;
     const bool full = cells > 9;
-    auto add = [&](const Frets& f, Family family, bool strict = true) {
-        if (static_cast<int>(out.size()) < cells && !chosen(out, f, strict))
+    auto add = [&](Frets f, Family family, Alike rule) {
+        if (!hasOpenString(f) && lowestFret(f) > 12)  // a moved form that fits an octave lower
+            for (int& x : f)
+                if (x > 0) x -= 12;
+        if (static_cast<int>(out.size()) < cells && !chosen(out, f, rule))
             out.push_back({f, shownFret(f), family});
     };
 
@@ -269,19 +275,20 @@ std::vector<GalleryCell> buildGallery(const Tuning& t, const ChordType& type, in
         if (isOpenPosition(f) && isFullGrip(t, type, root, f)) open.push_back(f);
     const auto openRanked = ranked(t, type, root, open, Family::Open);
     for (std::size_t i = 0; i < openRanked.size() && i < (full ? 6u : 2u); ++i)
-        add(openRanked[i].frets, Family::Open);
+        add(openRanked[i].frets, Family::Open, Alike::SameHandAndBass);
 
-    for (const auto& [family, frets] : familyForms(t, type, root, full ? 2 : 1)) add(frets, family);
+    for (const auto& [family, frets] : familyForms(t, type, root, full ? 2 : 1))
+        add(frets, family, Alike::SameHandAndBass);
 
     // The rest: best first, each one less welcome where the gallery is crowded
     // already; new hands first, then fuller or thinner takes on those shown.
     std::vector<Ranked> rest = ranked(t, type, root, grips, Family::Other);
-    bool strict = true;
+    Alike rule = Alike::SameHand;
     while (static_cast<int>(out.size()) < cells) {
         const Ranked* pick = nullptr;
         int pickScore = 0;
         for (const Ranked& r : rest) {
-            if (chosen(out, r.frets, strict)) continue;
+            if (chosen(out, r.frets, rule)) continue;
             const int fret = shownFret(r.frets);
             const int crowd =
                 static_cast<int>(std::count_if(out.begin(), out.end(), [&](const GalleryCell& c) {
@@ -290,9 +297,9 @@ std::vector<GalleryCell> buildGallery(const Tuning& t, const ChordType& type, in
             const int score = r.score + 4 * crowd;
             if (!pick || score < pickScore) pick = &r, pickScore = score;
         }
-        if (!pick && !strict) break;
-        if (pick) add(pick->frets, Family::Other, strict);
-        strict = strict && pick;
+        if (!pick && rule == Alike::Exact) break;
+        if (pick) add(pick->frets, Family::Other, rule);
+        if (!pick) rule = Alike::Exact;
     }
 
     std::stable_sort(out.begin(), out.end(), [&](const GalleryCell& a, const GalleryCell& b) {
