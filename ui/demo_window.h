@@ -13,11 +13,10 @@
 #include "ui/platform.h"
 
 // One named click handler per mask label and per note picker.
-#define DEMO_FRET_MASKS(X)                                                                        \
-    X(0)                                                                                          \
-    X(1)                                                                                          \
-    X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) \
-        X(19) X(20) X(21) X(22)
+#define DEMO_FRET_MASKS(X)                                                                       \
+    X(0)                                                                                         \
+    X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) \
+        X(18) X(19) X(20) X(21) X(22)
 #define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
 #define DEMO_NOTES(X) \
     X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
