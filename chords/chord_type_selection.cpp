@@ -1,6 +1,7 @@
 // Chord-type options and steppers, and the spelling of a chord from its formula.
 #include "chords/pennatone_types.h"
 #include "theory/chord_types.h"
+#include "theory/notes.h"
 #include "ui/pennatone_demo.h"
 
 namespace ui {
@@ -49,8 +50,14 @@ void PennatoneDemo::Ty_Click(int Index) {
     Scales_Swap(K);
     dir = type->dir;
     Chord_Number = type->Chord_Number;
-    Chord_Box_Loader(dir);
-    Fret_Number_Loader(type->baseFrets);
+    if (const auto* cells = chords::pennatoneGallery(Index, theory::pitchOf(K))) {
+        Chord_Number = static_cast<int>(cells->size()) - 1;
+        Grip_Gallery_Loader(*cells, chords::pennatoneRootGrip(Index, theory::pitchOf(K)), true);
+        Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
+    } else {
+        Chord_Box_Loader(dir);
+        Fret_Number_Loader(type->baseFrets);
+    }
     Chord_Tone_Setup(Chord_Type);
     const theory::ChordData data = theory::chordData(*theory::chordTypeByKey(Chord_Type));
     tnt.clear();

@@ -47,8 +47,14 @@ void LyrafretDemo::key_Click(int Index) {
     Scales_Swap(position);
     dir = row->dir;
     Chord_Number = row->Chord_Number;
-    Chord_Box_Loader(dir);
-    Fret_Number_Loader(row->baseFrets);
+    if (const auto* cells = chords::keyGallery(Index, K)) {
+        Chord_Number = static_cast<int>(cells->size()) - 1;
+        Grip_Gallery_Loader(*cells, std::nullopt, false);
+        Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
+    } else {
+        Chord_Box_Loader(dir);
+        Fret_Number_Loader(row->baseFrets);
+    }
     Chord_Tone_Setup(Chord_Type);
     tnt.clear();
     for (int bar : row->tnt) tnt.push_back(&Tone(bar));

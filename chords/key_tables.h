@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "theory/grips.h"
+
 namespace chords {
 
 // One key button's key: its name and major scale, spelled with the seventeen names.
@@ -83,6 +85,13 @@ struct KeyChord {
     std::vector<int> noteColours;
 };
 const KeyChord* keyChord(int option);
+
+// Cells of the key window's gallery.
+inline constexpr int kKeyCells = 9;
+
+// The gallery of an option in a key, chosen for the chord on that degree; null
+// for the options whose sets are given, which keep their stored shapes.
+const std::vector<theory::GalleryCell>* keyGallery(int option, std::string_view key);
 std::span<const KeyChord> keyChords();
 
 }  // namespace chords

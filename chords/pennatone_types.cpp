@@ -48,6 +48,19 @@ const PennatoneType* pennatoneType(int option) {
     return nullptr;
 }
 
+const std::vector<theory::GalleryCell>* pennatoneGallery(int option, int rootPitch) {
+    if (option < static_cast<int>(kGivenTypes.size()) || !pennatoneType(option) || rootPitch < 0)
+        return nullptr;
+    return &theory::gripGallery(theory::standardTuning(), theory::kChordTypes[std::size_t(option)],
+                                rootPitch % 12, kPennatoneCells);
+}
+
+std::optional<theory::Frets> pennatoneRootGrip(int option, int rootPitch) {
+    if (!pennatoneGallery(option, rootPitch)) return std::nullopt;
+    return theory::rootGrip(theory::standardTuning(), theory::kChordTypes[std::size_t(option)],
+                            rootPitch % 12);
+}
+
 std::span<const PennatoneType> pennatoneTypes() {
     return allTypes();
 }

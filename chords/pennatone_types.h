@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "theory/grips.h"
 
 namespace chords {
 
@@ -17,6 +20,16 @@ struct PennatoneType {
 };
 
 const PennatoneType* pennatoneType(int option);
+
+// Cells of the chord finder's gallery.
+inline constexpr int kPennatoneCells = 18;
+
+// The gallery of an option for a root pitch (0..11), chosen for that chord;
+// null for the two types whose sets are given, which keep their stored shapes.
+const std::vector<theory::GalleryCell>* pennatoneGallery(int option, int rootPitch);
+
+// The grip beside the chord name for an option chosen per root, if it has one.
+std::optional<theory::Frets> pennatoneRootGrip(int option, int rootPitch);
 std::span<const PennatoneType> pennatoneTypes();
 
 }  // namespace chords

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "theory/grips.h"
+
 namespace gallery {
 
 int rotationFor(std::span<const int> baseFrets, int offset) {
@@ -19,6 +21,14 @@ int rotationFor(std::span<const int> baseFrets, int offset) {
         if (ascending) return m;
     }
     return 0;  // no rotation orders them (a set stored out of order): keep the stored order
+}
+
+}  // namespace gallery
+
+namespace gallery {
+
+int onTheNeck(int shownFret, int span) {
+    return shownFret + span > theory::kLastFret ? shownFret - 12 : shownFret;
 }
 
 }  // namespace gallery

@@ -10,3 +10,12 @@ namespace gallery {
 int rotationFor(std::span<const int> baseFrets, int offset);
 
 }  // namespace gallery
+
+namespace gallery {
+
+// The fret shown beside a given set's shape: a shape that would run past the
+// last fret of the neck there is shown twelve frets lower, where it sounds the
+// same chord. `span` is the frets it covers below its top row.
+int onTheNeck(int shownFret, int span);
+
+}  // namespace gallery

@@ -4,6 +4,7 @@
 #include "chords/key_tables.h"
 #include "gallery/move_rule.h"
 #include "images/diagram_moves.h"
+#include "images/grip_pictures.h"
 #include "images/library_paths.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
@@ -51,6 +52,23 @@ void PennatoneDemo::Chord_Box_Loader(const std::string& dir) {
     for (int i = 0; i <= Chord_Number.value_or(-1) && i <= 17; ++i)
         Chord_Display(i).setPicture(LoadPicture(folder + std::to_string(i + 1) + ".bmp"));
     if (rootDiagram) Chord_Display(18).setPicture(LoadPicture(folder + K + ".bmp"));
+}
+
+void DemoWindow::Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cells,
+                                     const std::optional<theory::Frets>& rootGrip,
+                                     bool rowsChange) {
+    Logo_Box->setVisible(false);
+    const int count = static_cast<int>(cells.size());
+    placeByRotation("0", count, rowsChange);
+    const std::string library = Program_Folder + images::kLibrary;
+    for (int i = 0; i < count; ++i) {
+        const theory::GalleryCell& cell = cells[std::size_t(i)];
+        Chord_Display(i).setPicture(
+            LoadPicture(library + images::gripPicture(cell.frets, cell.atNut())));
+        FretDisplay(i).setPicture(LoadPicture(Folder_13 + std::to_string(cell.fret) + ".bmp"));
+    }
+    if (rootGrip)
+        Chord_Display(18).setPicture(LoadPicture(library + images::gripPicture(*rootGrip, true)));
 }
 
 void LyrafretDemo::Chord_Box_Loader(const std::string& dir) {

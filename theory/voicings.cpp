@@ -2730,6 +2730,11 @@ const DiagramSet* diagramSet(std::string_view dir) {
     return nullptr;
 }
 
+bool chosenPerRoot(const DiagramSet& set) {
+    const std::string_view dir = set.dir;
+    return dir.rfind("pt_", 0) == 0 || dir.rfind("ly_", 0) == 0;
+}
+
 int lowestFret(const Frets& frets) {
     int lowest = 0;
     for (int f : frets)

@@ -31,6 +31,10 @@ struct DiagramSet {
 };
 
 std::span<const DiagramSet> diagramSets();
+
+// Sets the programs no longer show: their chord types take galleries chosen
+// per root (theory/grips.h). Only the seven given sets are drawn as stored.
+bool chosenPerRoot(const DiagramSet& set);
 const DiagramSet* diagramSet(std::string_view dir);
 
 // Lowest fretted (non-open, non-muted) fret of a shape; 0 when none.

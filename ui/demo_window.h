@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "theory/grips.h"
 #include "ui/control.h"
 #include "ui/platform.h"
 #include "ui/settings.h"
@@ -176,6 +177,12 @@ protected:
 
     // Rotation shared by Box18, Box11, Box9 and Box8.
     void placeByRotation(const std::string& move, int count, bool rowsChange);
+
+    // Fills the gallery with a chord's grips chosen for its root, in the
+    // listed order, each beside its own fret number; `rootGrip` goes beside
+    // the chord name.
+    void Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cells,
+                             const std::optional<theory::Frets>& rootGrip, bool rowsChange);
 
     // Factory for the inventories: positions are absolute client twips; the
     // control stores them relative to its container.

@@ -65,11 +65,15 @@ TEST(Vocabulary, EveryRootWithEveryChordType) {
             const std::string where = p->K + " " + type->key;
             EXPECT_EQ(p->Chord_Type, type->key);
             expectChord(*p, theory::kChordTypes[option], where);
-            const int n = type->Chord_Number + 1;
-            for (int i = 0; i < n; ++i)
-                EXPECT_EQ(fretNumberOf(pic(p->FretDisplay(i))),
-                          std::stoi(type->baseFrets[i]) + theory::pitchOf(p->K))
-                    << where;
+            // Galleries chosen per root are proven in grip_gallery_test.cpp; a
+            // given shape that would run past fret 22 is shown twelve lower.
+            const int n = p->Chord_Number.value_or(-1) + 1;
+            for (int i = 0; i < n && option < 2; ++i) {
+                const int listed = std::stoi(type->baseFrets[i]) + theory::pitchOf(p->K);
+                const int shown = fretNumberOf(pic(p->FretDisplay(i)));
+                EXPECT_TRUE(shown == listed || (listed >= 19 && shown == listed - 12))
+                    << where << " " << listed << " " << shown;
+            }
             const auto frets = fretsInCellOrder(*p, n);
             EXPECT_TRUE(std::is_sorted(frets.begin(), frets.end())) << where;
             EXPECT_EQ(pic(*p->Type_o2), std::string("img/demo/18/") + type->key + ".bmp");
@@ -105,10 +109,14 @@ TEST(Vocabulary, EveryKeyWithEveryChordOption) {
             const int degree = chords::degreeIndex(row->position);
             EXPECT_EQ(l->Current_Scale.at(0), chords::Key_Table[k].scale[degree]) << where;
             expectChord(*l, *theory::chordTypeByKey(row->Chord_Type), where);
-            const int n = row->Chord_Number + 1;
-            for (int i = 0; i < n; ++i)
-                EXPECT_EQ(fretNumberOf(pic(l->FretDisplay(i))), std::stoi(row->baseFrets[i]) + k)
-                    << where;
+            const int n = l->Chord_Number.value_or(-1) + 1;
+            const bool given = std::string_view(row->dir).rfind("ly_", 0) != 0;
+            for (int i = 0; i < n && given; ++i) {
+                const int listed = std::stoi(row->baseFrets[i]) + k;
+                const int shown = fretNumberOf(pic(l->FretDisplay(i)));
+                EXPECT_TRUE(shown == listed || (listed >= 19 && shown == listed - 12))
+                    << where << " " << listed << " " << shown;
+            }
             const auto frets = fretsInCellOrder(*l, n);
             EXPECT_TRUE(std::is_sorted(frets.begin(), frets.end())) << where;
             EXPECT_EQ(pic(*l->Chord_Report2), "img/demo/17/" + l->Current_Scale[0] + ".bmp");

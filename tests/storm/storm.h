@@ -20,8 +20,10 @@
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
 #include "images/library_paths.h"
+#include "images/grip_pictures.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
+#include "theory/voicings.h"
 
 namespace storm {
 
@@ -47,6 +49,9 @@ struct Traits<ui::PennatoneDemo> {
         return ExpectedChord{theory::kChordTypes[option].key, t->dir, t->Chord_Number,
                              t->baseFrets};
     }
+    static const std::vector<theory::GalleryCell>* cells(int option, const std::string& K) {
+        return chords::pennatoneGallery(option, theory::pitchOf(K));
+    }
 };
 
 template <>
@@ -58,6 +63,9 @@ struct Traits<ui::LyrafretDemo> {
         const chords::KeyChord* c = chords::keyChord(option);
         if (!c) return std::nullopt;
         return ExpectedChord{c->Chord_Type, c->dir, c->Chord_Number, c->baseFrets};
+    }
+    static const std::vector<theory::GalleryCell>* cells(int option, const std::string& K) {
+        return chords::keyGallery(option, K);
     }
 };
 
@@ -195,8 +203,29 @@ private:
         if (!type2.empty() && type2 != kLibrary + "18/" + type + ".bmp")
             return "Type_o2 shows " + type2 + " for " + type;
         if (m_w.dir != chord->dir) return "dir " + m_w.dir + " for set " + chord->dir;
+        if (const auto* cells = T::cells(*option, m_w.K))
+            return checkCells(*cells) + checkOverlays();
         if (m_w.Chord_Number != chord->lastItem) return "Chord_Number differs from the table";
         return checkItems(*chord) + checkOverlays();
+    }
+
+    // A gallery chosen per root: its grips from the shared pool, each beside its own fret.
+    std::string checkCells(const std::vector<theory::GalleryCell>& cells) const {
+        if (m_w.Chord_Number != static_cast<int>(cells.size()) - 1)
+            return "Chord_Number differs from the gallery";
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const int item = static_cast<int>(i);
+            const std::string diagram =
+                kLibrary + images::gripPicture(cells[i].frets, cells[i].atNut());
+            if (m_w.Chord_Display(item).picture().name != diagram)
+                return "item " + std::to_string(i) + " shows " +
+                       m_w.Chord_Display(item).picture().name + ", not " + diagram;
+            const std::string number = kLibrary + "13/" + std::to_string(cells[i].fret) + ".bmp";
+            if (m_w.FretDisplay(item).picture().name != number)
+                return "fret number " + std::to_string(i) + " shows " +
+                       m_w.FretDisplay(item).picture().name + ", not " + number;
+        }
+        return {};
     }
 
     std::string checkItems(const ExpectedChord& chord) const {
@@ -207,7 +236,16 @@ private:
                 return "item " + std::to_string(i) + " shows " +
                        m_w.Chord_Display(i).picture().name + ", not " + diagram;
             if (i >= static_cast<int>(chord.baseFrets.size())) continue;
-            const int fret = std::stoi(chord.baseFrets[i]) + (offset < 0 ? 0 : offset);
+            int fret = std::stoi(chord.baseFrets[i]) + (offset < 0 ? 0 : offset);
+            // A shape that would run past fret 22 is shown twelve frets lower.
+            if (const auto* set = theory::diagramSet(chord.dir);
+                set && i < static_cast<int>(set->shapes.size())) {
+                const auto& shape = set->shapes[std::size_t(i)];
+                if (fret + *std::max_element(shape.begin(), shape.end()) -
+                        theory::lowestFret(shape) >
+                    22)
+                    fret -= 12;
+            }
             const std::string number = kLibrary + "13/" + std::to_string(fret) + ".bmp";
             if (m_w.FretDisplay(i).picture().name != number)
                 return "fret number " + std::to_string(i) + " shows " +

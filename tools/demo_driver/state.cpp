@@ -2,6 +2,10 @@
 
 #include <QJsonArray>
 
+#include "chords/key_tables.h"
+#include "chords/pennatone_types.h"
+#include "images/grip_pictures.h"
+#include "theory/grips.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
 
@@ -57,6 +61,41 @@ QJsonArray fretArray(const theory::Frets& frets) {
     return a;
 }
 
+QJsonObject gripEntry(const theory::Frets& frets, bool atNut, const std::string& chord) {
+    return QJsonObject{{"picture", QString::fromStdString(images::gripPicture(frets, atNut))},
+                       {"frets", fretArray(frets)},
+                       {"chord", QString::fromStdString(chord)}};
+}
+
+// Per root pitch (named by its first spelling among the root buttons), the
+// cells in order with their shown frets, and for the chord finder the grip
+// beside the chord name.
+QJsonObject galleriesOf(const theory::DiagramSet& set) {
+    const theory::ChordType& type = *theory::chordTypeByKey(set.chordType);
+    const bool finder = std::string_view(set.dir).rfind("pt_", 0) == 0;
+    const int cells = finder ? chords::kPennatoneCells : chords::kKeyCells;
+    QJsonObject roots;
+    for (int pitch = 0; pitch < 12; ++pitch) {
+        std::string name;
+        for (const char* n : theory::Root_Names)
+            if (name.empty() && theory::pitchOf(n) == pitch) name = n;
+        const std::string chord = name + " " + set.chordType;
+        QJsonArray list;
+        for (const theory::GalleryCell& cell :
+             theory::gripGallery(theory::standardTuning(), type, pitch, cells)) {
+            QJsonObject entry = gripEntry(cell.frets, cell.atNut(), chord);
+            entry["fret"] = cell.fret;
+            list.append(entry);
+        }
+        QJsonObject gallery{{"cells", list}};
+        if (finder)
+            if (auto grip = theory::rootGrip(theory::standardTuning(), type, pitch))
+                gallery["rootDiagram"] = gripEntry(*grip, true, chord);
+        roots[QString::fromStdString(name)] = gallery;
+    }
+    return roots;
+}
+
 }  // namespace
 
 QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard& clipboard,
@@ -90,6 +129,12 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
 QJsonObject catalog() {
     QJsonObject sets;
     for (const theory::DiagramSet& set : theory::diagramSets()) {
+        if (theory::chosenPerRoot(set)) {
+            sets[set.dir] = QJsonObject{{"chordType", set.chordType},
+                                        {"pictures", QJsonArray()},
+                                        {"galleries", galleriesOf(set)}};
+            continue;
+        }
         const std::string chord = std::string(set.chordRoot) + " " + set.chordType;
         QJsonArray pictures;
         int n = 1;

@@ -1,29 +1,51 @@
 #include "tools/imagegen/chord_type_table.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "theory/chord_types.h"
+#include "theory/grips.h"
 #include "theory/voicings.h"
 
 namespace imagegen {
 
 namespace {
-// The chord finder's sets; the key window has its own smaller ones.
-bool isChordFinderSet(const std::string& dir) {
-    return dir == "20" || dir == "21" || dir.rfind("pt_", 0) == 0;
+
+// Grips per gallery over the twelve roots: min, median, max.
+std::string spread(const theory::ChordType& type, int cells) {
+    std::vector<int> counts;
+    for (int root = 0; root < 12; ++root)
+        counts.push_back(static_cast<int>(
+            theory::gripGallery(theory::standardTuning(), type, root, cells).size()));
+    std::sort(counts.begin(), counts.end());
+    const double median = (counts[5] + counts[6]) / 2.0;
+    std::string m = std::to_string(median);
+    m = m.substr(0, m.find('.') + (median == static_cast<int>(median) ? 0 : 2));
+    return std::to_string(counts.front()) + " / " + m + " / " + std::to_string(counts.back());
 }
+
 }  // namespace
 
 std::string chordTypeMarkdown() {
-    std::string out = "| # | Chord type | Formula | Shapes |\n|---|---|---|---|\n";
+    std::string out =
+        "| # | Chord type | Formula | Finder shapes (min / median / max) | Key-window shapes |\n"
+        "|---|---|---|---|---|\n";
     for (std::size_t i = 0; i < theory::kChordTypes.size(); ++i) {
         const theory::ChordType& t = theory::kChordTypes[i];
         std::string formula;
         for (int n = 0; n < t.size(); ++n) formula += (n ? " " : "") + std::string(t.formula[n]);
-        std::size_t shapes = 0;
-        for (const theory::DiagramSet& set : theory::diagramSets())
-            if (std::string(set.chordType) == t.key && isChordFinderSet(set.dir))
-                shapes = set.shapes.size();
-        out += "| " + std::to_string(i) + " | " + t.caption + " | " + formula + " | " +
-               std::to_string(shapes) + " |\n";
+        std::string finder, key = "—";
+        for (const theory::DiagramSet& set : theory::diagramSets()) {
+            if (std::string(set.chordType) != t.key) continue;
+            if (std::string(set.dir).rfind("ly_", 0) == 0) key.clear();
+            if (theory::chosenPerRoot(set)) continue;
+            const std::string n = std::to_string(set.shapes.size()) + " (given)";
+            (set.dir == std::string("20") || set.dir == std::string("21") ? finder : key) = n;
+        }
+        if (finder.empty()) finder = spread(t, 18);
+        if (key.empty()) key = spread(t, 9);
+        out += "| " + std::to_string(i) + " | " + t.caption + " | " + formula + " | " + finder +
+               " | " + key + " |\n";
     }
     return out;
 }

@@ -10,9 +10,11 @@
 #include <set>
 #include <utility>
 
+#include "images/grip_pictures.h"
 #include "images/library_paths.h"
 #include "images/window_geometry.h"
 #include "theory/chord_types.h"
+#include "theory/grips.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
 #include "tools/imagegen/artwork.h"
@@ -33,6 +35,12 @@ const std::string kRoot = "img/demo/";
 using images::kStripLeft;
 using images::kToneBarLefts;
 using images::kToneBarWidth;
+
+// Major and add9 keep their given sets in both programs; every other type
+// may be chosen per root in one of them.
+bool isGivenType(const theory::ChordType& type) {
+    return std::string_view(type.key) == "major" || std::string_view(type.key) == "add9";
+}
 
 Label noteText(std::string_view note, int pixelSize, QRgb ink,
                theory::NameSystem system = theory::NameSystem::English) {
@@ -113,6 +121,28 @@ void addNamed(const Adder& add, theory::NameSystem system) {
         add(sys + "17/" + note + ".bmp", [note, system] { return largeNote(note, system); });
 }
 
+// Every picture the chosen-per-root galleries and their root grips name, once.
+template <typename Add>
+void addGripPool(Add&& add) {
+    std::set<std::string> made;
+    auto addGrip = [&](const theory::Frets& frets, bool atNut) {
+        const std::string path = images::gripPicture(frets, atNut);
+        if (!made.insert(path).second) return;
+        add(path,
+            [frets, atNut] { return atNut ? drawFirstPosition(frets) : drawGalleryShape(frets); });
+    };
+    const theory::Tuning& tuning = theory::standardTuning();
+    for (const auto& type : theory::kChordTypes) {
+        if (isGivenType(type)) continue;
+        for (int root = 0; root < 12; ++root) {
+            for (int cells : {18, 9})
+                for (const auto& cell : theory::gripGallery(tuning, type, root, cells))
+                    addGrip(cell.frets, cell.atNut());
+            if (auto grip = theory::rootGrip(tuning, type, root)) addGrip(*grip, true);
+        }
+    }
+}
+
 const std::vector<std::pair<std::string, Drawer>>& catalogue() {
     static const std::vector<std::pair<std::string, Drawer>> items = [] {
         std::vector<std::pair<std::string, Drawer>> v;
@@ -138,6 +168,7 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         }
 
         for (const auto& set : theory::diagramSets()) {
+            if (theory::chosenPerRoot(set)) continue;
             const std::string dir = std::string(set.dir) + "/";
             for (std::size_t i = 0; i < set.shapes.size(); ++i) {
                 const theory::Frets frets = set.shapes[i];
@@ -151,6 +182,7 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         }
         addNamed(add, theory::NameSystem::German);
         addNamed(add, theory::NameSystem::Solfege);
+        addGripPool(add);
         return v;
     }();
     return items;
