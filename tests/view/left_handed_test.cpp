@@ -179,7 +179,7 @@ public:
             EXPECT_EQ(l.picture().image, r->picture().image.mirrored(true, false)) << l.key();
         }
         const auto xs = stringXs(*left);
-        for (const char* n : ui::kNoteControlNames) {
+        for (const char* n : theory::Root_Names) {
             const ui::Control& o = left->NoteEntry(n);
             if (!o.visible() || !checkedOverlays.insert(pic(o)).second) continue;
             EXPECT_TRUE(o.picture().mirrored);
