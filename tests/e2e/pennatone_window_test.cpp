@@ -5,6 +5,7 @@
 #include <array>
 
 #include "images/bmp_reader.h"
+#include "images/picture.h"
 #include "x_session.h"
 
 namespace {
@@ -108,9 +109,18 @@ TEST(PennatoneWindow, CopiedDiagramIsOnTheSystemClipboardAsBmp) {
             15000);
     }
     ASSERT_TRUE(targets.split('\n').contains("image/bmp")) << targets.toStdString();
-    const QByteArray bmp =
-        e2e::runToolBytes("xclip", {"-selection", "clipboard", "-t", "image/bmp", "-o"});
-    const QImage copied = images::decodeBmp(bmp, "clipboard");
+    // The owner hands the picture over only when asked; a busy one may answer late.
+    QImage copied;
+    e2e::waitUntil([&] {
+        const QByteArray bmp =
+            e2e::runToolBytes("xclip", {"-selection", "clipboard", "-t", "image/bmp", "-o"}, 30000);
+        try {
+            copied = images::decodeBmp(bmp, "clipboard");
+        } catch (const images::PictureLoadError&) {
+            copied = QImage();
+        }
+        return !copied.isNull();
+    });
     ASSERT_EQ(copied.size(), diagram.size());
     EXPECT_EQ(e2e::mismatches(copied, diagram, 0, 0), 0);
 
