@@ -7,7 +7,6 @@ namespace images {
 namespace {
 
 constexpr std::string_view kBuiltin = "builtin:";
-constexpr std::string_view kLibraryRoot = "img/demo/";
 constexpr std::string_view kLeft = "left/";
 constexpr std::array<std::string_view, 5> kNamedArtwork{"root_", "key_", "select_", "note_",
                                                         "keyoverlay_"};
@@ -41,7 +40,8 @@ std::string systemFolder(theory::NameSystem system) {
 }
 
 bool showsNoteNames(std::string_view sub) {
-    return sub == "12" || sub == "15" || sub == "16" || sub == "17";
+    return sub == sub::kNotes || sub == sub::kChosenButtons || sub == sub::kButtons ||
+           sub == sub::kLargeNotes;
 }
 
 std::string noteFolder(const std::string& programFolder, const std::string& sub,

@@ -7,9 +7,23 @@
 
 namespace images {
 
+// The image library, relative to the program folder, and its sub-folders by
+// what they hold; the windows compose their paths from these and the
+// generator writes the same ones.
+inline constexpr std::string_view kLibraryRoot = "img/demo/";
+namespace sub {
+inline constexpr const char* kNotes = "12";        // report notes, formula symbols, boxed notes
+inline constexpr const char* kFretNumbers = "13";  // and the blank chord box
+inline constexpr const char* kChosenButtons = "15";
+inline constexpr const char* kButtons = "16";
+inline constexpr const char* kLargeNotes = "17";
+inline constexpr const char* kTypeNames = "18";
+inline constexpr const char* kTypeCaptions = "19";
+}  // namespace sub
+
 // Folders of the image library below the program folder. The separators of
 // the stored folder texts are this platform's.
-inline const std::string kLibrary = "/img/demo/";
+inline const std::string kLibrary = "/" + std::string(kLibraryRoot);
 inline std::string folder(const std::string& programFolder, const std::string& sub) {
     return programFolder + kLibrary + sub + "/";
 }

@@ -968,7 +968,7 @@ constexpr std::array<RootDiagram, 17> kRoots_m13{{
     {"B", {X, 2, 0, 2, 2, 4}},
 }};
 
-// C sus: 1 4 5
+// C sus and C sus4, two names of one chord: 1 4 5
 constexpr std::array<Frets, 18> kShapes_sus{{
     {X, 3, 3, X, 1, 3},      // C F . C G
     {3, X, X, X, 1, 1},      // G . . . C F
@@ -1089,47 +1089,6 @@ constexpr std::array<RootDiagram, 17> kRoots_sus2_6{{
     {"As", {X, 1, 3, 0, 1, 1}},
     {"Bb", {X, 1, 3, 0, 1, 1}},
     {"B", {X, 2, 4, 4, 2, 4}},
-}};
-
-// C sus4: 1 4 5
-constexpr std::array<Frets, 18> kShapes_sus4{{
-    {X, 3, 3, X, 1, 3},      // C F . C G
-    {3, X, X, X, 1, 1},      // G . . . C F
-    {X, X, 3, X, 1, 3},      // F . C G
-    {X, 3, 3, X, X, 3},      // C F . . G
-    {X, 3, 3, 5, 6, 3},      // C F C F G
-    {X, X, X, 5, 6, 3},      // C F G
-    {8, 8, 5, 5, X, X},      // C F G C
-    {8, 8, 5, X, X, X},      // C F G
-    {8, X, 5, 5, 6, X},      // C . G C F
-    {8, 8, X, X, 8, X},      // C F . . G
-    {8, 8, 10, 10, 8, 8},    // C F C F G C
-    {8, 8, 10, 10, 8, X},    // C F C F G
-    {X, X, 10, 12, X, 13},   // C G . F
-    {X, X, 10, 12, 13, 13},  // C G C F
-    {X, 10, 10, 10, X, X},   // G C F
-    {X, 15, 15, 12, X, X},   // C F G
-    {X, 15, X, 12, X, 13},   // C . G . F
-    {X, 15, 15, 12, 13, X},  // C F G C
-}};
-constexpr std::array<RootDiagram, 17> kRoots_sus4{{
-    {"C", {X, 3, 3, 0, 1, 1}},
-    {"Cs", {X, 4, 4, 1, 2, X}},
-    {"Db", {X, 4, 4, 1, 2, X}},
-    {"D", {X, X, 0, 2, 3, 3}},
-    {"Ds", {X, X, 1, 3, 4, 4}},
-    {"Eb", {X, X, 1, 3, 4, 4}},
-    {"E", {0, 0, 2, 2, 0, 0}},
-    {"F", {1, 1, 3, 3, 1, 1}},
-    {"Fs", {2, 2, 4, 4, 2, 2}},
-    {"Gb", {2, 2, 4, 4, 2, 2}},
-    {"G", {3, 3, 0, 0, 3, 3}},
-    {"Gs", {4, 4, 1, 1, 2, X}},
-    {"Ab", {4, 4, 1, 1, 2, X}},
-    {"A", {X, 0, 0, 2, 3, 0}},
-    {"As", {X, 1, 1, 3, 4, 1}},
-    {"Bb", {X, 1, 1, 3, 4, 1}},
-    {"B", {X, 2, 4, 4, 0, 0}},
 }};
 
 // C sus4/6: 1 4 5 6; may leave out 5
@@ -2657,7 +2616,7 @@ const std::array<DiagramSet, 89> kSets{{
     {"pt_sus", "sus", "C", kShapes_sus, kRoots_sus},
     {"pt_sus2", "sus2", "C", kShapes_sus2, kRoots_sus2},
     {"pt_sus2-6", "sus2-6", "C", kShapes_sus2_6, kRoots_sus2_6},
-    {"pt_sus4", "sus4", "C", kShapes_sus4, kRoots_sus4},
+    {"pt_sus4", "sus4", "C", kShapes_sus, kRoots_sus},
     {"pt_sus4-6", "sus4-6", "C", kShapes_sus4_6, kRoots_sus4_6},
     {"pt_sus4-9", "sus4-9", "C", kShapes_sus4_9, kRoots_sus4_9},
     {"pt_7th", "7th", "C", kShapes_7th, kRoots_7th},

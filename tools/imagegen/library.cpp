@@ -30,7 +30,11 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kIntervalInk = 0xfff2c14a;  // intervals read apart from note names
 constexpr QRgb kCaptionInk = 0xffffd23c;
 
-const std::string kRoot = "img/demo/";
+const std::string kRoot(images::kLibraryRoot);
+
+std::string in(const char* sub, const std::string& file) {
+    return std::string(sub) + "/" + file;
+}
 
 using images::kStripLeft;
 using images::kToneBarLefts;
@@ -99,26 +103,29 @@ using Adder = std::function<void(const std::string&, Drawer)>;
 void addNamed(const Adder& add, theory::NameSystem system) {
     const std::string sys = images::systemFolder(system);
     for (const char* note : theory::Root_Names)
-        add(sys + "12/" + note + ".bmp", [note, system] { return reportNote(note, system); });
+        add(sys + in(images::sub::kNotes, std::string(note) + ".bmp"),
+            [note, system] { return reportNote(note, system); });
     for (const std::string& symbol : formulaSymbols())
-        add(sys + "12/" + symbol + ".bmp", [symbol] { return reportSymbol(symbol); });
+        add(sys + in(images::sub::kNotes, symbol + ".bmp"),
+            [symbol] { return reportSymbol(symbol); });
     for (const char* note : theory::Root_Names)
-        add(sys + "12/" + note + "_Box.bmp",
+        add(sys + in(images::sub::kNotes, std::string(note) + "_Box.bmp"),
             [note, system] { return drawRootStrip(note, system); });
-    for (auto [folder, look] :
-         {std::pair{"15/", ButtonLook::Chosen}, std::pair{"16/", ButtonLook::Normal}}) {
+    for (auto [folder, look] : {std::pair{images::sub::kChosenButtons, ButtonLook::Chosen},
+                                std::pair{images::sub::kButtons, ButtonLook::Normal}}) {
         for (const char* note : theory::Root_Names)
-            add(sys + folder + note + ".bmp", [note, look, system] {
+            add(sys + in(folder, std::string(note) + ".bmp"), [note, look, system] {
                 return buttonPicture(noteLabel(note, system), QSize(17, 14), look, system);
             });
         for (int key = 0; key < 12; ++key)
-            add(sys + folder + std::to_string(key) + ".bmp", [key, look, system] {
+            add(sys + in(folder, std::to_string(key) + ".bmp"), [key, look, system] {
                 return buttonPicture(noteLabel(kKeyNotes[std::size_t(key)], system), QSize(17, 14),
                                      look, system);
             });
     }
     for (const char* note : theory::Root_Names)
-        add(sys + "17/" + note + ".bmp", [note, system] { return largeNote(note, system); });
+        add(sys + in(images::sub::kLargeNotes, std::string(note) + ".bmp"),
+            [note, system] { return largeNote(note, system); });
 }
 
 // Every picture the chosen-per-root galleries and their root grips name, once.
@@ -153,17 +160,18 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         addNamed(add, theory::NameSystem::English);
 
         for (int fret = 0; fret <= 24; ++fret)
-            add("13/" + std::to_string(fret) + ".bmp", [fret] { return drawFretNumber(fret); });
-        add("13/b2.bmp", [] { return drawBlankChordBox(); });
+            add(in(images::sub::kFretNumbers, std::to_string(fret) + ".bmp"),
+                [fret] { return drawFretNumber(fret); });
+        add(in(images::sub::kFretNumbers, "b2.bmp"), [] { return drawBlankChordBox(); });
 
         for (const auto& type : theory::kChordTypes) {
             const char* text = type.caption;
-            add("18/" + std::string(type.key) + ".bmp",
+            add(in(images::sub::kTypeNames, std::string(type.key) + ".bmp"),
                 [text] { return caption(text, QSize(50, 18), 11, kWhite); });
         }
         for (const auto& type : theory::kChordTypes) {
             const char* text = type.caption;
-            add("19/" + std::string(type.key) + ".bmp",
+            add(in(images::sub::kTypeCaptions, std::string(type.key) + ".bmp"),
                 [text] { return caption(text, QSize(58, 18), 12, kCaptionInk); });
         }
 
