@@ -158,8 +158,9 @@ bool ControlWidget::apply(bool force) {
     m_back = fromBgr(c.backColor());
     m_fore = fromBgr(c.foreColor());
     m_transparent = c.transparent();
-    m_image = c.picture().image;
-    m_pictureName = fromUtf8(c.picture().name);
+    // A hidden control's artwork is decoded when it is first shown.
+    m_image = c.visible() ? c.picture().image : QImage();
+    m_pictureName = fromUtf8(c.pictureName());
     m_value = c.value();
     setVisible(c.visible());
     update();
