@@ -98,7 +98,7 @@ public:
     std::string accessibleName(const Control& c) const;
     // Keys that stand for a click: the arrows step as the arrow controls do.
     enum class StepKey { Left, Right, Up, Down, Escape };
-    virtual Control* keyTarget(StepKey key) const = 0;
+    virtual Control* keyTarget(StepKey) const { return nullptr; }
     // What opens the options menu: the view's, none without a screen.
     void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
 
@@ -184,9 +184,13 @@ protected:
     virtual int rootOffset(const std::string& key) const = 0;
     virtual bool showsTypeO2() const = 0;  // Type_o2 gets the chord-type name with the fret numbers
     // Tooltips of the controls only this window has.
-    virtual std::string ownToolTip(const Control& c) const = 0;
+    virtual std::string ownToolTip(const Control&) const {
+        return {};
+    }
     // The chord the gallery shows, as it is read out ("C major"); empty for none.
-    virtual std::string chordName() const = 0;
+    virtual std::string chordName() const {
+        return {};
+    }
     std::string shownNote(const std::string& spelling) const;
 
     // Rotation shared by Box18, Box11, Box9 and Box8.
