@@ -1,13 +1,15 @@
-// Start-up time of one program on a real X server: from the moment its process
-// is started to the first grab of the screen that shows its finished first
+// Start-up time of programs on a real X server: from the moment a process is
+// started to the first grab of the screen that shows its finished first
 // frame. Nothing in the programs helps: the probe only watches the screen.
 //
-//   startup_probe PROGRAM [RUNS]
+//   startup_probe RUNS BASELINE [PROGRAM ...]
 //
+// Each program is set against the first (a bare window), measured in the same
+// rounds, as a ratio of median times and a difference of peak memory.
 // Needs an X server of its own with a black root window (Xvfb -br) and no
 // window manager, so the window opens at the top-left corner and whatever is
 // not black there was painted by the program. Prints one line per run and a
-// summary, with the program's peak resident memory (VmHWM) at its first frame.
+// summary per program, with the program's peak resident memory (VmHWM) at its first frame.
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -82,26 +84,9 @@ void stop(QProcess& process, const QImage& black) {
     for (int i = 0; i < 500 && sameShare(grabCorner(), black) < 0.999; ++i) QThread::msleep(10);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_probe PROGRAM [RUNS]\n");
-        return 2;
-    }
-    const QString program = QString::fromLocal8Bit(argv[1]);
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-
-    QImage black(kWidth, kHeight, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    if (sameShare(grabCorner(), black) < 0.999) {
-        std::fprintf(stderr,
-                     "the screen is not black: start Xvfb with -br and nothing else on it\n");
-        return 2;
-    }
-    // A first, untimed start fills the file cache and shows what the finished frame looks like.
+// A first, untimed start fills the file cache and shows what the finished
+// frame looks like; an empty picture when the program shows nothing.
+QImage finishedFrame(const QString& program, const QImage& black) {
     QProcess process;
     process.start(program, {});
     QImage finished = black;
@@ -113,29 +98,75 @@ int main(int argc, char** argv) {
         if (settled) break;
     }
     stop(process, black);
-    if (sameShare(finished, black) > 0.9) {
-        std::fprintf(stderr, "%s shows nothing on screen\n", argv[1]);
-        return 1;
-    }
+    return sameShare(finished, black) > 0.9 ? QImage() : finished;
+}
 
+struct Row {
+    QString program;
+    QImage finished;
     std::vector<double> times;
     long peakKb = 0;
-    for (int i = 0; i < runs; ++i) {
-        QProcess p;
-        const Run r = watch(
-            p, program, [&](const QImage& g) { return sameShare(g, finished) > 0.99; }, 10000);
-        stop(p, black);
-        if (r.ms < 0) {
-            std::fprintf(stderr, "%s: no first frame within 10 s\n", argv[1]);
+    double median() const { return times[times.size() / 2]; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: startup_probe RUNS BASELINE [PROGRAM ...]\n");
+        return 2;
+    }
+    const int runs = std::max(1, std::atoi(argv[1]));
+
+    QImage black(kWidth, kHeight, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    if (sameShare(grabCorner(), black) < 0.999) {
+        std::fprintf(stderr,
+                     "the screen is not black: start Xvfb with -br and nothing else on it\n");
+        return 2;
+    }
+    std::vector<Row> rows;
+    for (int a = 2; a < argc; ++a) {
+        Row row{QString::fromLocal8Bit(argv[a]), {}, {}, 0};
+        row.finished = finishedFrame(row.program, black);
+        if (row.finished.isNull()) {
+            std::fprintf(stderr, "%s shows nothing on screen\n", argv[a]);
             return 1;
         }
-        std::printf("  run %d: %.1f ms to the first frame, VmHWM %ld kB\n", i + 1, r.ms, r.peakKb);
-        times.push_back(r.ms);
-        peakKb = std::max(peakKb, r.peakKb);
+        rows.push_back(row);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("%s: first frame median %.1f ms (min %.1f, max %.1f), VmHWM %.1f MB\n",
-                QFile::encodeName(program).constData(), times[times.size() / 2], times.front(),
-                times.back(), double(peakKb) / 1024.0);
+
+    // Rounds rather than one program after the other, so that a busy spell of
+    // the machine falls on every program alike.
+    for (int i = 0; i < runs; ++i) {
+        for (Row& row : rows) {
+            QProcess p;
+            const Run r = watch(
+                p, row.program, [&](const QImage& g) { return sameShare(g, row.finished) > 0.99; },
+                10000);
+            stop(p, black);
+            if (r.ms < 0) {
+                std::fprintf(stderr, "%s: no first frame within 10 s\n",
+                             QFile::encodeName(row.program).constData());
+                return 1;
+            }
+            std::printf("  run %d %s: %.1f ms to the first frame, VmHWM %ld kB\n", i + 1,
+                        QFile::encodeName(row.program).constData(), r.ms, r.peakKb);
+            row.times.push_back(r.ms);
+            row.peakKb = std::max(row.peakKb, r.peakKb);
+        }
+    }
+    const Row& base = rows.front();
+    for (Row& row : rows) {
+        std::sort(row.times.begin(), row.times.end());
+        std::printf(
+            "%s: first frame median %.1f ms (min %.1f, max %.1f) = %.2fx the baseline, "
+            "VmHWM %.1f MB = baseline %+.1f MB\n",
+            QFile::encodeName(row.program).constData(), row.median(), row.times.front(),
+            row.times.back(), row.median() / base.median(), double(row.peakKb) / 1024.0,
+            double(row.peakKb - base.peakKb) / 1024.0);
+    }
     return 0;
 }

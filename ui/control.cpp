@@ -12,6 +12,12 @@ std::string Control::key() const {
 }
 
 namespace {
+constexpr std::string_view kArtworkPrefix = "builtin:";
+
+bool isDeferredArtwork(const Picture& p) {
+    return p.image.isNull() && p.name.rfind(kArtworkPrefix, 0) == 0;
+}
+
 Picture turnedOver(Picture p) {
     p.image = p.image.mirrored(true, false);
     p.mirrored = !p.mirrored;
@@ -19,9 +25,27 @@ Picture turnedOver(Picture p) {
 }
 }  // namespace
 
+Picture deferredArtwork(const std::string& name, bool mirrored) {
+    Picture p;
+    p.name = std::string(kArtworkPrefix) + name;
+    p.mirrored = mirrored;
+    return p;
+}
+
+const Picture& Control::picture() const {
+    if (m_pictureDeferred) {
+        const std::string file = m_picture.name.substr(kArtworkPrefix.size());
+        m_picture.image = QImage(QString::fromStdString(":/artwork/" + file + ".png"));
+        m_pictureDeferred = false;
+    }
+    return m_picture;
+}
+
 Control& Control::setPicture(Picture p) {
-    if (m_mirrorsPictures && !p.mirrored && !p.isNone()) p = turnedOver(std::move(p));
     m_picture = std::move(p);
+    m_pictureDeferred = isDeferredArtwork(m_picture);
+    if (m_mirrorsPictures && !m_picture.mirrored && !m_picture.isNone())
+        m_picture = turnedOver(picture());
     ++m_revision;  // pictures are reloaded on every load, so always re-apply
     return *this;
 }
@@ -43,7 +67,7 @@ Control& Control::setFont(Font f) {
 Control& Control::setMirrorsPictures(bool on) {
     if (m_mirrorsPictures == on) return *this;
     m_mirrorsPictures = on;
-    if (!m_picture.isNone() && m_picture.mirrored != on) setPicture(turnedOver(m_picture));
+    if (!m_picture.isNone() && m_picture.mirrored != on) setPicture(turnedOver(picture()));
     return *this;
 }
 

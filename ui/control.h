@@ -56,7 +56,11 @@ public:
     int backColor() const { return m_backColor; }
     int foreColor() const { return m_foreColor; }
     bool transparent() const { return m_transparent; }
-    const Picture& picture() const { return m_picture; }
+    // Built-in artwork is decoded on first use, so hidden overlays cost
+    // nothing at start-up.
+    const Picture& picture() const;
+    const std::string& pictureName() const { return m_picture.name; }
+    bool pictureDecoded() const { return !m_pictureDeferred; }
     const std::string& caption() const { return m_caption; }
     bool value() const { return m_value; }
     bool bold() const { return m_bold; }
@@ -113,7 +117,8 @@ private:
     int m_backColor = kBlack;
     int m_foreColor = kWhite;
     bool m_transparent = false;
-    Picture m_picture;
+    mutable Picture m_picture;
+    mutable bool m_pictureDeferred = false;
     std::string m_caption;
     bool m_value = false;
     bool m_bold = false;
@@ -125,6 +130,10 @@ private:
     std::function<void()> m_onClick;
     std::uint64_t m_revision = 1;
 };
+
+// The picture of built-in artwork ("builtin:NAME"); the pixels are decoded
+// when a control first needs them.
+Picture deferredArtwork(const std::string& name, bool mirrored);
 
 // Members sharing one name, addressed by a 16-bit index with gaps allowed.
 class ControlArray {

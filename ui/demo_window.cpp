@@ -111,10 +111,7 @@ Picture DemoWindow::LoadPicture(const std::string& path) const {
 }
 
 Picture DemoWindow::Builtin(const std::string& name) {
-    QImage image(QString::fromStdString(":/artwork/" + name + ".png"));
-    Picture p{image, "builtin:" + name};
-    p.mirrored = name.find("left/") != std::string::npos;
-    return p;
+    return deferredArtwork(name, name.find("left/") != std::string::npos);
 }
 
 void DemoWindow::exitProgram() {

@@ -90,6 +90,15 @@ public:
     // Controls that depict the neck and move when it is mirrored.
     const std::vector<Control*>& neckControls() const { return m_neck; }
     void Options_Click();
+
+    // What a click on the control does, for its tooltip; empty for a control
+    // that takes no click.
+    std::string toolTip(const Control& c) const;
+    // What a screen reader calls the control.
+    std::string accessibleName(const Control& c) const;
+    // Keys that stand for a click: the arrows step as the arrow controls do.
+    enum class StepKey { Left, Right, Up, Down, Escape };
+    virtual Control* keyTarget(StepKey) const { return nullptr; }
     // What opens the options menu: the view's, none without a screen.
     void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
 
@@ -174,6 +183,15 @@ protected:
     virtual const std::vector<SizePreset>& sizePresets() const = 0;
     virtual int rootOffset(const std::string& key) const = 0;
     virtual bool showsTypeO2() const = 0;  // Type_o2 gets the chord-type name with the fret numbers
+    // Tooltips of the controls only this window has.
+    virtual std::string ownToolTip(const Control&) const {
+        return {};
+    }
+    // The chord the gallery shows, as it is read out ("C major"); empty for none.
+    virtual std::string chordName() const {
+        return {};
+    }
+    std::string shownNote(const std::string& spelling) const;
 
     // Rotation shared by Box18, Box11, Box9 and Box8.
     void placeByRotation(const std::string& move, int count, bool rowsChange);

@@ -55,6 +55,7 @@ public:
     void Scale_Note_Loader(const std::vector<std::string>& scaleList);
 
     QJsonObject variables() const override;
+    Control* keyTarget(StepKey key) const override;
 
     static constexpr int kNeutralOption = 78;
     static constexpr int kKeyCount = 12;
@@ -62,6 +63,8 @@ public:
 protected:
     const std::vector<SizePreset>& sizePresets() const override;
     int rootOffset(const std::string& key) const override;
+    std::string ownToolTip(const Control& c) const override;
+    std::string chordName() const override;
     bool showsTypeO2() const override { return false; }
 
 private:

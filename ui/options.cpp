@@ -64,7 +64,7 @@ void DemoWindow::applySettings(const Settings& settings) {
 void DemoWindow::repointPictures() {
     std::optional<images::PictureLoadError> failed;
     for (const auto& c : m_controls) {
-        const std::string& name = c->picture().name;
+        const std::string& name = c->pictureName();
         if (name.empty()) continue;
         const std::string wanted =
             images::pictureFor(name, m_settings.names, m_settings.left_handed);

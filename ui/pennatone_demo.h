@@ -43,6 +43,7 @@ public:
     void Scales_Swap(const std::string& root);
 
     QJsonObject variables() const override;
+    Control* keyTarget(StepKey key) const override;
 
     static constexpr int kNeutralType = 53;
     static constexpr int kLastType = 52;
@@ -50,6 +51,8 @@ public:
 protected:
     const std::vector<SizePreset>& sizePresets() const override;
     int rootOffset(const std::string& key) const override;
+    std::string ownToolTip(const Control& c) const override;
+    std::string chordName() const override;
     bool showsTypeO2() const override { return true; }
 
 private:

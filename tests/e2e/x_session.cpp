@@ -177,6 +177,23 @@ void RealProgram::click(int xTwips, int yTwips) {
                         QString::number(m_y + yTwips / kTwipsPerPixel), "click", "1"});
 }
 
+void RealProgram::hover(int xTwips, int yTwips) {
+    runTool("xdotool", {"mousemove", QString::number(m_x + xTwips / kTwipsPerPixel),
+                        QString::number(m_y + yTwips / kTwipsPerPixel)});
+}
+
+void RealProgram::key(const QString& keyName) {
+    // No window manager hands out the focus here, so the test gives it.
+    runTool("xdotool", {"windowfocus", "--sync", QString::number(m_window), "key", keyName});
+}
+
+QStringList RealProgram::visibleWindows() const {
+    const QString ids =
+        runTool("xdotool",
+                {"search", "--onlyvisible", "--pid", QString::number(m_process.processId())}, 5000);
+    return ids.split('\n', Qt::SkipEmptyParts);
+}
+
 QImage RealProgram::grab() const {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen->grabWindow(0, m_x, m_y, 11880 / kTwipsPerPixel, 8250 / kTwipsPerPixel)

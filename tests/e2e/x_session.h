@@ -55,6 +55,12 @@ public:
     // Clicks at a point of the client area, in twips. It does not wait for the
     // result: callers wait for what the click must show (waitUntil).
     void click(int xTwips, int yTwips);
+    // Moves the pointer over a point of the client area, in twips, and leaves it there.
+    void hover(int xTwips, int yTwips);
+    // Gives the window the keyboard and presses one key (an X key name: "Right").
+    void key(const QString& keyName);
+    // The program's windows on screen now, its main window and any tooltip or menu.
+    QStringList visibleWindows() const;
     // The client area as it is on screen now.
     QImage grab() const;
     bool finished() const { return m_process.state() == QProcess::NotRunning; }

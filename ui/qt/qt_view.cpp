@@ -158,8 +158,9 @@ bool ControlWidget::apply(bool force) {
     m_back = fromBgr(c.backColor());
     m_fore = fromBgr(c.foreColor());
     m_transparent = c.transparent();
-    m_image = c.picture().image;
-    m_pictureName = fromUtf8(c.picture().name);
+    // A hidden control's artwork is decoded when it is first shown.
+    m_image = c.visible() ? c.picture().image : QImage();
+    m_pictureName = fromUtf8(c.pictureName());
     m_value = c.value();
     setVisible(c.visible());
     update();
@@ -292,10 +293,33 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         m_widgets[i]->apply(true);
         m_appliedLayer[i] = controls[i]->layer();
         applyCursor(i);
+        applyHints(i);
     }
     m_lastPassApplied = static_cast<int>(m_widgets.size());
     applyFrame(true);
     buildOptionsMenu();
+    addStepKeys();
+}
+
+void QtView::addStepKeys() {
+    using Step = DemoWindow::StepKey;
+    const std::pair<Qt::Key, Step> keys[] = {{Qt::Key_Left, Step::Left},
+                                             {Qt::Key_Right, Step::Right},
+                                             {Qt::Key_Up, Step::Up},
+                                             {Qt::Key_Down, Step::Down},
+                                             {Qt::Key_Escape, Step::Escape}};
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            if (Control* target = m_window.keyTarget(step)) click(*target);
+        });
+    }
+}
+
+void QtView::applyHints(std::size_t i) {
+    const Control& c = *m_window.controls()[i];
+    m_widgets[i]->setToolTip(fromUtf8(m_window.toolTip(c)));
+    m_widgets[i]->setAccessibleName(fromUtf8(m_window.accessibleName(c)));
 }
 
 QtView::~QtView() {
@@ -360,6 +384,8 @@ void QtView::chooseOption(const std::function<void()>& change) {
     const Settings before = m_window.settings();
     runGuarded(change, m_reporter, this, windowTitle());
     sync();
+    if (!(m_window.settings() == before))
+        for (std::size_t i = 0; i < m_widgets.size(); ++i) applyHints(i);
     refreshOptionChecks();
     if (m_saveSettings && !(m_window.settings() == before)) m_saveSettings(m_window.settings());
 }
@@ -395,8 +421,11 @@ void QtView::click(Control& control) {
 
 void QtView::sync() {
     int applied = 0;
-    for (ControlWidget* w : m_widgets)
-        if (w->apply()) ++applied;
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        if (!m_widgets[i]->apply()) continue;
+        ++applied;
+        applyHints(i);
+    }
     m_lastPassApplied = applied;
     restackIfNeeded();
     for (std::size_t i = 0; i < m_widgets.size(); ++i) applyCursor(i);

@@ -144,6 +144,8 @@ private:
     void restackIfNeeded();
     void applyFrame(bool force);
     void applyCursor(std::size_t i);
+    void applyHints(std::size_t i);
+    void addStepKeys();
 
     DemoWindow& m_window;
     QWidget* m_surface = nullptr;
