@@ -60,6 +60,7 @@ public:
     static constexpr int kKeyCount = 12;
 
 protected:
+    std::string shownRoot() const override;
     const std::vector<SizePreset>& sizePresets() const override;
     int rootOffset(const std::string& key) const override;
     bool showsTypeO2() const override { return false; }
