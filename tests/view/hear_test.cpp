@@ -1,6 +1,8 @@
 // Right-clicks that play: what is heard is what the window shows.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -325,11 +327,47 @@ TEST(CopyText, KnownGripsReadAsAGuitaristWritesThem) {
     EXPECT_TRUE(texts.count("Am7, 5th fret: 5 7 5 5 5 5"));
 }
 
+TEST(CopyText, AStoredShapeMovedUpReadsAtItsNewFret) {
+    Heard<ui::PennatoneDemo> w;
+    w->Base_Click(6);  // E
+    w->Ty_Click(0);    // Major: the first place holds picture 14 of the C set, x 10 10 9 x x
+    ASSERT_EQ(w->Chord_Display(13).picture().name, "img/demo/20/14.bmp");
+    w->Chord_Display(13).click();
+    EXPECT_EQ(w.clipboard.text(), "E, 13th fret: x 14 14 13 x x");
+}
+
 TEST(CopyText, AnEmptyCellCopiesNoWords) {
     Heard<ui::PennatoneDemo> w;
     w->Chord_Display(0).click();
     EXPECT_TRUE(w.clipboard.text().empty());
     EXPECT_FALSE(w.clipboard.content());
+}
+
+// In the real window: a right-click on a diagram plays it and opens no menu;
+// on the background it still opens Options, whose Sound entry is kept.
+TEST(HearView, RightClicksReachTheWindowAndSoundIsAnOption) {
+    Heard<ui::PennatoneDemo> w;
+    ui::qt::QtView view(*w.window);
+    std::vector<ui::Settings> saved;
+    view.setSettingsSaver([&](const ui::Settings& s) { saved.push_back(s); });
+    view.show();
+    view.click(w->Base(0));
+    view.click(w->Ty(0));
+    QWidget* cell = view.widgetFor(w->Chord_Display(3));
+    QContextMenuEvent onCell(QContextMenuEvent::Mouse, QPoint(5, 5),
+                             cell->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(cell, &onCell);
+    EXPECT_FALSE(view.optionsMenu()->isVisible());
+    ASSERT_EQ(w.out.performances.size(), 1u);
+    EXPECT_EQ(w->played()->source, "Chord_Display(3)");
+
+    ASSERT_TRUE(view.soundAction()->isChecked());
+    view.soundAction()->trigger();
+    EXPECT_FALSE(w->settings().sound);
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_FALSE(saved[0].sound);
+    QApplication::sendEvent(cell, &onCell);
+    EXPECT_EQ(w.out.performances.size(), 1u) << "sound off: nothing more is played";
 }
 
 // The real view and player with no sound server: the first failure is said
