@@ -1,8 +1,10 @@
 // Right-clicks that play: what is heard is what the window shows.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <algorithm>
