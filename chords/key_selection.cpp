@@ -79,4 +79,11 @@ void LyrafretDemo::KeyDown_Click() {
     Chord_Report2->setPicture(LoadPicture(Folder_17 + K + ".bmp"));
 }
 
+// The chord's root: the key's scale note on the chosen degree.
+std::string LyrafretDemo::shownRoot() const {
+    const int degree = chords::degreeIndex(position);
+    if (!Scales || degree < 0 || degree >= static_cast<int>(Scales->size())) return {};
+    return (*Scales)[std::size_t(degree)];
+}
+
 }  // namespace ui

@@ -22,6 +22,25 @@ int indexOf(const std::array<const char*, N>& names, const std::string& name) {
     return -1;
 }
 
+// What picture i of a stored set sounds at this root: the stored shape moved
+// up by the distance between the roots, its open strings becoming a barre,
+// and shown twelve frets lower where it would pass the last fret.
+std::optional<theory::Frets> movedShape(const theory::DiagramSet* set, int i,
+                                        const std::string& root) {
+    if (!set || i < 0 || i >= static_cast<int>(set->shapes.size())) return std::nullopt;
+    const int to = theory::pitchOf(root), from = theory::pitchOf(set->chordRoot);
+    if (to < 0 || from < 0) return std::nullopt;
+    const int shift = (to - from + 12) % 12;
+    theory::Frets frets = set->shapes[std::size_t(i)];
+    int highest = 0;
+    for (int& f : frets)
+        if (f >= 0) highest = std::max(highest, f += shift);
+    if (highest > 22 && theory::lowestFret(frets) >= 12)
+        for (int& f : frets)
+            if (f >= 0) f -= 12;
+    return frets;
+}
+
 }  // namespace
 
 using images::kKeyMoves;
@@ -49,9 +68,17 @@ void PennatoneDemo::Chord_Box_Loader(const std::string& dir) {
         for (const theory::RootDiagram& d : set->rootDiagrams) rootDiagram |= K == d.root;
     }
     const std::string folder = images::folder(Program_Folder, dir);
-    for (int i = 0; i <= Chord_Number.value_or(-1) && i <= 17; ++i)
+    forgetGrips();
+    for (int i = 0; i <= Chord_Number.value_or(-1) && i <= 17; ++i) {
         Chord_Display(i).setPicture(LoadPicture(folder + std::to_string(i + 1) + ".bmp"));
-    if (rootDiagram) Chord_Display(18).setPicture(LoadPicture(folder + K + ".bmp"));
+        rememberGrip(i, movedShape(set, i, K));
+    }
+    if (rootDiagram) {
+        Chord_Display(18).setPicture(LoadPicture(folder + K + ".bmp"));
+        if (set)
+            for (const theory::RootDiagram& d : set->rootDiagrams)
+                if (K == d.root) rememberGrip(18, d.frets);
+    }
 }
 
 void DemoWindow::Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cells,
@@ -61,14 +88,18 @@ void DemoWindow::Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cel
     const int count = static_cast<int>(cells.size());
     placeByRotation("0", count, rowsChange);
     const std::string library = Program_Folder + images::kLibrary;
+    forgetGrips();
     for (int i = 0; i < count; ++i) {
         const theory::GalleryCell& cell = cells[std::size_t(i)];
         Chord_Display(i).setPicture(
             LoadPicture(library + images::gripPicture(cell.frets, cell.atNut())));
         FretDisplay(i).setPicture(LoadPicture(Folder_13 + std::to_string(cell.fret) + ".bmp"));
+        rememberGrip(i, cell.frets);
     }
-    if (rootGrip)
+    if (rootGrip) {
         Chord_Display(18).setPicture(LoadPicture(library + images::gripPicture(*rootGrip, true)));
+        rememberGrip(18, *rootGrip);
+    }
 }
 
 void LyrafretDemo::Chord_Box_Loader(const std::string& dir) {
@@ -88,8 +119,12 @@ void LyrafretDemo::Chord_Box_Loader(const std::string& dir) {
                             static_cast<int>(frets.size()), false);
     }
     const std::string folder = images::folder(Program_Folder, dir);
-    for (int i = 0; i <= Chord_Number.value_or(-1) && i <= 8; ++i)
+    forgetGrips();
+    const theory::DiagramSet* set = theory::diagramSet(dir);
+    for (int i = 0; i <= Chord_Number.value_or(-1) && i <= 8; ++i) {
         Chord_Display(i).setPicture(LoadPicture(folder + std::to_string(i + 1) + ".bmp"));
+        rememberGrip(i, movedShape(set, i, shownRoot()));
+    }
 }
 
 }  // namespace ui

@@ -97,6 +97,12 @@ public:
     void onClick(std::function<void()> handler) { m_onClick = std::move(handler); }
     // What a user's click does: an option button is selected first, as the toolkit does.
     void click();
+    // A right-click: what the control plays, where it plays anything.
+    void onRightClick(std::function<void()> handler) { m_onRightClick = std::move(handler); }
+    bool rightClickable() const { return static_cast<bool>(m_onRightClick); }
+    void rightClick() {
+        if (m_onRightClick) m_onRightClick();
+    }
 
 private:
     template <typename T>
@@ -128,6 +134,7 @@ private:
     bool m_mirrorsPictures = false;
     std::vector<Control*>* m_group = nullptr;
     std::function<void()> m_onClick;
+    std::function<void()> m_onRightClick;
     std::uint64_t m_revision = 1;
 };
 

@@ -102,6 +102,25 @@ public:
     // What opens the options menu: the view's, none without a screen.
     void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
 
+    // Hearing: a right-click plays a diagram as a strum, or a chord's notes
+    // rising from its root, through the platform's sound output.
+    struct Played {
+        std::string source;  // the control right-clicked, "Chord_Display(3)"
+        std::vector<int> midi;
+        std::optional<theory::Frets> frets;  // the diagram played, if one was
+    };
+    // What a copied diagram says in words: "E9, 6th fret: x 7 6 7 7 x";
+    // empty where the cell shows no diagram.
+    std::string diagramText(int Index) const;
+    void setSound(bool on);
+    const std::optional<Played>& played() const { return m_played; }
+    void Chord_Display_RightClick(int Index);
+    void FretDisplay_RightClick(int Index);
+    void Chord_Report_RightClick();
+    // The platform's sound output could not play: said once, in one line.
+    void soundFailed(const std::string& line);
+    Control* Sound_Status = nullptr;
+
     // Shared controls (Part of both inventories).
     Control* Logo_Box = nullptr;
     Control* Chord_Report2 = nullptr;
@@ -218,6 +237,18 @@ protected:
     std::string namesFolder(const std::string& sub) const;
     void addToNeck(Control& c, bool turnsPictures = false);
     void addOptionsLabel(int left, int top, int width);
+    void addHearing(int left, int top, int width);
+    // The root of the chord the window shows, empty when none.
+    virtual std::string shownRoot() const {
+        return {};
+    }
+    // Plays the chord of type Chord_Type on this root as a rising arpeggio.
+    void playChord(const std::string& root, const std::string& source);
+    // The grip each gallery cell shows (19 = the diagram beside the name).
+    void rememberGrip(int index, const std::optional<theory::Frets>& frets);
+    void forgetGrips() {
+        m_grips.clear();
+    }
     void addMasks();
     void addFretboard();
     void addNoteOverlays();
@@ -232,7 +263,7 @@ protected:
     void toggle(Control& c) {
         c.setVisible(!c.visible());
     }
-    void clip(Control& source);
+    void clip(Control& source, const std::string& text = {});
     void clearReports();
     void clearToneDisplays();
     // Shows the overlays of the chord's degrees and colours its tone bars.
@@ -262,6 +293,12 @@ private:
     std::function<void()> m_openOptions;
     std::vector<Control*> m_neck;
     std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
+    std::map<int, theory::Frets> m_grips;    // per Chord_Display index
+    std::optional<Played> m_played;
+    bool m_soundFailureShown = false;
+
+    void perform(const std::string& source, std::vector<int> midi, std::vector<sound::Note> notes,
+                 std::optional<theory::Frets> frets = {});
 };
 
 }  // namespace ui

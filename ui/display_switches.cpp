@@ -6,19 +6,24 @@
 namespace ui {
 
 void DemoWindow::Chord_Display_Click(int Index) {
-    clip(Chord_Display(Index));
+    clip(Chord_Display(Index), diagramText(Index));
 }
 
 void DemoWindow::FretDisplay_Click(int Index) {
-    clip(FretDisplay(Index));
+    clip(FretDisplay(Index), diagramText(Index));
 }
 
 // Clip_Chord_Box and Clip_Fret_Number: the same steps on another control.
-void DemoWindow::clip(Control& source) {
+void DemoWindow::clip(Control& source, const std::string& text) {
     Clipboard& clipboard = *m_platform.clipboard;
     clipboard.clear();
     // An empty box leaves the clipboard empty; the preview then keeps its picture.
-    if (!source.picture().isNone()) clipboard.setPicture(source.picture());
+    if (!source.picture().isNone()) {
+        if (text.empty())
+            clipboard.setPicture(source.picture());
+        else
+            clipboard.setPictureAndText(source.picture(), text);
+    }
     Clip_Preview();
 }
 

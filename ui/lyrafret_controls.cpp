@@ -38,6 +38,7 @@ void LyrafretDemo::createControls() {
     Exit_Me = &label("Exit_Me", -1, nullptr, 8350, 8000, 840, 200, "Exit", kWhite, kButtonText);
     addOptionsLabel(8350, 7700, 840);
     addFretboard();
+    addHearing(300, 7980, 7900);
     for (int i = 0; i < kKeyCount; ++i)
         addToNeck(item(Overlay, Kind::Image, i, nullptr, 9525, -60, 1950, i == 0 ? 7695 : 7770,
                        kLayerNoteOverlay)

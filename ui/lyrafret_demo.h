@@ -61,6 +61,7 @@ public:
     static constexpr int kKeyCount = 12;
 
 protected:
+    std::string shownRoot() const override;
     const std::vector<SizePreset>& sizePresets() const override;
     int rootOffset(const std::string& key) const override;
     std::string ownToolTip(const Control& c) const override;

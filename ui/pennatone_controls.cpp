@@ -58,6 +58,10 @@ void PennatoneDemo::createControls() {
     close_me = &label("close_me", -1, nullptr, 8420, 8000, 400, 200, "Exit", kWhite, kButtonText);
     addOptionsLabel(8420, 7700, 840);
     addFretboard();
+    addHearing(300, 7980, 7900);
+    for (const auto& [i, button] : Base.members())
+        button->onRightClick(
+            [this, i = i] { playChord(rootForButton(i), "Base(" + std::to_string(i) + ")"); });
     Overlay = &make(Kind::Image, "Overlay", -1, nullptr, 9525, -60, 1950, 7830, kLayerOverlay);
     addToNeck(*Overlay);
     addNoteOverlays();

@@ -49,6 +49,7 @@ public:
     static constexpr int kLastType = 52;
 
 protected:
+    std::string shownRoot() const override { return K == "Null" ? std::string() : K; }
     const std::vector<SizePreset>& sizePresets() const override;
     int rootOffset(const std::string& key) const override;
     std::string ownToolTip(const Control& c) const override;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "images/picture.h"
+#include "sound/output.h"
 
 namespace ui {
 
@@ -20,13 +21,26 @@ public:
     virtual bool hasFormat(int code) const = 0;
     virtual images::Picture picture(int code) const = 0;
     virtual std::vector<int> formats() const = 0;
+    // The picture and, beside it, the same thing in words for a text paste.
+    virtual void setPictureAndText(const images::Picture& picture, const std::string& text) {
+        (void)text;
+        setPicture(picture);
+    }
 };
 
 // Clipboard of tests and of demo-driver: holds one picture, offered as a plain bitmap.
 class MemoryClipboard : public Clipboard {
 public:
-    void clear() override { m_picture.reset(); }
+    void clear() override {
+        m_picture.reset();
+        m_text.clear();
+    }
     void setPicture(const images::Picture& picture) override { m_picture = picture; }
+    void setPictureAndText(const images::Picture& picture, const std::string& text) override {
+        m_picture = picture;
+        m_text = text;
+    }
+    const std::string& text() const { return m_text; }
     bool hasFormat(int code) const override { return m_picture && code == kBitmap; }
     images::Picture picture(int code) const override {
         return hasFormat(code) ? *m_picture : images::Picture{};
@@ -38,6 +52,7 @@ public:
 
 private:
     std::optional<images::Picture> m_picture;
+    std::string m_text;
 };
 
 // What the window needs from the machine it runs on.
@@ -45,6 +60,7 @@ struct Platform {
     std::string programFolder;          // without trailing separator
     Clipboard* clipboard = nullptr;     // not owned
     std::function<void()> exitProgram;  // ends the program at once
+    sound::Output* sound = nullptr;     // not owned; none: nothing is heard
 };
 
 }  // namespace ui

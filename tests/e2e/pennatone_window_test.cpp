@@ -123,6 +123,12 @@ TEST(PennatoneWindow, CopiedDiagramIsOnTheSystemClipboardAsBmp) {
     });
     ASSERT_EQ(copied.size(), diagram.size());
     EXPECT_EQ(e2e::mismatches(copied, diagram, 0, 0), 0);
+    // Beside the picture, the words a chord chart wants: the chord, where it
+    // is played and the grip (diagram 13 of the C set, x 10 10 9 x x, moved
+    // up four frets to E).
+    ASSERT_TRUE(targets.split('\n').contains("UTF8_STRING")) << targets.toStdString();
+    EXPECT_EQ(e2e::runTool("xclip", {"-selection", "clipboard", "-t", "UTF8_STRING", "-o"}),
+              "E, 13th fret: x 14 14 13 x x");
 
     // The preview in the window shows the same picture.
     int wrong = -1;

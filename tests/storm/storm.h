@@ -19,8 +19,8 @@
 #include "../support/windows.h"
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
-#include "images/library_paths.h"
 #include "images/grip_pictures.h"
+#include "images/library_paths.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
@@ -305,6 +305,20 @@ inline std::vector<OptionChoice> optionChoices() {
     for (theory::NameSystem system : theory::kNameSystems)
         choices.push_back({"option names " + std::string(theory::nameSystemKey(system)),
                            [system](ui::DemoWindow& w) { w.setNames(system); }});
+    choices.push_back({"option sound on", [](ui::DemoWindow& w) { w.setSound(true); }});
+    choices.push_back({"option sound off", [](ui::DemoWindow& w) { w.setSound(false); }});
+    // Right-clicks: every diagram, fret number and report that can play.
+    for (int i = 0; i <= 18; ++i) {
+        for (const char* array : {"Chord_Display", "FretDisplay"})
+            choices.push_back({std::string("right-click ") + array + " " + std::to_string(i),
+                               [array, i](ui::DemoWindow& w) {
+                                   const std::string key =
+                                       std::string(array) + "(" + std::to_string(i) + ")";
+                                   if (ui::Control* c = w.find(key)) c->rightClick();
+                               }});
+    }
+    choices.push_back(
+        {"right-click Chord_Report", [](ui::DemoWindow& w) { w.Chord_Report->rightClick(); }});
     return choices;
 }
 

@@ -41,7 +41,7 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
     const DriverRun r = driver({"PennatoneDemo"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject controls = r.state["controls"].toObject();
-    EXPECT_EQ(controls.size(), 285);
+    EXPECT_EQ(controls.size(), 286);  // with Sound_Status, the one-line sound report
     EXPECT_EQ(controls["Cover"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["Logo_Box"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["NoteEntry_C"].toObject()["Visible"].toBool(), false);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "sound/wav.h"
 #include "theory/note_names.h"
 #include "tools/demo_driver/state.h"
 #include "ui/qt/qt_view.h"
@@ -21,7 +22,8 @@ void print(const QJsonObject& o) {
 
 int usage() {
     std::cerr << "usage: demo-driver PROGRAM [--folder DIR] [--screenshot FILE.png] "
-                 "[--left-handed] [--names SYSTEM] [STEP ...]\n"
+                 "[--left-handed] [--names SYSTEM] [--sound on|off] [--wav FILE.wav] "
+                 "[STEP ...]\n"
                  "       demo-driver --catalog\n";
     return 2;
 }
@@ -64,6 +66,12 @@ std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
         action = [&window, on] { window.setLeftHanded(*on); };
         return 3;
     }
+    if (what == "sound") {
+        const auto on = onOff(value);
+        if (!on) return 0;
+        action = [&window, on] { window.setSound(*on); };
+        return 3;
+    }
     if (what == "names") {
         const auto system = theory::nameSystemFromKey(value);
         if (!system) return 0;
@@ -87,6 +95,7 @@ int main(int argc, char** argv) {
     const std::string program = args[0];
     std::string folder = QCoreApplication::applicationDirPath().toStdString();
     std::string screenshot;
+    std::string wav;
     std::vector<std::string> steps;
     ui::Settings settings;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -94,6 +103,15 @@ int main(int argc, char** argv) {
             folder = QDir(QString::fromStdString(args[++i])).absolutePath().toStdString();
         } else if (args[i] == "--screenshot" && i + 1 < args.size()) {
             screenshot = args[++i];
+        } else if (args[i] == "--wav" && i + 1 < args.size()) {
+            wav = args[++i];
+        } else if (args[i] == "--sound" && i + 1 < args.size()) {
+            const auto on = onOff(args[++i]);
+            if (!on) {
+                std::cerr << "--sound takes on or off, not " << args[i] << "\n";
+                return 2;
+            }
+            settings.sound = *on;
         } else if (args[i] == "--left-handed") {
             settings.left_handed = true;
         } else if (args[i] == "--names" && i + 1 < args.size()) {
@@ -108,7 +126,10 @@ int main(int argc, char** argv) {
         }
     }
     ui::MemoryClipboard clipboard;
-    ui::Platform platform{folder, &clipboard, nullptr};
+    // Without --wav nothing is heard: demo-driver never opens an audio device.
+    std::unique_ptr<sound::WavSink> sink;
+    if (!wav.empty()) sink = std::make_unique<sound::WavSink>(wav);
+    ui::Platform platform{folder, &clipboard, nullptr, sink.get()};
     std::unique_ptr<ui::DemoWindow> window = ui::makeWindow(program, platform);
     if (!window) {
         std::cerr << "unknown program " << program << "\n";
@@ -141,6 +162,20 @@ int main(int argc, char** argv) {
             guarded(action, errors);
             continue;
         }
+        if (name == "play") {
+            if (i + 1 >= steps.size() || !isNumber(steps[i + 1])) {
+                std::cerr << "play needs a gallery index\n";
+                return 2;
+            }
+            const std::string key = "Chord_Display(" + steps[++i] + ")";
+            ui::Control* cell = window->find(key);
+            if (!cell) {
+                std::cerr << "unknown control " << key << "\n";
+                return 2;
+            }
+            guarded([&] { cell->rightClick(); }, errors);
+            continue;
+        }
         std::string key = name;
         if (window->array(name)) {
             if (i + 1 >= steps.size() || !isNumber(steps[i + 1])) {
@@ -164,5 +199,9 @@ int main(int argc, char** argv) {
         }
     }
     if (!dumped || window->exited()) print(driver::windowState(*window, clipboard, errors));
+    if (sink && !sink->error().empty()) {
+        std::cerr << sink->error() << "\n";
+        return 1;
+    }
     return 0;
 }

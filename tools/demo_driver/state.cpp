@@ -111,6 +111,12 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
         clip = QJsonObject{{"picture", QString::fromStdString(clipboard.content()->name)},
                            {"formats", formats}};
     }
+    QJsonValue played;
+    if (const auto& p = window.played()) {
+        QJsonArray midi;
+        for (int note : p->midi) midi.append(note);
+        played = QJsonObject{{"source", QString::fromStdString(p->source)}, {"midi", midi}};
+    }
     QJsonArray errorList;
     for (const auto& e : errors) errorList.append(QString::fromStdString(e));
     return QJsonObject{
@@ -123,6 +129,9 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
         {"errors", errorList},
         {"exited", window.exited()},
         {"settings", ui::settingsJson(window.settings())},
+        {"marks", QJsonValue()},
+        {"named", QJsonValue()},
+        {"played", played},
     };
 }
 

@@ -21,9 +21,14 @@ void QtClipboard::clear() {
 }
 
 void QtClipboard::setPicture(const images::Picture& picture) {
+    setPictureAndText(picture, {});
+}
+
+void QtClipboard::setPictureAndText(const images::Picture& picture, const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) return;
     auto* data = new QMimeData;
+    if (!text.empty()) data->setText(QString::fromStdString(text));
     if (!picture.image.isNull()) {
         data->setImageData(picture.image);
         QByteArray bmp;

@@ -27,6 +27,8 @@ public:
 
     void clear() override;
     void setPicture(const images::Picture& picture) override;
+    // Also offers text/plain, so that a chord chart or a message gets the words.
+    void setPictureAndText(const images::Picture& picture, const std::string& text) override;
     bool hasFormat(int code) const override;
     images::Picture picture(int code) const override;
     std::vector<int> formats() const override;

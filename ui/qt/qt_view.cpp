@@ -23,6 +23,7 @@
 
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/settings_store.h"
+#include "ui/qt/sound_player.h"
 
 // Q_INIT_RESOURCE declares the initialiser in the enclosing namespace, so it
 // has to be called from the global one.
@@ -248,6 +249,11 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ControlWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_control.rightClickable()) {
+        event->accept();
+        emit rightClicked(&m_control);
+        return;
+    }
     // Only the window's background offers the options menu, not what can be clicked.
     if (m_control.clickable())
         event->accept();
@@ -332,6 +338,10 @@ void QtView::buildOptionsMenu() {
     m_leftHanded->setCheckable(true);
     connect(m_leftHanded, &QAction::triggered, this,
             [this](bool on) { chooseOption([this, on] { m_window.setLeftHanded(on); }); });
+    m_sound = m_options->addAction("Sound");
+    m_sound->setCheckable(true);
+    connect(m_sound, &QAction::triggered, this,
+            [this](bool on) { chooseOption([this, on] { m_window.setSound(on); }); });
     QMenu* names = m_options->addMenu("Note names");
     auto* group = new QActionGroup(names);
     for (theory::NameSystem system : theory::kNameSystems) {
@@ -354,6 +364,7 @@ void QtView::buildOptionsMenu() {
 
 void QtView::refreshOptionChecks() {
     m_leftHanded->setChecked(m_window.settings().left_handed);
+    m_sound->setChecked(m_window.settings().sound);
     for (const auto& [system, action] : m_nameActions)
         action->setChecked(m_window.settings().names == system);
 }
@@ -398,6 +409,8 @@ void QtView::createChildren(Control* container, QWidget* parentWidget) {
         auto* w = new ControlWidget(*c, parentWidget);
         m_widgets[m_index.at(c)] = w;
         connect(w, &ControlWidget::clicked, this, [this](Control* clicked) { click(*clicked); });
+        connect(w, &ControlWidget::rightClicked, this,
+                [this](Control* clicked) { rightClick(*clicked); });
     }
     for (Control* c : it->second) createChildren(c, m_widgets[m_index.at(c)]);
 }
@@ -417,6 +430,12 @@ void QtView::click(Control& control) {
         close();
         emit exited();
     }
+}
+
+void QtView::rightClick(Control& control) {
+    if (m_window.exited() || !control.rightClickable()) return;
+    runGuarded([&control] { control.rightClick(); }, m_reporter, this, windowTitle());
+    sync();
 }
 
 void QtView::sync() {
@@ -482,6 +501,13 @@ bool renderToPng(QtView& view, const QString& file) {
     return renderClientArea(view).save(file, "PNG");
 }
 
+void showSoundFailures(QtView& view, SoundPlayer& player) {
+    QObject::connect(&player, &SoundPlayer::failed, &view, [&view](const QString& line) {
+        view.window().soundFailed(line.toStdString());
+        view.sync();
+    });
+}
+
 int runProgram(int argc, char** argv, const char* programName,
                const std::function<std::unique_ptr<DemoWindow>(Platform)>& makeWindow) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -494,8 +520,9 @@ int runProgram(int argc, char** argv, const char* programName,
     initArtwork();
 
     QtClipboard clipboard;
+    SoundPlayer player;
     Platform platform{QCoreApplication::applicationDirPath().toStdString(), &clipboard,
-                      [] { QCoreApplication::quit(); }};
+                      [] { QCoreApplication::quit(); }, &player};
     std::unique_ptr<DemoWindow> window;
     if (!runGuarded([&] { window = makeWindow(std::move(platform)); }, messageBoxReporter, nullptr,
                     programName))
@@ -511,6 +538,7 @@ int runProgram(int argc, char** argv, const char* programName,
     // A file that cannot be written only means the choice is not kept.
     view.setSettingsSaver([&store](const Settings& s) { store.save(s); });
     QObject::connect(&view, &QtView::exited, &app, &QCoreApplication::quit);
+    showSoundFailures(view, player);
     view.show();
     return app.exec();
 }

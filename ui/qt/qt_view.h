@@ -70,6 +70,7 @@ public:
 
 signals:
     void clicked(ui::Control* control);
+    void rightClicked(ui::Control* control);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,6 +111,8 @@ public:
     // What a user's click on the control does: the handler runs guarded, then
     // one sync pass; an exited window closes.
     void click(Control& control);
+    // A right-click on a control that plays something, then one sync pass.
+    void rightClick(Control& control);
     // Applies every control whose revision moved and the window frame.
     void sync();
     // Controls applied by the last sync pass.
@@ -124,6 +127,7 @@ public:
     void showOptions(const QPoint& globalPosition);
     void showOptionsAtLabel();
     QAction* leftHandedAction() const { return m_leftHanded; }
+    QAction* soundAction() const { return m_sound; }
     QAction* namesAction(theory::NameSystem system) const;
     void setSettingsSaver(std::function<void(const Settings&)> saver) {
         m_saveSettings = std::move(saver);
@@ -159,6 +163,7 @@ private:
     Reporter m_reporter = messageBoxReporter;
     QMenu* m_options = nullptr;
     QAction* m_leftHanded = nullptr;
+    QAction* m_sound = nullptr;
     std::vector<std::pair<theory::NameSystem, QAction*>> m_nameActions;
     std::function<void(const Settings&)> m_saveSettings;
 };
@@ -166,6 +171,11 @@ private:
 // Draws the client area at the current frame size into a PNG file.
 QImage renderClientArea(QtView& view);
 bool renderToPng(QtView& view, const QString& file);
+
+class SoundPlayer;
+// A device that fails is said once, in one line in the window, never in a
+// message box.
+void showSoundFailures(QtView& view, SoundPlayer& player);
 
 // The whole program around one window: display check, application, clipboard,
 // platform, Form_Load, view, event loop. Returns the exit code.
