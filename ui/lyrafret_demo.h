@@ -63,6 +63,7 @@ protected:
     const std::vector<SizePreset>& sizePresets() const override;
     int rootOffset(const std::string& key) const override;
     bool showsTypeO2() const override { return false; }
+    void reshowChord() override;
 
 private:
     void createControls();

@@ -51,6 +51,7 @@ protected:
     const std::vector<SizePreset>& sizePresets() const override;
     int rootOffset(const std::string& key) const override;
     bool showsTypeO2() const override { return true; }
+    void reshowChord() override;
 
 private:
     void createControls();

@@ -125,6 +125,7 @@ public:
     void showOptionsAtLabel();
     QAction* leftHandedAction() const { return m_leftHanded; }
     QAction* namesAction(theory::NameSystem system) const;
+    QAction* tuningAction(const std::string& key) const;
     void setSettingsSaver(std::function<void(const Settings&)> saver) {
         m_saveSettings = std::move(saver);
     }
@@ -137,6 +138,7 @@ protected:
 
 private:
     void buildOptionsMenu();
+    void buildTuningMenu();
     void refreshOptionChecks();
     void chooseOption(const std::function<void()>& change);
 
@@ -158,6 +160,7 @@ private:
     QMenu* m_options = nullptr;
     QAction* m_leftHanded = nullptr;
     std::vector<std::pair<theory::NameSystem, QAction*>> m_nameActions;
+    std::vector<std::pair<std::string, QAction*>> m_tuningActions;
     std::function<void(const Settings&)> m_saveSettings;
 };
 
