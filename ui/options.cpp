@@ -30,7 +30,6 @@ void DemoWindow::addOptionsLabel(int left, int top, int width) {
 void DemoWindow::addTuningLabel(int left, int top, int width) {
     Tuning_Label = &label("Tuning_Label", -1, nullptr, left, top, width, 200, "", kYellow, kBlack);
     Tuning_Label->setVisible(false);
-    addToNeck(*Tuning_Label);
 }
 
 void DemoWindow::Options_Click() {

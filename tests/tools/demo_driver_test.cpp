@@ -218,7 +218,9 @@ TEST(DemoDriver, TuningFlagAndStepSetTheNeck) {
         const QJsonObject label = controlOf(flag.state, "Tuning_Label");
         const bool standard = std::string(row.key) == "standard";
         EXPECT_EQ(label["Visible"].toBool(), !standard) << row.key;
-        if (!standard) EXPECT_EQ(label["Caption"].toString(), QString::fromUtf8(row.name));
+        if (!standard) {
+            EXPECT_EQ(label["Caption"].toString(), QString::fromUtf8(row.name));
+        }
     }
     const DriverRun l = driver({"LyrafretDemo", "--tuning", "open-g", "Key_C", "2"});
     EXPECT_EQ(controlOf(l.state, "Tuning_Label")["Caption"].toString(), "Open G");
@@ -231,7 +233,7 @@ TEST(DemoDriver, UnknownTuningsAreRefusedInOneLine) {
                                     QStringList{"--catalog", "--tuning", "open-e"}}) {
         const DriverRun r = driver(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_EQ(r.err.count("unknown"), 1) << r.err.toStdString();
     }
 }
 
