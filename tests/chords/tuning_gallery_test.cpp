@@ -103,14 +103,15 @@ bool ascending(const Shown& s) {
 
 // A gallery short of its cells is short because the neck holds no more: it
 // shows every movable grip below the twelfth fret the search proves (higher
-// ones repeat an octave lower; open strings ring in first position only), and
-// never fewer than six.
+// ones repeat an octave lower; open strings ring in first position only).
 void expectFullOrExhausted(const TuningRow& tuning, const theory::ChordType& type, int root,
                            const Shown& shown, int cells, const std::string& what) {
     const int count = static_cast<int>(shown.frets.size());
     EXPECT_LE(count, cells) << what;
     if (count == cells) return;
-    EXPECT_GE(count, 6) << what;
+    // Below six only where the neck holds no more: DADGAD's two pairs of
+    // strings a fourth and a fifth apart leave too few notes for this chord.
+    if (count < 6) EXPECT_EQ(std::string(tuning.key) + " " + type.key, "dadgad 7b9aug5") << what;
     for (const Frets& f : theory::allGrips(*theory::tuningByKey(tuning.key), type, root)) {
         const bool open = std::find(f.begin(), f.end(), 0) != f.end();
         int lowest = 99;
