@@ -179,7 +179,7 @@ protected:
     virtual int rootOffset(const std::string& key) const = 0;
     virtual bool showsTypeO2() const = 0;  // Type_o2 gets the chord-type name with the fret numbers
     // Shows the chord chosen, if any, again: the diagrams depend on the tuning.
-    virtual void reshowChord() = 0;
+    virtual void reshowChord() {}
 
     // Rotation shared by Box18, Box11, Box9 and Box8.
     void placeByRotation(const std::string& move, int count, bool rowsChange);

@@ -111,7 +111,9 @@ void expectFullOrExhausted(const TuningRow& tuning, const theory::ChordType& typ
     if (count == cells) return;
     // Below six only where the neck holds no more: DADGAD's two pairs of
     // strings a fourth and a fifth apart leave too few notes for this chord.
-    if (count < 6) EXPECT_EQ(std::string(tuning.key) + " " + type.key, "dadgad 7b9aug5") << what;
+    if (count < 6) {
+        EXPECT_EQ(std::string(tuning.key) + " " + type.key, "dadgad 7b9aug5") << what;
+    }
     for (const Frets& f : theory::allGrips(*theory::tuningByKey(tuning.key), type, root)) {
         const bool open = std::find(f.begin(), f.end(), 0) != f.end();
         int lowest = 99;

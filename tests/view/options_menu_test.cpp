@@ -70,7 +70,7 @@ TEST(OptionsMenu, ATuningIsChosenShownAndKept) {
     EXPECT_TRUE(f.view.tuningAction("dadgad")->isChecked());
     EXPECT_FALSE(f.view.tuningAction("standard")->isChecked());
     EXPECT_TRUE(f.view.widgetFor(*f.w->Tuning_Label)->isVisible());
-    EXPECT_EQ(f.view.widgetFor(*f.w->Chord_Display(0))->pictureName(),
+    EXPECT_EQ(f.view.widgetFor(f.w->Chord_Display(0))->pictureName(),
               "img/demo/grips/n_000204.bmp");
     ASSERT_EQ(f.saved.size(), 1u);
     EXPECT_EQ(f.saved[0].tuning, "dadgad");
