@@ -50,9 +50,10 @@ void PennatoneDemo::Ty_Click(int Index) {
     Scales_Swap(K);
     dir = type->dir;
     Chord_Number = type->Chord_Number;
-    if (const auto* cells = chords::pennatoneGallery(Index, theory::pitchOf(K))) {
+    if (const auto* cells = chords::pennatoneGallery(Index, theory::pitchOf(K), tuning())) {
         Chord_Number = static_cast<int>(cells->size()) - 1;
-        Grip_Gallery_Loader(*cells, chords::pennatoneRootGrip(Index, theory::pitchOf(K)), true);
+        Grip_Gallery_Loader(*cells, chords::pennatoneRootGrip(Index, theory::pitchOf(K), tuning()),
+                            true);
         Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
     } else {
         Chord_Box_Loader(dir);
@@ -64,6 +65,11 @@ void PennatoneDemo::Ty_Click(int Index) {
     for (int bar : data.tnt) tnt.push_back(&Tone(bar));
     cnc = data.cnc;
     showChordTones(data.markerDegrees, data.noteColours);
+}
+
+void PennatoneDemo::reshowChord() {
+    if (LineNumber.empty() || K == "Null" || !Typer || *Typer < 0 || *Typer > kLastType) return;
+    Ty_Click(*Typer);
 }
 
 namespace {

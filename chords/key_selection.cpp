@@ -47,7 +47,7 @@ void LyrafretDemo::key_Click(int Index) {
     Scales_Swap(position);
     dir = row->dir;
     Chord_Number = row->Chord_Number;
-    if (const auto* cells = chords::keyGallery(Index, K)) {
+    if (const auto* cells = chords::keyGallery(Index, K, tuning())) {
         Chord_Number = static_cast<int>(cells->size()) - 1;
         Grip_Gallery_Loader(*cells, std::nullopt, false);
         Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
@@ -61,6 +61,11 @@ void LyrafretDemo::key_Click(int Index) {
     cnc = row->cnc;
     showChordTones(row->markerDegrees, row->noteColours);
     Type_o2->setPicture(LoadPicture(images::folder(Program_Folder, "18") + Chord_Type + ".bmp"));
+}
+
+void LyrafretDemo::reshowChord() {
+    if (LineNumber.empty() || K == "Null" || !Keyer || *Keyer == kNeutralOption) return;
+    key_Click(*Keyer);
 }
 
 void LyrafretDemo::KeyUp_Click() {

@@ -230,15 +230,19 @@ const KeyChord* keyChord(int option) {
     return nullptr;
 }
 
-const std::vector<theory::GalleryCell>* keyGallery(int option, std::string_view key) {
+const std::vector<theory::GalleryCell>* keyGallery(int option, std::string_view key,
+                                                   const theory::Tuning& tuning) {
     const KeyChord* row = keyChord(option);
     const int k = keyIndex(key);
-    if (!row || k < 0 || std::string_view(row->dir).rfind("ly_", 0) != 0) return nullptr;
-    const int root = (theory::pitchOf(Key_Table[std::size_t(k)].K) +
-                      kMajorSteps[std::size_t(degreeIndex(row->position))]) %
-                     12;
-    return &theory::gripGallery(theory::standardTuning(), *theory::chordTypeByKey(row->Chord_Type),
-                                root, kKeyCells);
+    if (!row || k < 0) return nullptr;
+    const bool given = std::string_view(row->dir).rfind("ly_", 0) != 0;
+    const theory::ChordType* type = theory::chordTypeByKey(row->Chord_Type);
+    const int degree = degreeIndex(row->position);
+    if ((given && tuning.midi == theory::standardTuning().midi) || !type || degree < 0)
+        return nullptr;
+    const int root =
+        (theory::pitchOf(Key_Table[std::size_t(k)].K) + kMajorSteps[std::size_t(degree)]) % 12;
+    return &theory::gripGallery(tuning, *type, root, kKeyCells);
 }
 
 std::span<const KeyChord> keyChords() {

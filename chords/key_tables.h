@@ -89,9 +89,11 @@ const KeyChord* keyChord(int option);
 // Cells of the key window's gallery.
 inline constexpr int kKeyCells = 9;
 
-// The gallery of an option in a key, chosen for the chord on that degree; null
-// for the options whose sets are given, which keep their stored shapes.
-const std::vector<theory::GalleryCell>* keyGallery(int option, std::string_view key);
+// The gallery of an option in a key, chosen for the chord on that degree in
+// that tuning; null in standard tuning for the options whose sets are given,
+// which keep their stored shapes there.
+const std::vector<theory::GalleryCell>* keyGallery(
+    int option, std::string_view key, const theory::Tuning& tuning = theory::standardTuning());
 std::span<const KeyChord> keyChords();
 
 }  // namespace chords

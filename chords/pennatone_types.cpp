@@ -48,17 +48,20 @@ const PennatoneType* pennatoneType(int option) {
     return nullptr;
 }
 
-const std::vector<theory::GalleryCell>* pennatoneGallery(int option, int rootPitch) {
-    if (option < static_cast<int>(kGivenTypes.size()) || !pennatoneType(option) || rootPitch < 0)
+const std::vector<theory::GalleryCell>* pennatoneGallery(int option, int rootPitch,
+                                                         const theory::Tuning& tuning) {
+    const bool given = option < static_cast<int>(kGivenTypes.size());
+    if ((given && tuning.midi == theory::standardTuning().midi) || !pennatoneType(option) ||
+        rootPitch < 0)
         return nullptr;
-    return &theory::gripGallery(theory::standardTuning(), theory::kChordTypes[std::size_t(option)],
-                                rootPitch % 12, kPennatoneCells);
+    return &theory::gripGallery(tuning, theory::kChordTypes[std::size_t(option)], rootPitch % 12,
+                                kPennatoneCells);
 }
 
-std::optional<theory::Frets> pennatoneRootGrip(int option, int rootPitch) {
-    if (!pennatoneGallery(option, rootPitch)) return std::nullopt;
-    return theory::rootGrip(theory::standardTuning(), theory::kChordTypes[std::size_t(option)],
-                            rootPitch % 12);
+std::optional<theory::Frets> pennatoneRootGrip(int option, int rootPitch,
+                                               const theory::Tuning& tuning) {
+    if (!pennatoneGallery(option, rootPitch, tuning)) return std::nullopt;
+    return theory::rootGrip(tuning, theory::kChordTypes[std::size_t(option)], rootPitch % 12);
 }
 
 std::span<const PennatoneType> pennatoneTypes() {

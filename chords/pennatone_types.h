@@ -24,12 +24,15 @@ const PennatoneType* pennatoneType(int option);
 // Cells of the chord finder's gallery.
 inline constexpr int kPennatoneCells = 18;
 
-// The gallery of an option for a root pitch (0..11), chosen for that chord;
-// null for the two types whose sets are given, which keep their stored shapes.
-const std::vector<theory::GalleryCell>* pennatoneGallery(int option, int rootPitch);
+// The gallery of an option for a root pitch (0..11), chosen for that chord in
+// that tuning; null in standard tuning for the two types whose sets are given,
+// which keep their stored shapes there (they hold for no other tuning).
+const std::vector<theory::GalleryCell>* pennatoneGallery(
+    int option, int rootPitch, const theory::Tuning& tuning = theory::standardTuning());
 
 // The grip beside the chord name for an option chosen per root, if it has one.
-std::optional<theory::Frets> pennatoneRootGrip(int option, int rootPitch);
+std::optional<theory::Frets> pennatoneRootGrip(
+    int option, int rootPitch, const theory::Tuning& tuning = theory::standardTuning());
 std::span<const PennatoneType> pennatoneTypes();
 
 }  // namespace chords

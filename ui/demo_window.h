@@ -86,6 +86,9 @@ public:
     const Settings& settings() const { return m_settings; }
     void setLeftHanded(bool on);
     void setNames(theory::NameSystem system);
+    // A key of theory::kTunings; the chord shown is shown again in the new tuning.
+    void setTuning(const std::string& key);
+    const theory::Tuning& tuning() const;
     void applySettings(const Settings& settings);
     // Controls that depict the neck and move when it is mirrored.
     const std::vector<Control*>& neckControls() const { return m_neck; }
@@ -149,7 +152,8 @@ public:
     Control* Clear_Masks = nullptr;
     Control* Clear_Fretboard = nullptr;
     Control* Fret_Board = nullptr;
-    Control* Options = nullptr;  // opens the options menu
+    Control* Options = nullptr;       // opens the options menu
+    Control* Tuning_Label = nullptr;  // names the tuning in force, hidden in standard
 
     Control& Tone(int k) const;                         // Tone_1 .. Tone_12
     Control& NoteEntry(const std::string& note) const;  // NoteEntry_C ..
@@ -211,6 +215,8 @@ protected:
         return {};
     }
     std::string shownNote(const std::string& spelling) const;
+    // Shows the chord chosen, if any, again: the diagrams depend on the tuning.
+    virtual void reshowChord() {}
 
     // Rotation shared by Box18, Box11, Box9 and Box8.
     void placeByRotation(const std::string& move, int count, bool rowsChange);
@@ -249,6 +255,7 @@ protected:
     void forgetGrips() {
         m_grips.clear();
     }
+    void addTuningLabel(int left, int top, int width);
     void addMasks();
     void addFretboard();
     void addNoteOverlays();
@@ -277,6 +284,7 @@ protected:
 
 private:
     void repointPictures();
+    void showTuningOnNeck();
 
     int absoluteLeft(const Control* c) const;
     int absoluteTop(const Control* c) const;

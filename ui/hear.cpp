@@ -73,7 +73,7 @@ void DemoWindow::Chord_Display_RightClick(int Index) {
     if (it == m_grips.end() || !Chord_Display.has(Index)) return;
     const Control& cell = Chord_Display(Index);
     if (cell.picture().name.empty() || !cell.visible() || Logo_Box->visible()) return;
-    const theory::Tuning& tuning = theory::standardTuning();
+    const theory::Tuning& tuning = this->tuning();
     perform("Chord_Display(" + std::to_string(Index) + ")", sound::gripNotes(it->second, tuning),
             sound::strum(it->second, tuning), it->second);
 }
@@ -83,7 +83,7 @@ void DemoWindow::FretDisplay_RightClick(int Index) {
     if (it == m_grips.end() || !FretDisplay.has(Index)) return;
     const Control& number = FretDisplay(Index);
     if (number.picture().name.empty() || !number.visible() || Logo_Box->visible()) return;
-    const theory::Tuning& tuning = theory::standardTuning();
+    const theory::Tuning& tuning = this->tuning();
     perform("FretDisplay(" + std::to_string(Index) + ")", sound::gripNotes(it->second, tuning),
             sound::strum(it->second, tuning), it->second);
 }

@@ -1,8 +1,10 @@
-// The player's options: a left-handed neck and the naming of notes.
+// The player's options: a left-handed neck, the naming of notes and the tuning.
+#include <array>
 #include <optional>
 
 #include "images/library_paths.h"
 #include "theory/neck.h"
+#include "theory/tunings.h"
 #include "ui/demo_window.h"
 
 namespace ui {
@@ -23,6 +25,11 @@ void DemoWindow::addToNeck(Control& c, bool turnsPictures) {
 void DemoWindow::addOptionsLabel(int left, int top, int width) {
     Options = &label("Options", -1, nullptr, left, top, width, 200, "Options", kWhite, kButtonText);
     bind(*Options, [this] { Options_Click(); });
+}
+
+void DemoWindow::addTuningLabel(int left, int top, int width) {
+    Tuning_Label = &label("Tuning_Label", -1, nullptr, left, top, width, 200, "", kYellow, kBlack);
+    Tuning_Label->setVisible(false);
 }
 
 void DemoWindow::Options_Click() {
@@ -49,10 +56,51 @@ void DemoWindow::setNames(theory::NameSystem system) {
     repointPictures();
 }
 
+const theory::Tuning& DemoWindow::tuning() const {
+    const theory::Tuning* t = theory::tuningByKey(m_settings.tuning);
+    return t ? *t : theory::standardTuning();
+}
+
+void DemoWindow::setTuning(const std::string& key) {
+    if (m_settings.tuning == key || !theory::tuningByKey(key)) return;
+    m_settings.tuning = key;
+    showTuningOnNeck();
+    reshowChord();
+}
+
+namespace {
+
+// How a guitarist names an open string: flats, but F sharp beside a D string
+// (open D is a D major chord).
+std::string stringName(const theory::Tuning& t, int string) {
+    static constexpr std::array<const char*, 12> kFlats{
+        "C", "D\u266d", "D", "E\u266d", "E", "F", "G\u266d", "G", "A\u266d", "A", "B\u266d", "B"};
+    const int pitch = theory::pitchAt(t, string, 0);
+    bool hasD = false;
+    for (int s = 0; s < 6; ++s) hasD |= theory::pitchAt(t, s, 0) == 2;
+    return pitch == 6 && hasD ? "F\u266f" : kFlats[std::size_t(pitch)];
+}
+
+}  // namespace
+
+// The string labels read the open strings of the tuning in force (in standard
+// the captions they always had); the tuning label names any other tuning.
+void DemoWindow::showTuningOnNeck() {
+    const theory::Tuning& t = tuning();
+    const bool standard = t.midi == theory::standardTuning().midi;
+#define DEMO_STRING_SUFFIX(n) #n,
+    static constexpr std::array<const char*, 6> kSuffixes{DEMO_STRING_MASKS(DEMO_STRING_SUFFIX)};
+#undef DEMO_STRING_SUFFIX
+    for (int s = 0; s < 6; ++s) Mask(kSuffixes[std::size_t(s)]).setCaption(stringName(t, s));
+    if (!Tuning_Label) return;
+    Tuning_Label->setCaption(standard ? "" : t.name);
+    Tuning_Label->setVisible(!standard);
+}
+
 void DemoWindow::applySettings(const Settings& settings) {
     setLeftHanded(settings.left_handed);
     setNames(settings.names);
-    m_settings.tuning = settings.tuning;
+    setTuning(settings.tuning);
     m_settings.sound = settings.sound;
     m_settings.naming = settings.naming;
 }

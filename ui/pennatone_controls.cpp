@@ -57,6 +57,7 @@ void PennatoneDemo::createControls() {
     addCommandLabels(8420, 1050, "Clear Mask ", "Clear Fret");
     close_me = &label("close_me", -1, nullptr, 8420, 8000, 400, 200, "Exit", kWhite, kButtonText);
     addOptionsLabel(8420, 7700, 840);
+    addTuningLabel(8420, 6780, 1050);
     addFretboard();
     addHearing(300, 7980, 7900);
     for (const auto& [i, button] : Base.members())

@@ -55,6 +55,7 @@ protected:
     std::string ownToolTip(const Control& c) const override;
     std::string chordName() const override;
     bool showsTypeO2() const override { return true; }
+    void reshowChord() override;
 
 private:
     void createControls();

@@ -4,10 +4,18 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <array>
+#include <map>
+#include <string>
 
 #include "../support/library.h"
+#include "../support/open_strings.h"
 
 namespace {
+
+using testing_support::kTuningRows;
+using testing_support::midiOf;
+using testing_support::TuningRow;
 
 struct DriverRun {
     int exitCode;
@@ -41,7 +49,7 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
     const DriverRun r = driver({"PennatoneDemo"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject controls = r.state["controls"].toObject();
-    EXPECT_EQ(controls.size(), 286);  // with Sound_Status, the one-line sound report
+    EXPECT_EQ(controls.size(), 287);  // with Sound_Status and Tuning_Label
     EXPECT_EQ(controls["Cover"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["Logo_Box"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["NoteEntry_C"].toObject()["Visible"].toBool(), false);
@@ -173,6 +181,78 @@ TEST(DemoDriver, CatalogListsEveryDiagramSet) {
     const QJsonArray pictures = r.state["20"].toObject()["pictures"].toArray();
     EXPECT_EQ(pictures[0].toObject()["picture"].toString(), "1.bmp");
     EXPECT_EQ(pictures[0].toObject()["frets"].toArray().size(), 6);
+}
+
+TEST(DemoDriver, TuningsListsEveryKeyWithItsOpenStrings) {
+    const DriverRun r = driver({"--tunings"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.state.size(), 7);
+    for (const TuningRow& row : kTuningRows) {
+        const QJsonObject t = r.state[row.key].toObject();
+        EXPECT_EQ(t["name"].toString(), QString::fromUtf8(row.name)) << row.key;
+        QJsonArray midi;
+        for (const char* s : row.strings) midi.append(midiOf(s));
+        EXPECT_EQ(t["midi"].toArray(), midi) << row.key;
+    }
+}
+
+// The flag and the step give the same window; the string labels read the
+// tuning, each still toggling its own string's mask; the window names it.
+TEST(DemoDriver, TuningFlagAndStepSetTheNeck) {
+    constexpr std::array<const char*, 6> kSuffixes{"Low_E", "A", "D", "G", "B", "High_E"};
+    for (const TuningRow& row : kTuningRows) {
+        const DriverRun flag =
+            driver({"PennatoneDemo", "--tuning", row.key, "Base", "3", "Ty", "4", "Mask_A"});
+        const DriverRun step = driver(
+            {"PennatoneDemo", "Base", "3", "Ty", "4", "option", "tuning", row.key, "Mask_A"});
+        ASSERT_EQ(flag.exitCode, 0) << flag.err.toStdString();
+        ASSERT_EQ(step.exitCode, 0) << step.err.toStdString();
+        EXPECT_EQ(flag.state["settings"].toObject()["tuning"].toString(), row.key);
+        EXPECT_EQ(flag.state["controls"], step.state["controls"]) << row.key;
+        for (std::size_t s = 0; s < 6; ++s)
+            EXPECT_EQ(controlOf(flag.state, QString("Mask_") + kSuffixes[s])["Caption"].toString(),
+                      QString::fromUtf8(row.labels[s]))
+                << row.key << " string " << s;
+        EXPECT_TRUE(controlOf(flag.state, "Mask_oA")["Visible"].toBool());
+        EXPECT_FALSE(controlOf(flag.state, "Mask_oD")["Visible"].toBool());
+        const QJsonObject label = controlOf(flag.state, "Tuning_Label");
+        const bool standard = std::string(row.key) == "standard";
+        EXPECT_EQ(label["Visible"].toBool(), !standard) << row.key;
+        if (!standard) {
+            EXPECT_EQ(label["Caption"].toString(), QString::fromUtf8(row.name));
+        }
+    }
+    const DriverRun l = driver({"LyrafretDemo", "--tuning", "open-g", "Key_C", "2"});
+    EXPECT_EQ(controlOf(l.state, "Tuning_Label")["Caption"].toString(), "Open G");
+    EXPECT_EQ(controlOf(l.state, "Mask_High_E")["Caption"].toString(), "D");
+}
+
+TEST(DemoDriver, UnknownTuningsAreRefusedInOneLine) {
+    for (const QStringList& args : {QStringList{"PennatoneDemo", "--tuning", "nashville"},
+                                    QStringList{"PennatoneDemo", "option", "tuning", "open-c"},
+                                    QStringList{"--catalog", "--tuning", "open-e"}}) {
+        const DriverRun r = driver(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count("unknown"), 1) << r.err.toStdString();
+    }
+}
+
+// In DADGAD the chord finder's given types are chosen per root like the rest,
+// and the catalog lists what that tuning shows.
+TEST(DemoDriver, CatalogOfATuningListsItsGalleries) {
+    const DriverRun r = driver({"--catalog", "--tuning", "dadgad"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject major = r.state["20"].toObject();
+    EXPECT_TRUE(major["pictures"].toArray().isEmpty());
+    const QJsonArray cells = major["galleries"].toObject()["D"].toObject()["cells"].toArray();
+    EXPECT_EQ(cells.size(), 18);
+    const DriverRun shown = driver({"PennatoneDemo", "--tuning", "dadgad", "Base", "3", "Ty", "0"});
+    for (int i = 0; i < cells.size(); ++i)
+        EXPECT_TRUE(cells[i].toObject()["picture"].toString().endsWith(
+            picture(shown.state, QString("Chord_Display(%1)").arg(i)).section('/', -1)))
+            << i;
+    const DriverRun standard = driver({"--catalog"});
+    EXPECT_FALSE(standard.state["20"].toObject()["pictures"].toArray().isEmpty());
 }
 
 }  // namespace

@@ -57,6 +57,28 @@ TEST(OptionsMenu, TheLabelOpensItAndAChoiceTakesEffectAtOnce) {
     EXPECT_EQ(f.saved.size(), 2u);
 }
 
+// A tuning is one choice among seven; the window shows it at once and names it
+// beside the neck, and the choice is kept.
+TEST(OptionsMenu, ATuningIsChosenShownAndKept) {
+    MenuFixture f;
+    f.clickLabel(f.w->Base(3));
+    f.clickLabel(f.w->Ty(0));
+    EXPECT_TRUE(f.view.tuningAction("standard")->isChecked());
+    EXPECT_FALSE(f.view.widgetFor(*f.w->Tuning_Label)->isVisible());
+    f.view.tuningAction("dadgad")->trigger();
+    EXPECT_EQ(f.w->settings().tuning, "dadgad");
+    EXPECT_TRUE(f.view.tuningAction("dadgad")->isChecked());
+    EXPECT_FALSE(f.view.tuningAction("standard")->isChecked());
+    EXPECT_TRUE(f.view.widgetFor(*f.w->Tuning_Label)->isVisible());
+    EXPECT_EQ(f.view.widgetFor(f.w->Chord_Display(0))->pictureName(),
+              "img/demo/grips/n_000204.bmp");
+    ASSERT_EQ(f.saved.size(), 1u);
+    EXPECT_EQ(f.saved[0].tuning, "dadgad");
+    f.view.tuningAction("standard")->trigger();
+    EXPECT_FALSE(f.view.widgetFor(*f.w->Tuning_Label)->isVisible());
+    EXPECT_EQ(f.saved.size(), 2u);
+}
+
 TEST(OptionsMenu, ARightClickOnTheBackgroundOpensItButNotOnAControl) {
     MenuFixture f;
     QWidget* surface = f.view.surface();

@@ -10,6 +10,7 @@
 
 #include "sound/wav.h"
 #include "theory/note_names.h"
+#include "theory/tunings.h"
 #include "tools/demo_driver/state.h"
 #include "ui/qt/qt_view.h"
 #include "ui/window_factory.h"
@@ -22,9 +23,10 @@ void print(const QJsonObject& o) {
 
 int usage() {
     std::cerr << "usage: demo-driver PROGRAM [--folder DIR] [--screenshot FILE.png] "
-                 "[--left-handed] [--names SYSTEM] [--sound on|off] [--wav FILE.wav] "
-                 "[STEP ...]\n"
-                 "       demo-driver --catalog\n";
+                 "[--left-handed] [--names SYSTEM] [--tuning KEY] [--sound on|off] "
+                 "[--wav FILE.wav] [STEP ...]\n"
+                 "       demo-driver --catalog [--tuning KEY]\n"
+                 "       demo-driver --tunings\n";
     return 2;
 }
 
@@ -53,7 +55,8 @@ std::optional<bool> onOff(const std::string& word) {
     return std::nullopt;
 }
 
-// "option left-handed on|off", "option names SYSTEM": one choice in the options menu.
+// "option left-handed on|off", "option names SYSTEM", "option tuning KEY": one
+// choice in the options menu.
 // Returns the words used, or 0 when the step is not one of these.
 std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
                        std::function<void()>& action, ui::DemoWindow& window) {
@@ -78,6 +81,11 @@ std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
         action = [&window, system] { window.setNames(*system); };
         return 3;
     }
+    if (what == "tuning") {
+        if (!theory::tuningByKey(value)) return 0;
+        action = [&window, value] { window.setTuning(value); };
+        return 3;
+    }
     return 0;
 }
 
@@ -88,8 +96,18 @@ int main(int argc, char** argv) {
     if (args.empty()) return usage();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (args[0] == "--tunings" && args.size() == 1) {
+        print(driver::tunings());
+        return 0;
+    }
     if (args[0] == "--catalog") {
-        print(driver::catalog());
+        const theory::Tuning* tuning = &theory::standardTuning();
+        if (args.size() >= 3 && args[1] == "--tuning") tuning = theory::tuningByKey(args[2]);
+        if (!tuning) {
+            std::cerr << "unknown tuning " << args[2] << "\n";
+            return 2;
+        }
+        print(driver::catalog(*tuning));
         return 0;
     }
     const std::string program = args[0];
@@ -121,6 +139,12 @@ int main(int argc, char** argv) {
                 return 2;
             }
             settings.names = *system;
+        } else if (args[i] == "--tuning" && i + 1 < args.size()) {
+            if (!theory::tuningByKey(args[++i])) {
+                std::cerr << "unknown tuning " << args[i] << "\n";
+                return 2;
+            }
+            settings.tuning = args[i];
         } else {
             steps.push_back(args[i]);
         }

@@ -7,6 +7,7 @@
 #include "images/grip_pictures.h"
 #include "theory/grips.h"
 #include "theory/notes.h"
+#include "theory/tunings.h"
 #include "theory/voicings.h"
 
 namespace driver {
@@ -70,9 +71,15 @@ QJsonObject gripEntry(const theory::Frets& frets, bool atNut, const std::string&
 // Per root pitch (named by its first spelling among the root buttons), the
 // cells in order with their shown frets, and for the chord finder the grip
 // beside the chord name.
-QJsonObject galleriesOf(const theory::DiagramSet& set) {
+bool inFinder(const theory::DiagramSet& set) {
+    for (const chords::PennatoneType& t : chords::pennatoneTypes())
+        if (std::string_view(t.dir) == set.dir) return true;
+    return false;
+}
+
+QJsonObject galleriesOf(const theory::DiagramSet& set, const theory::Tuning& tuning) {
     const theory::ChordType& type = *theory::chordTypeByKey(set.chordType);
-    const bool finder = std::string_view(set.dir).rfind("pt_", 0) == 0;
+    const bool finder = inFinder(set);
     const int cells = finder ? chords::kPennatoneCells : chords::kKeyCells;
     QJsonObject roots;
     for (int pitch = 0; pitch < 12; ++pitch) {
@@ -81,15 +88,14 @@ QJsonObject galleriesOf(const theory::DiagramSet& set) {
             if (name.empty() && theory::pitchOf(n) == pitch) name = n;
         const std::string chord = name + " " + set.chordType;
         QJsonArray list;
-        for (const theory::GalleryCell& cell :
-             theory::gripGallery(theory::standardTuning(), type, pitch, cells)) {
+        for (const theory::GalleryCell& cell : theory::gripGallery(tuning, type, pitch, cells)) {
             QJsonObject entry = gripEntry(cell.frets, cell.atNut(), chord);
             entry["fret"] = cell.fret;
             list.append(entry);
         }
         QJsonObject gallery{{"cells", list}};
         if (finder)
-            if (auto grip = theory::rootGrip(theory::standardTuning(), type, pitch))
+            if (auto grip = theory::rootGrip(tuning, type, pitch))
                 gallery["rootDiagram"] = gripEntry(*grip, true, chord);
         roots[QString::fromStdString(name)] = gallery;
     }
@@ -135,13 +141,16 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
     };
 }
 
-QJsonObject catalog() {
+QJsonObject catalog(const theory::Tuning& tuning) {
+    const bool standard = tuning.midi == theory::standardTuning().midi;
     QJsonObject sets;
     for (const theory::DiagramSet& set : theory::diagramSets()) {
-        if (theory::chosenPerRoot(set)) {
+        // The given sets sound their chords in standard tuning only; in any
+        // other the window chooses their galleries per root too.
+        if (theory::chosenPerRoot(set) || (!standard && theory::chordTypeByKey(set.chordType))) {
             sets[set.dir] = QJsonObject{{"chordType", set.chordType},
                                         {"pictures", QJsonArray()},
-                                        {"galleries", galleriesOf(set)}};
+                                        {"galleries", galleriesOf(set, tuning)}};
             continue;
         }
         const std::string chord = std::string(set.chordRoot) + " " + set.chordType;
@@ -160,6 +169,20 @@ QJsonObject catalog() {
             {"chordType", set.chordType}, {"root", set.chordRoot}, {"pictures", pictures}};
     }
     return sets;
+}
+
+}  // namespace driver
+
+namespace driver {
+
+QJsonObject tunings() {
+    QJsonObject all;
+    for (const theory::Tuning& t : theory::kTunings) {
+        QJsonArray midi;
+        for (int m : t.midi) midi.append(m);
+        all[t.key] = QJsonObject{{"name", QString::fromUtf8(t.name)}, {"midi", midi}};
+    }
+    return all;
 }
 
 }  // namespace driver

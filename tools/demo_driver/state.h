@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "theory/tunings.h"
 #include "ui/demo_window.h"
 #include "ui/platform.h"
 
@@ -14,7 +15,11 @@ namespace driver {
 QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard& clipboard,
                         const std::vector<std::string>& errors);
 
-// Every diagram set of the image library with each shape's frets.
-QJsonObject catalog();
+// Every diagram set of the image library with each shape's frets, and the
+// galleries chosen per root in that tuning.
+QJsonObject catalog(const theory::Tuning& tuning = theory::standardTuning());
+
+// {"KEY": {"name": ..., "midi": [...]}, ...} for every tuning offered.
+QJsonObject tunings();
 
 }  // namespace driver

@@ -128,7 +128,8 @@ void addNamed(const Adder& add, theory::NameSystem system) {
             [note, system] { return largeNote(note, system); });
 }
 
-// Every picture the chosen-per-root galleries and their root grips name, once.
+// Every picture the chosen-per-root galleries and their root grips name in any
+// tuning, once: pictures are drawn from the shape alone, so one pool serves all.
 template <typename Add>
 void addGripPool(Add&& add) {
     std::set<std::string> made;
@@ -138,14 +139,17 @@ void addGripPool(Add&& add) {
         add(path,
             [frets, atNut] { return atNut ? drawFirstPosition(frets) : drawGalleryShape(frets); });
     };
-    const theory::Tuning& tuning = theory::standardTuning();
-    for (const auto& type : theory::kChordTypes) {
-        if (isGivenType(type)) continue;
-        for (int root = 0; root < 12; ++root) {
-            for (int cells : {18, 9})
-                for (const auto& cell : theory::gripGallery(tuning, type, root, cells))
-                    addGrip(cell.frets, cell.atNut());
-            if (auto grip = theory::rootGrip(tuning, type, root)) addGrip(*grip, true);
+    for (const theory::Tuning& tuning : theory::kTunings) {
+        // Standard tuning shows the given sets of these two types instead.
+        const bool standard = tuning.midi == theory::standardTuning().midi;
+        for (const auto& type : theory::kChordTypes) {
+            if (standard && isGivenType(type)) continue;
+            for (int root = 0; root < 12; ++root) {
+                for (int cells : {18, 9})
+                    for (const auto& cell : theory::gripGallery(tuning, type, root, cells))
+                        addGrip(cell.frets, cell.atNut());
+                if (auto grip = theory::rootGrip(tuning, type, root)) addGrip(*grip, true);
+            }
         }
     }
 }

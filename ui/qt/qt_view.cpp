@@ -21,6 +21,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "theory/tunings.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/settings_store.h"
 #include "ui/qt/sound_player.h"
@@ -355,6 +356,7 @@ void QtView::buildOptionsMenu() {
         connect(a, &QAction::triggered, this,
                 [this, system] { chooseOption([this, system] { m_window.setNames(system); }); });
     }
+    buildTuningMenu();
     connect(m_options, &QMenu::aboutToShow, this, [this] { refreshOptionChecks(); });
     refreshOptionChecks();
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
@@ -362,16 +364,39 @@ void QtView::buildOptionsMenu() {
     m_window.setOptionsOpener([this] { showOptionsAtLabel(); });
 }
 
+void QtView::buildTuningMenu() {
+    QMenu* tunings = m_options->addMenu("Tuning");
+    auto* group = new QActionGroup(tunings);
+    for (const theory::Tuning& t : theory::kTunings) {
+        const bool standard = &t == &theory::standardTuning();
+        QAction* a = tunings->addAction(QString::fromUtf8(t.name) + (standard ? " (default)" : ""));
+        a->setCheckable(true);
+        group->addAction(a);
+        const std::string key = t.key;
+        m_tuningActions.emplace_back(key, a);
+        connect(a, &QAction::triggered, this,
+                [this, key] { chooseOption([this, key] { m_window.setTuning(key); }); });
+    }
+}
+
 void QtView::refreshOptionChecks() {
     m_leftHanded->setChecked(m_window.settings().left_handed);
     m_sound->setChecked(m_window.settings().sound);
     for (const auto& [system, action] : m_nameActions)
         action->setChecked(m_window.settings().names == system);
+    for (const auto& [key, action] : m_tuningActions)
+        action->setChecked(m_window.settings().tuning == key);
 }
 
 QAction* QtView::namesAction(theory::NameSystem system) const {
     for (const auto& [s, action] : m_nameActions)
         if (s == system) return action;
+    return nullptr;
+}
+
+QAction* QtView::tuningAction(const std::string& key) const {
+    for (const auto& [k, action] : m_tuningActions)
+        if (k == key) return action;
     return nullptr;
 }
 

@@ -129,6 +129,7 @@ public:
     QAction* leftHandedAction() const { return m_leftHanded; }
     QAction* soundAction() const { return m_sound; }
     QAction* namesAction(theory::NameSystem system) const;
+    QAction* tuningAction(const std::string& key) const;
     void setSettingsSaver(std::function<void(const Settings&)> saver) {
         m_saveSettings = std::move(saver);
     }
@@ -141,6 +142,7 @@ protected:
 
 private:
     void buildOptionsMenu();
+    void buildTuningMenu();
     void refreshOptionChecks();
     void chooseOption(const std::function<void()>& change);
 
@@ -165,6 +167,7 @@ private:
     QAction* m_leftHanded = nullptr;
     QAction* m_sound = nullptr;
     std::vector<std::pair<theory::NameSystem, QAction*>> m_nameActions;
+    std::vector<std::pair<std::string, QAction*>> m_tuningActions;
     std::function<void(const Settings&)> m_saveSettings;
 };
 
