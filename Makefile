@@ -61,12 +61,12 @@ package: build
 # included), both programs started and closed under LeakSanitizer, then a minute of
 # fuzzing the picture decoder. Leaks are suppressed only inside Qt's and fontconfig's
 # own libraries (fuzz/lsan.supp).
+# Instrumented clicks cost a few times more: the storms there are shorter.
+SANITIZER_STORM_CLICKS ?= 25000
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0 \
                  QT_QPA_PLATFORM=offscreen DEMO_STORM_CLICKS=$(SANITIZER_STORM_CLICKS)
-# Instrumented clicks cost a few times more: the storms there are shorter.
-SANITIZER_STORM_CLICKS ?= 25000
 FUZZ_SECONDS ?= 60
 
 .PHONY: check fuzz-corpus

@@ -98,8 +98,10 @@ inline unsigned seedFromEnvironment(unsigned fallback) {
     return s ? static_cast<unsigned>(std::strtoul(s, nullptr, 10)) : fallback;
 }
 inline int clicksFromEnvironment(int fallback) {
+    // An empty or unreadable count keeps the default: a storm of no clicks proves nothing.
     const char* s = std::getenv("DEMO_STORM_CLICKS");
-    return s ? std::atoi(s) : fallback;
+    const int n = s ? std::atoi(s) : 0;
+    return n > 0 ? n : fallback;
 }
 
 inline long residentKiB() {
