@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/grip_oracle.h"
 #include "../support/library.h"
 #include "../support/windows.h"
 #include "chords/key_tables.h"
@@ -19,30 +20,6 @@ using namespace testing_support;
 using Frets = std::array<int, 6>;
 
 constexpr std::array<int, 6> kStandardMidi{40, 45, 50, 55, 59, 64};
-
-int semitones(std::string_view symbol) {
-    static const std::vector<std::pair<std::string_view, int>> table{
-        {"1", 0},  {"b9", 1}, {"2", 2},  {"9", 2},   {"b3", 3},  {"#9", 3},
-        {"3", 4},  {"4", 5},  {"11", 5}, {"b5", 6},  {"#11", 6}, {"5", 7},
-        {"#5", 8}, {"6", 9},  {"13", 9}, {"b7", 10}, {"7", 11},
-    };
-    for (const auto& [name, st] : table)
-        if (name == symbol) return st;
-    return -1;
-}
-
-// The frets a cell shows: its picture's name read against the fret number
-// beside it ("n_x02210" at the nut, "m_x13321" with 1 for the numbered fret).
-Frets shownFrets(const std::string& picture, int fret) {
-    const std::string stem = picture.substr(picture.rfind('/') + 1);
-    Frets f{};
-    for (std::size_t s = 0; s < 6; ++s) {
-        const char c = stem[2 + s];
-        const int n = c - '0';
-        f[s] = c == 'x' ? -1 : stem[0] == 'n' || n == 0 ? n : n + fret - 1;
-    }
-    return f;
-}
 
 // Empty when the frets sound the chord of `root` within the rules.
 std::string fault(const Frets& frets, const theory::ChordType& type, int root) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/grip_oracle.h"
 #include "../support/library.h"
 #include "../support/open_strings.h"
 #include "../support/windows.h"
@@ -19,29 +20,6 @@ namespace {
 
 using namespace testing_support;
 using Frets = std::array<int, 6>;
-
-int semitones(std::string_view symbol) {
-    static const std::vector<std::pair<std::string_view, int>> table{
-        {"1", 0},  {"b9", 1}, {"2", 2},  {"9", 2},   {"b3", 3},  {"#9", 3},
-        {"3", 4},  {"4", 5},  {"11", 5}, {"b5", 6},  {"#11", 6}, {"5", 7},
-        {"#5", 8}, {"6", 9},  {"13", 9}, {"b7", 10}, {"7", 11},
-    };
-    for (const auto& [name, st] : table)
-        if (name == symbol) return st;
-    return -1;
-}
-
-// The frets a cell shows: "n_x00232" at the nut, "m_x13321" with 1 on the numbered fret.
-Frets shownFrets(const std::string& picture, int fret) {
-    const std::string stem = picture.substr(picture.rfind('/') + 1);
-    Frets f{};
-    for (std::size_t s = 0; s < 6; ++s) {
-        const char c = stem[2 + s];
-        const int n = c - '0';
-        f[s] = c == 'x' ? -1 : stem[0] == 'n' || n == 0 ? n : n + fret - 1;
-    }
-    return f;
-}
 
 // Empty when the frets sound only notes of the chord of `root`, its third (or
 // the tone standing in for it) and any seventh or alteration, on the neck and

@@ -6,9 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/grip_oracle.h"
 #include "tests/theory/canonical_grips.h"
 
 namespace {
+
+using testing_support::semitones;
 
 using theory::Frets;
 constexpr int X = -1;
@@ -16,17 +19,6 @@ constexpr int X = -1;
 // ---- Pitch arithmetic written out here, apart from the library -----------
 
 constexpr std::array<int, 6> kStandardMidi{40, 45, 50, 55, 59, 64};  // E A D G B E
-
-int semitones(std::string_view symbol) {
-    static const std::vector<std::pair<std::string_view, int>> table{
-        {"1", 0},  {"b9", 1}, {"2", 2},  {"9", 2},   {"b3", 3},  {"#9", 3},
-        {"3", 4},  {"4", 5},  {"11", 5}, {"b5", 6},  {"#11", 6}, {"5", 7},
-        {"#5", 8}, {"6", 9},  {"13", 9}, {"b7", 10}, {"7", 11},
-    };
-    for (const auto& [name, st] : table)
-        if (name == symbol) return st;
-    return -1;
-}
 
 int pitchOfName(std::string_view name) {
     static const std::vector<std::pair<std::string_view, int>> table{
