@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "theory/note_names.h"
+#include "theory/tunings.h"
 
 namespace images {
 
@@ -38,11 +40,26 @@ std::string noteFolder(const std::string& programFolder, const std::string& sub,
 
 // Built-in artwork with names on it follows the same scheme; the neck's
 // overlays also come drawn for a left-handed neck, their text upright:
-// "note_Bb", "german/note_Bb", "german/left/note_Bb".
-std::string artworkName(std::string_view base, theory::NameSystem system, bool leftHanded);
+// "note_Bb", "german/note_Bb", "german/left/note_Bb". In any tuning but
+// standard the neck's overlays are drawn when first shown, under a name that
+// leads with the tuning's key: "dadgad/note_Bb", "open-g/german/left/keyoverlay_7".
+std::string artworkName(std::string_view base, theory::NameSystem system, bool leftHanded,
+                        std::string_view tuningKey);
 
 // The picture name ("img/demo/12/Cs.bmp", "builtin:note_Cs") of the same
-// picture for another name system or hand; any other name comes back unchanged.
-std::string pictureFor(std::string_view pictureName, theory::NameSystem system, bool leftHanded);
+// picture for another name system, hand or tuning; any other name comes back
+// unchanged.
+std::string pictureFor(std::string_view pictureName, theory::NameSystem system, bool leftHanded,
+                       std::string_view tuningKey);
+
+// What the name of an overlay drawn for another tuning (without "builtin:")
+// asks for; nothing for any other name.
+struct TunedOverlay {
+    const theory::Tuning* tuning;
+    theory::NameSystem system;
+    bool leftHanded;
+    std::string base;  // "note_Bb", "keyoverlay_7"
+};
+std::optional<TunedOverlay> tunedOverlay(std::string_view artworkName);
 
 }  // namespace images

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "artwork/neck_overlays.h"
+
 namespace ui {
 
 Control::Control(Kind kind, std::string name, int index, Control* container)
@@ -35,7 +37,10 @@ Picture deferredArtwork(const std::string& name, bool mirrored) {
 const Picture& Control::picture() const {
     if (m_pictureDeferred) {
         const std::string file = m_picture.name.substr(kArtworkPrefix.size());
-        m_picture.image = QImage(QString::fromStdString(":/artwork/" + file + ".png"));
+        // Overlays of a tuning other than standard are not stored: they are drawn here.
+        m_picture.image = artwork::tunedOverlay(file);
+        if (m_picture.image.isNull())
+            m_picture.image = QImage(QString::fromStdString(":/artwork/" + file + ".png"));
         m_pictureDeferred = false;
     }
     return m_picture;

@@ -60,6 +60,7 @@ public:
     // nothing at start-up.
     const Picture& picture() const;
     const std::string& pictureName() const { return m_picture.name; }
+    bool pictureMirrored() const { return m_picture.mirrored; }
     bool pictureDecoded() const { return !m_pictureDeferred; }
     const std::string& caption() const { return m_caption; }
     bool value() const { return m_value; }

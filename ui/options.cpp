@@ -65,6 +65,7 @@ void DemoWindow::setTuning(const std::string& key) {
     if (m_settings.tuning == key || !theory::tuningByKey(key)) return;
     m_settings.tuning = key;
     showTuningOnNeck();
+    repointPictures();
     reshowChord();
 }
 
@@ -115,7 +116,7 @@ void DemoWindow::repointPictures() {
         const std::string& name = c->pictureName();
         if (name.empty()) continue;
         const std::string wanted =
-            images::pictureFor(name, m_settings.names, m_settings.left_handed);
+            images::pictureFor(name, m_settings.names, m_settings.left_handed, m_settings.tuning);
         if (wanted == name) continue;
         try {
             if (wanted.rfind(kBuiltinPrefix, 0) == 0)

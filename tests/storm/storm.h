@@ -274,13 +274,13 @@ private:
         return {};
     }
 
-    // Every picture is the one for the naming and hand in force.
+    // Every picture is the one for the naming, hand and tuning in force.
     std::string checkPlayerOptions() const {
         const ui::Settings& s = m_w.settings();
         for (const auto& c : m_w.controls()) {
-            const std::string& name = c->picture().name;
+            const std::string& name = c->pictureName();
             if (name.empty()) continue;
-            if (images::pictureFor(name, s.names, s.left_handed) != name)
+            if (images::pictureFor(name, s.names, s.left_handed, s.tuning) != name)
                 return c->key() + " shows " + name + " under other options";
             if (c->name() == "Chord_Display" && c->picture().mirrored != s.left_handed)
                 return c->key() + " is not turned with the neck";

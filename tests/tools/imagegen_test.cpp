@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "artwork/text_pictures.h"
 #include "images/library_paths.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
@@ -22,7 +23,6 @@
 #include "tools/imagegen/artwork.h"
 #include "tools/imagegen/chord_box.h"
 #include "tools/imagegen/library.h"
-#include "tools/imagegen/text_pictures.h"
 
 namespace {
 
@@ -178,7 +178,7 @@ TEST_F(LibraryTest, EveryComposedNameExists) {
     const std::set<std::string> files(listed.begin(), listed.end());
     for (theory::NameSystem system : theory::kNameSystems)
         for (const auto& composed : composedNames()) {
-            const std::string name = images::pictureFor(composed, system, false);
+            const std::string name = images::pictureFor(composed, system, false, "standard");
             EXPECT_TRUE(files.count(name)) << name;
             EXPECT_TRUE(QFile::exists(path(name))) << name;
         }
@@ -502,10 +502,10 @@ TEST(TextLabels, AccidentalsBecomeMusicSigns) {
                                   {"Db", "D" + flat, "", ""},
                                   {"Bb", "B" + flat, "", ""},
                                   {"B", "B", "", ""}};
-    for (const auto& c : notes) EXPECT_EQ(imagegen::noteLabel(c.in), c.note) << c.in;
+    for (const auto& c : notes) EXPECT_EQ(artwork::noteLabel(c.in), c.note) << c.in;
     const std::vector<std::pair<std::string, QString>> symbols{
         {"1", "1"}, {"b3", flat + "3"}, {"#5", sharp + "5"}, {"#11", sharp + "11"}, {"13", "13"}};
-    for (const auto& [in, out] : symbols) EXPECT_EQ(imagegen::symbolLabel(in), out) << in;
+    for (const auto& [in, out] : symbols) EXPECT_EQ(artwork::symbolLabel(in), out) << in;
     const std::vector<std::pair<std::string, QString>> captions{
         {"Major", "Major"},
         {"7b9#5", "7" + flat + "9" + sharp + "5"},
@@ -515,7 +515,7 @@ TEST(TextLabels, AccidentalsBecomeMusicSigns) {
         {"sus4/9", "sus4/9"},
         {"Dim", "Dim"},
         {"m7b5", "m7" + flat + "5"}};
-    for (const auto& [in, out] : captions) EXPECT_EQ(imagegen::captionLabel(in), out) << in;
+    for (const auto& [in, out] : captions) EXPECT_EQ(artwork::captionLabel(in), out) << in;
 }
 
 TEST(TextLabels, FittingNeverLeavesTheBox) {
@@ -524,17 +524,17 @@ TEST(TextLabels, FittingNeverLeavesTheBox) {
         QString text;
         int maxWidth;
     };
-    const std::vector<Case> cases{{imagegen::noteLabel("Ds"), 13},
-                                  {imagegen::captionLabel("13b9b5"), 48},
-                                  {imagegen::captionLabel("m9maj7"), 48},
-                                  {imagegen::symbolLabel("#11"), 18}};
+    const std::vector<Case> cases{{artwork::noteLabel("Ds"), 13},
+                                  {artwork::captionLabel("13b9b5"), 48},
+                                  {artwork::captionLabel("m9maj7"), 48},
+                                  {artwork::symbolLabel("#11"), 18}};
     for (const auto& c : cases) {
-        imagegen::Label label;
+        artwork::Label label;
         label.text = c.text;
         label.pixelSize = 20;
         label.minStretch = 70;
-        EXPECT_GT(imagegen::labelWidth(label), c.maxWidth) << "the case must need fitting";
-        EXPECT_LE(imagegen::labelWidth(imagegen::fitted(label, c.maxWidth)), c.maxWidth)
+        EXPECT_GT(artwork::labelWidth(label), c.maxWidth) << "the case must need fitting";
+        EXPECT_LE(artwork::labelWidth(artwork::fitted(label, c.maxWidth)), c.maxWidth)
             << c.text.toStdString();
     }
 }

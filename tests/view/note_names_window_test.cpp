@@ -28,7 +28,8 @@ void expectNaming(const ui::DemoWindow& w, NameSystem system, std::set<std::stri
         const std::string& name = c->picture().name;
         if (name.empty()) continue;
         seen.insert(name);
-        EXPECT_EQ(images::pictureFor(name, system, w.settings().left_handed), name)
+        EXPECT_EQ(images::pictureFor(name, system, w.settings().left_handed, w.settings().tuning),
+                  name)
             << c->key() << " shows " << name;
     }
 }

@@ -15,7 +15,8 @@ namespace driver {
 namespace {
 
 QJsonValue pictureName(const ui::Control& c) {
-    const std::string& name = c.picture().name;
+    // The name alone: an overlay not yet shown is not drawn for the report.
+    const std::string& name = c.pictureName();
     return name.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(name));
 }
 
@@ -52,7 +53,7 @@ QJsonObject controlState(const ui::Control& c) {
             break;
     }
     if (c.container()) o["Container"] = QString::fromStdString(c.container()->key());
-    if (c.picture().mirrored) o["Mirrored"] = true;
+    if (c.pictureMirrored()) o["Mirrored"] = true;
     return o;
 }
 

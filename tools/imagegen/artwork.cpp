@@ -15,23 +15,20 @@
 #include <functional>
 #include <utility>
 
+#include "artwork/neck_overlays.h"
+#include "artwork/text_pictures.h"
 #include "images/library_paths.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
 #include "tools/imagegen/icons.h"
-#include "tools/imagegen/text_pictures.h"
 
 namespace imagegen {
 
-namespace board {
-
-int noteOverlayTop(std::string_view note) {
-    return note == "E" || note == "Fs" ? kShiftedOverlayTop : kOverlayTop;
-}
-
-}  // namespace board
+using namespace artwork;
 
 namespace {
+
+const theory::Tuning& kStandard = theory::standardTuning();
 
 constexpr QRgb kAmber = 0xfff2b134;
 constexpr QRgb kPaper = 0xfff4f1ea;
@@ -328,91 +325,6 @@ QImage fretboard() {
     return image;
 }
 
-struct DotStyle {
-    QRgb light, dark, rim, ink;
-    bool ring;
-};
-
-constexpr DotStyle kChordDot{0xffff7a4e, 0xffc9401a, 0xff6a1c08, 0xffffffff, false};
-constexpr DotStyle kScaleDot{0xff5aa2f0, 0xff1f64b8, 0xff0c2c58, 0xffffffff, false};
-constexpr DotStyle kKeyDot{0xffffd36a, 0xffe29a12, 0xff6a4600, 0xff000000, true};
-
-void paintDot(QPainter& p, QPointF c, const QString& text, const DotStyle& style) {
-    const double r = 7.5;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    if (style.ring) {
-        p.setPen(QPen(QColor(0xff, 0xff, 0xff), 1.4));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, r + 1.2, r + 1.2);
-    }
-    QRadialGradient g(c - QPointF(2.5, 2.5), r * 1.6);
-    g.setColorAt(0, QColor::fromRgb(style.light));
-    g.setColorAt(1, QColor::fromRgb(style.dark));
-    p.setBrush(g);
-    p.setPen(QPen(QColor::fromRgb(style.rim), 1));
-    p.drawEllipse(c, r - 0.5, r - 0.5);
-    p.restore();
-    Label label;
-    label.text = text;
-    label.pixelSize = 9;
-    label.ink = QColor::fromRgb(style.ink);
-    label.raisedAccidentals = true;
-    label.smallAccidentals = true;
-    label.accidentalGap = 0;
-    label.minStretch = 70;
-    label = fitted(label, 12, 7);
-    paintLabel(p, QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), label);
-}
-
-// Every place on the neck whose pitch passes the filter, as a labelled dot.
-// A left-handed overlay lies over the mirrored neck with its text upright.
-QImage overlay(int height, int top, bool leftHanded,
-               const std::function<const DotStyle*(int pitch, QString* text)>& pick) {
-    using namespace board;
-    const int left = leftHanded ? mirroredLeft(kLeft, kWidth) : kLeft;
-    QImage image = transparentImage(130, height);
-    QPainter p(&image);
-    for (int s = 0; s < kStrings; ++s) {
-        for (int fret = 0; fret <= kFrets; ++fret) {
-            const int pitch = (theory::kOpenStringPitches[std::size_t(s)] + fret) % 12;
-            QString text;
-            const DotStyle* style = pick(pitch, &text);
-            if (!style) continue;
-            const QPointF c(pixelCentre(toPixels(stringCentre(s, leftHanded), left)),
-                            pixelCentre(toPixels(rowCentre(fret), top)));
-            paintDot(p, c, text, *style);
-        }
-    }
-    p.end();
-    return finished(image);
-}
-
-QImage noteOverlay(std::string_view note, theory::NameSystem system, bool leftHanded) {
-    const int pitch = theory::pitchOf(note);
-    const QString text = noteLabel(note, system);
-    return overlay(518, board::noteOverlayTop(note), leftHanded,
-                   [&](int place, QString* label) -> const DotStyle* {
-                       if (place != pitch) return nullptr;
-                       *label = text;
-                       return &kChordDot;
-                   });
-}
-
-QImage keyOverlay(int key, theory::NameSystem system, bool leftHanded) {
-    const theory::Row& row = theory::chordRootRow(kKeyNotes[std::size_t(key)]);
-    return overlay(key == 0 ? 513 : 518, board::kOverlayTop, leftHanded,
-                   [&](int place, QString* label) -> const DotStyle* {
-                       for (int position : theory::kMajorScalePositions) {
-                           if ((key + theory::kRowSemitones[std::size_t(position)]) % 12 != place)
-                               continue;
-                           *label = noteLabel(row[std::size_t(position)], system);
-                           return position == 0 ? &kKeyDot : &kScaleDot;
-                       }
-                       return nullptr;
-                   });
-}
-
 // Dark hatching, tied to window pixels so neighbouring masks join up.
 QImage mask(int w, int h, int leftTwips, int topTwips, double stringGauge) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -476,7 +388,7 @@ using Named = std::vector<std::pair<std::string, Drawer>>;
 // a left-handed player in every naming.
 void addNamed(Named& v, theory::NameSystem system) {
     auto add = [&](const std::string& base, Drawer d) {
-        v.emplace_back(images::artworkName(base, system, false), std::move(d));
+        v.emplace_back(images::artworkName(base, system, false, kStandard.key), std::move(d));
     };
     for (const char* note : theory::Root_Names)
         add(std::string("root_") + note, [note, system] {
@@ -495,19 +407,21 @@ void addNamed(Named& v, theory::NameSystem system) {
         });
     for (const char* note : theory::Root_Names)
         add(std::string("note_") + note,
-            [note, system] { return noteOverlay(note, system, false); });
+            [note, system] { return noteOverlay(note, system, false, kStandard); });
     for (int i = 0; i < 12; ++i)
         add("keyoverlay_" + std::to_string(i),
-            [i, system] { return keyOverlay(i, system, false); });
+            [i, system] { return keyOverlay(i, system, false, kStandard); });
 }
 
 void addLeftHanded(Named& v, theory::NameSystem system) {
     for (const char* note : theory::Root_Names)
-        v.emplace_back(images::artworkName(std::string("note_") + note, system, true),
-                       [note, system] { return noteOverlay(note, system, true); });
+        v.emplace_back(
+            images::artworkName(std::string("note_") + note, system, true, kStandard.key),
+            [note, system] { return noteOverlay(note, system, true, kStandard); });
     for (int i = 0; i < 12; ++i)
-        v.emplace_back(images::artworkName("keyoverlay_" + std::to_string(i), system, true),
-                       [i, system] { return keyOverlay(i, system, true); });
+        v.emplace_back(
+            images::artworkName("keyoverlay_" + std::to_string(i), system, true, kStandard.key),
+            [i, system] { return keyOverlay(i, system, true, kStandard); });
 }
 
 const std::vector<std::pair<std::string, Drawer>>& catalogue() {
@@ -550,7 +464,7 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         v.emplace_back("fretboard", fretboard);
         for (const char* note : theory::Root_Names)
             v.emplace_back(std::string("note_") + note, [note] {
-                return noteOverlay(note, theory::NameSystem::English, false);
+                return noteOverlay(note, theory::NameSystem::English, false, kStandard);
             });
         v.emplace_back("mask_open", [] { return mask(135, 23, 9450, board::kOpenRowTop, 0); });
         v.emplace_back("mask_fret", [] { return mask(135, 23, 9450, board::kFirstFretTop, 0); });
@@ -558,8 +472,9 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         v.emplace_back("mask_low_e", [] { return mask(19, 510, 9615, 75, 2.4); });
         v.emplace_back("mask_high_e", [] { return mask(19, 510, 9615 + 5 * 315, 75, 1.0); });
         for (int i = 0; i < 12; ++i)
-            v.emplace_back("keyoverlay_" + std::to_string(i),
-                           [i] { return keyOverlay(i, theory::NameSystem::English, false); });
+            v.emplace_back("keyoverlay_" + std::to_string(i), [i] {
+                return keyOverlay(i, theory::NameSystem::English, false, kStandard);
+            });
         v.emplace_back("capo", capo);
         v.emplace_back("cursor", cursor);
         addNamed(v, theory::NameSystem::German);

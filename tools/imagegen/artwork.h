@@ -14,9 +14,6 @@ namespace imagegen {
 namespace board {
 using namespace theory::neck;
 inline constexpr int kTwipsPerPixel = 15;
-
-// Top of a note overlay in the window.
-int noteOverlayTop(std::string_view note);
 }  // namespace board
 
 // Every built-in picture, in the order written to the resource list.

@@ -10,6 +10,7 @@
 #include <set>
 #include <utility>
 
+#include "artwork/text_pictures.h"
 #include "images/grip_pictures.h"
 #include "images/library_paths.h"
 #include "images/window_geometry.h"
@@ -19,9 +20,10 @@
 #include "theory/voicings.h"
 #include "tools/imagegen/artwork.h"
 #include "tools/imagegen/chord_box.h"
-#include "tools/imagegen/text_pictures.h"
 
 namespace imagegen {
+
+using namespace artwork;
 
 namespace {
 

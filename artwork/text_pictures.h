@@ -12,7 +12,7 @@
 
 class QPainter;
 
-namespace imagegen {
+namespace artwork {
 
 // Key index I is pitch I; flats name the black keys, as the key buttons do.
 inline constexpr std::array<const char*, 12> kKeyNotes{"C",  "Db", "D",  "Eb", "E",  "F",
@@ -65,4 +65,4 @@ inline constexpr int kDigitWidth = 5;
 inline constexpr int kDigitHeight = 9;
 void paintPixelNumber(QImage& image, int value, QPoint centre, QRgb ink);
 
-}  // namespace imagegen
+}  // namespace artwork

@@ -1,4 +1,4 @@
-#include "tools/imagegen/text_pictures.h"
+#include "artwork/text_pictures.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,7 +7,7 @@
 
 #include "theory/notes.h"
 
-namespace imagegen {
+namespace artwork {
 
 namespace {
 
@@ -247,4 +247,4 @@ void paintPixelNumber(QImage& image, int value, QPoint centre, QRgb ink) {
     }
 }
 
-}  // namespace imagegen
+}  // namespace artwork
