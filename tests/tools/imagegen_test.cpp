@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "artwork/text_pictures.h"
+#include "images/bmp_reader.h"
 #include "images/library_paths.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
@@ -309,6 +310,36 @@ TEST_F(LibraryTest, DiagramsAreTheChordBoxPictures) {
                 imagegen::drawFirstPosition(diagram.frets).convertToFormat(QImage::Format_RGB32))
                 << set.dir << " " << diagram.root;
     }
+}
+
+// The grip pool is written one bit per pixel, one 4 KiB disk block a file:
+// the programs' reader and Qt's must both see exactly the pixels drawn.
+TEST_F(LibraryTest, GripPoolIsOneBitAndDecodesToTheDrawnPixels) {
+    int pool = 0;
+    for (const auto& file : imagegen::libraryFiles()) {
+        if (file.rfind("img/demo/grips/", 0) != 0) continue;
+        SCOPED_TRACE(file);
+        ++pool;
+        const QByteArray bytes = readAll(path(file));
+        ASSERT_GE(bytes.size(), 30);
+        EXPECT_EQ(quint8(bytes[28]) | quint8(bytes[29]) << 8, 1) << "bits per pixel";
+        EXPECT_LE(bytes.size(), 4096);
+        const QImage drawn = imagegen::drawLibraryFile(file).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(images::decodeBmp(bytes, file).convertToFormat(QImage::Format_RGB32), drawn);
+        EXPECT_EQ(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32), drawn);
+    }
+    EXPECT_GT(pool, 5000) << "seven tunings' galleries draw on thousands of grips";
+}
+
+// The library for all seven tunings within 60 MB on disk, counted as `du`
+// counts it on this file system: every file takes whole 4 KiB blocks.
+TEST_F(LibraryTest, SevenTuningsFitTheDiskBudget) {
+    qint64 onDisk = 0;
+    for (const auto& [relative, bytes] : filesBelow(dir->path())) {
+        (void)relative;
+        onDisk += (bytes.size() + 4095) / 4096 * 4096;
+    }
+    EXPECT_LE(onDisk, 60'000'000);
 }
 
 TEST_F(LibraryTest, TwoRunsWriteTheSameBytes) {

@@ -252,6 +252,27 @@ QImage drawLibraryFile(std::string_view relativePath) {
     return {};
 }
 
+namespace {
+
+// The grip pool's diagrams are black on white: written with one bit per
+// pixel they fit one disk block each instead of two, which keeps seven
+// tunings' pool within the library's budget. They decode to the same pixels.
+QByteArray bmpBytes(const std::string& path, const QImage& drawn) {
+    const QImage rgb = drawn.convertToFormat(QImage::Format_RGB32);
+    QImage written = rgb;
+    if (path.rfind(kRoot + images::kGripFolder + "/", 0) == 0) {
+        const QImage mono = rgb.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+        if (mono.convertToFormat(QImage::Format_RGB32) == rgb) written = mono;
+    }
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    if (!written.save(&buffer, "BMP")) return {};
+    return bmp;
+}
+
+}  // namespace
+
 bool writeLibrary(const QString& binDir) {
     QDir base(binDir);
     std::set<QString> made;
@@ -262,11 +283,8 @@ bool writeLibrary(const QString& binDir) {
             if (!QDir().mkpath(folder)) return false;
             made.insert(folder);
         }
-        QByteArray bmp;
-        QBuffer buffer(&bmp);
-        buffer.open(QIODevice::WriteOnly);
-        if (!draw().convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP")) return false;
-        if (!writeFileIfChanged(file, bmp)) return false;
+        const QByteArray bmp = bmpBytes(path, draw());
+        if (bmp.isEmpty() || !writeFileIfChanged(file, bmp)) return false;
     }
     return true;
 }
