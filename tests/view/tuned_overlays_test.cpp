@@ -14,6 +14,7 @@
 #include "artwork/neck_overlays.h"
 #include "theory/notes.h"
 #include "theory/tunings.h"
+#include "ui/qt/qt_view.h"
 
 namespace {
 
@@ -161,6 +162,33 @@ TEST(TunedOverlays, TheOptionRepointsEveryOverlayVisibleOrNot) {
     for (int key = 0; key < 12; ++key)
         EXPECT_EQ(l->Overlay(key).pictureName(),
                   "builtin:open-d/keyoverlay_" + std::to_string(key));
+}
+
+// Through the real view: the menu's tuning repaints the D overlay of D major
+// with DADGAD's places at once, and standard's brings the stored picture back.
+TEST(TunedOverlays, TheViewPaintsTheTuningChosenInTheMenu) {
+    Pennatone w;
+    ui::qt::QtView view{*w};
+    view.setSettingsSaver([](const ui::Settings&) {});
+    view.show();
+    w->Base_Click(3);  // D
+    w->Ty_Click(0);
+    view.sync();
+    const ui::Control& d = w->NoteEntry("D");
+    ASSERT_TRUE(d.visible());
+    view.tuningAction("dadgad")->trigger();
+    const QImage& shown = view.widgetFor(d)->image();
+    ASSERT_FALSE(shown.isNull());
+    const TuningRow& dadgad = kTuningRows[4];
+    ASSERT_STREQ(dadgad.key, "dadgad");
+    for (int s = 0; s < 6; ++s)
+        for (int fret : {0, 2, 5, 7}) {
+            const bool dot = qAlpha(shown.pixel(inPicture(d, s, fret, false))) == 255;
+            EXPECT_EQ(dot, pitchOn(dadgad, s, fret) == 2) << "string " << s << " fret " << fret;
+        }
+    view.tuningAction("standard")->trigger();
+    EXPECT_EQ(view.widgetFor(d)->image().convertToFormat(QImage::Format_ARGB32),
+              QImage(":/artwork/note_D.png").convertToFormat(QImage::Format_ARGB32));
 }
 
 // Standard tuning's overlays are the stored ones, and the windows draw with
