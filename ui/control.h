@@ -140,7 +140,7 @@ private:
 };
 
 // The picture of built-in artwork ("builtin:NAME"); the pixels are decoded
-// when a control first needs them.
+// (or, for another tuning's overlays, drawn) when a control first needs them.
 Picture deferredArtwork(const std::string& name, bool mirrored);
 
 // Members sharing one name, addressed by a 16-bit index with gaps allowed.
