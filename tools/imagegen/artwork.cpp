@@ -19,6 +19,7 @@
 #include "theory/notes.h"
 #include "theory/voicings.h"
 #include "tools/imagegen/icons.h"
+#include "tools/imagegen/mark.h"
 #include "tools/imagegen/text_pictures.h"
 
 namespace imagegen {
@@ -562,6 +563,7 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
                            [i] { return keyOverlay(i, theory::NameSystem::English, false); });
         v.emplace_back("capo", capo);
         v.emplace_back("cursor", cursor);
+        v.emplace_back("mark", markArtwork);
         addNamed(v, theory::NameSystem::German);
         addNamed(v, theory::NameSystem::Solfege);
         for (theory::NameSystem system : theory::kNameSystems) addLeftHanded(v, system);
