@@ -120,7 +120,12 @@ void DemoWindow::placeMarks() {
     for (const auto& [s, dot] : Mark_Dot.members()) {
         const int fret = m_marks ? (*m_marks)[std::size_t(s)] : -1;
         dot->setVisible(fret >= 0);
-        if (fret < 0) continue;
+        // An unused mark goes back where it started, so leaving the mode
+        // leaves every control as it was.
+        if (fret < 0) {
+            dot->setLeft(0).setTop(0);
+            continue;
+        }
         dot->setLeft(markEdge(neck::stringCentre(s, m_settings.left_handed)));
         dot->setTop(markEdge(neck::rowCentre(fret)));
     }
@@ -142,8 +147,9 @@ void DemoWindow::showNames() {
         name->setVisible(shown);
     }
     Name_Report->setVisible(on && m_naming.names.empty());
-    Name_Report->setCaption(m_naming.notes.empty() ? "Click the fretboard to mark the notes"
-                                                   : theory::namingText(m_naming, spell));
+    Name_Report->setCaption(!on                      ? ""
+                            : m_naming.notes.empty() ? "Click the fretboard to mark the notes"
+                                                     : theory::namingText(m_naming, spell));
 }
 
 std::string DemoWindow::namingToolTip(const Control& c) const {
