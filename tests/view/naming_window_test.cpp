@@ -85,6 +85,21 @@ TEST(NamingWindow, TheSwitchOpensAndClosesTheMode) {
     }
 }
 
+// A choice kept from an earlier run opens the window in the mode.
+TEST(NamingWindow, AKeptChoiceStartsInTheMode) {
+    ui::MemoryClipboard clipboard;
+    ui::PennatoneDemo w(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}});
+    ui::Settings kept;
+    kept.naming = true;
+    w.applySettings(kept);  // as the programs do, before start-up
+    w.Form_Load();
+    ASSERT_TRUE(w.marks());
+    EXPECT_TRUE(w.Neck_Spot(ui::DemoWindow::spotIndex(0, 0)).visible());
+    EXPECT_EQ(w.Name_Chord->foreColor(), ui::kYellow);
+    mark(w, {X, 0, 2, 2, 2, 0});
+    EXPECT_EQ(shownNames(w).at(0), "A");
+}
+
 // Each click marks its string at its fret, a new fret replaces the old one,
 // and a click on the mark removes it; a mark sounds its note, a removal nothing.
 TEST(NamingWindow, ClicksMarkReplaceAndRemoveAndEachMarkSounds) {
