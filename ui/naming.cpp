@@ -47,9 +47,9 @@ void DemoWindow::addNaming(int left, int top, int width, bool namesChooseChords)
                          kWhite, kBlack);
     Name_Report->setFont(small).setTransparent(true).setVisible(false);
     for (int i = 0; i < static_cast<int>(theory::kMaxNames); ++i) {
-        Control& name = label("Chord_Name", i, nullptr, left, top + 240 + kNameHeight * i, width,
-                              kNameHeight, "", kYellow, kBlack);
-        Chord_Name.add(i, &name);
+        Control& name = item(Chord_Name, Kind::Label, i, nullptr, left, top + 240 + kNameHeight * i,
+                             width, kNameHeight);
+        name.setForeColor(kYellow);
         name.setFont({"MS Sans Serif", 9.75})
             .setBold(i == 0)
             .setTransparent(true)
