@@ -265,9 +265,12 @@ protected:
     void addToNeck(Control& c, bool turnsPictures = false);
     void addOptionsLabel(int left, int top, int width);
     void addHearing(int left, int top, int width);
-    void addNaming(int left, int top, int width, bool namesChooseChords);
-    // Shows a named chord as the window's own selectors would.
+    void addNaming(int left, int top, int width);
+    // Shows a named chord as the window's own selectors would, and says so.
     virtual void showNamedChord(const theory::ChordName&) {}
+    virtual std::string namedChordHint(const theory::ChordName&, const std::string& shown) const {
+        return "Show " + shown + " with its diagrams and notes";
+    }
     // Names and marks again after the tuning, the hand or the note names changed.
     void refreshNaming();
     // The root of the chord the window shows, empty when none.

@@ -58,8 +58,7 @@ void LyrafretDemo::createControls() {
     capo_cover = &make(Kind::PictureBox, "capo_cover", -1, nullptr, 11550, 165, 200, 3225);
     capo_cover->setPicture(Builtin("capo")).setBackColor(kBlack);
     addToNeck(*capo_cover);
-    // The names are shown as text: a chord a grip names need not be in the key.
-    addNaming(kNamingLeft, kNamingTop, kNamingWidth, false);
+    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 

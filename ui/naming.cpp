@@ -37,7 +37,7 @@ std::string stringNumber(int string) {
 
 }  // namespace
 
-void DemoWindow::addNaming(int left, int top, int width, bool namesChooseChords) {
+void DemoWindow::addNaming(int left, int top, int width) {
     Name_Chord =
         &label("Name_Chord", -1, nullptr, left, top, width, 200, "Name a chord", kWhite, kBlack);
     Name_Chord->setTransparent(true);
@@ -54,7 +54,7 @@ void DemoWindow::addNaming(int left, int top, int width, bool namesChooseChords)
             .setBold(i == 0)
             .setTransparent(true)
             .setVisible(false);
-        if (namesChooseChords) bind(name, [this, i] { Chord_Name_Click(i); });
+        bind(name, [this, i] { Chord_Name_Click(i); });
     }
     for (int s = 0; s < neck::kStrings; ++s) {
         item(Mark_Dot, Kind::Image, s, nullptr, 0, 0, kMarkSize, kMarkSize, kLayerMarks)
@@ -162,9 +162,11 @@ std::string DemoWindow::namingToolTip(const Control& c) const {
         return "Mark string " + stringNumber(c.index() / 100) +
                (fret == 0 ? " open" : " at fret " + std::to_string(fret));
     }
-    if (n == "Chord_Name")
-        return "Show " + (c.caption().empty() ? std::string("this chord") : c.caption()) +
-               " with its diagrams and notes";
+    if (n == "Chord_Name") {
+        const auto i = static_cast<std::size_t>(c.index());
+        if (i < m_naming.names.size()) return namedChordHint(m_naming.names[i], c.caption());
+        return "Show this chord";
+    }
     return {};
 }
 

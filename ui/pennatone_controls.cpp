@@ -70,7 +70,7 @@ void PennatoneDemo::createControls() {
     addToNeck(*Overlay);
     addNoteOverlays();
     addMasks();
-    addNaming(kNamingLeft, kNamingTop, kNamingWidth, true);
+    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 

@@ -9,6 +9,7 @@
 
 #include "../support/open_strings.h"
 #include "../support/windows.h"
+#include "chords/key_tables.h"
 #include "theory/chord_types.h"
 
 namespace {
@@ -262,14 +263,49 @@ TEST(NamingWindow, ANameShowsItsChordAsTheButtonsWould) {
     }
 }
 
-// The key window shows the names as text: a grip's chord need not be in the key.
-TEST(NamingWindow, TheKeyWindowShowsTheNamesAsText) {
+// The key window shows a name as a chord of a key: in the key on show when
+// one of its degrees offers it, else in the first key that does, just as the
+// key button and the chord option would.
+TEST(NamingWindow, TheKeyWindowShowsANameAsAChordOfAKey) {
+    struct Case {
+        const char* what;
+        int keyShown;  // -1: none yet
+        theory::Frets frets;
+        int key, option;  // what a player clicks to see the chord
+    };
+    const Case cases[]{
+        {"A minor is the vi of C", -1, {X, 0, 2, 2, 1, 0}, chords::keyIndex("C"), 65},
+        {"C major is the IV of G, which is on show",
+         chords::keyIndex("G"),
+         {X, 3, 2, 0, 1, 0},
+         chords::keyIndex("G"),
+         34},
+        {"Cmaj7 in C", -1, {X, 3, 2, 0, 0, 0}, chords::keyIndex("C"), 82},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Lyrafret named, chosen;
+        if (c.keyShown >= 0) named->Key_C(c.keyShown).click();
+        named->setNaming(true);
+        mark(*named, c.frets);
+        EXPECT_NE(named->toolTip(named->Chord_Name(0)).find("chords of a key"), std::string::npos);
+        named->Chord_Name(0).click();
+        chosen->Key_C(c.key).click();
+        chosen->key(c.option).click();
+        EXPECT_EQ(named->K, chosen->K);
+        EXPECT_EQ(named->Keyer, chosen->Keyer);
+        for (const auto& [key, shown] : look(*chosen))
+            EXPECT_EQ(look(*named).at(key), shown) << key;
+    }
+    // An augmented triad is no chord of a key's degrees: the click changes nothing.
     Lyrafret w;
     w->setNaming(true);
-    mark(*w, {X, 3, 2, 0, 1, 0});
-    EXPECT_EQ(shownNames(*w).at(0), "C");
-    EXPECT_FALSE(w->Chord_Name(0).clickable());
-    EXPECT_EQ(w->accessibleName(w->Chord_Name(0)), "C");
+    mark(*w, {X, 3, 2, 1, 1, X});
+    EXPECT_EQ(shownNames(*w).at(0), "Caug");
+    EXPECT_NE(w->toolTip(w->Chord_Name(0)).find("not among"), std::string::npos);
+    const auto before = look(*w);
+    w->Chord_Name(0).click();
+    EXPECT_EQ(look(*w), before);
 }
 
 // Leaving the mode removes the marks and gives back the neck as it was, chord
