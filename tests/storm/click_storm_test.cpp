@@ -197,7 +197,10 @@ void stormOverADamagedLibrary(unsigned fallbackSeed) {
         "failed loads of %zu files\n",
         w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.failedLoads,
         r.failedFiles.size());
-    EXPECT_GT(r.failedLoads, r.clicks / 100);
+    // The storm meets broken pictures again and again; how often depends on
+    // which pictures the vandal broke and on the share of clicks that load
+    // none (the options, the naming mode's marks), so the bound leaves room.
+    EXPECT_GT(r.failedLoads, r.clicks / 200);
     EXPECT_GT(r.chordsShown, r.clicks / 50);
 }
 

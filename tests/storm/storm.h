@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -342,15 +343,16 @@ inline std::vector<OptionChoice> optionChoices() {
     choices.push_back({"option sound off", [](ui::DemoWindow& w) { w.setSound(false); }});
     choices.push_back({"option naming on", [](ui::DemoWindow& w) { w.setNaming(true); }});
     choices.push_back({"option naming off", [](ui::DemoWindow& w) { w.setNaming(false); }});
-    // Clicks on the neck in "Name a chord" (nothing outside it): a few frets
-    // per string, so that marks pile up into chords without crowding out
-    // the other controls.
+    // Clicks on the neck in "Name a chord" (nothing outside it): one choice
+    // per string, at a fret of its own seeded draw, so that marks pile up
+    // into chords without crowding out the other controls.
     for (int s = 0; s < 6; ++s)
-        for (int f : {0, 1, 2, 3, 5, 22})
-            choices.push_back(
-                {"fret " + std::to_string(s) + " " + std::to_string(f), [s, f](ui::DemoWindow& w) {
-                     w.Neck_Spot(ui::DemoWindow::spotIndex(s, f)).click();
-                 }});
+        choices.push_back({"fret " + std::to_string(s) + " F",
+                           [s, draw = std::make_shared<std::mt19937>(s)](ui::DemoWindow& w) {
+                               static constexpr int kFrets[] = {0, 1, 2, 3, 5, 7, 12, 22};
+                               const int f = kFrets[(*draw)() % std::size(kFrets)];
+                               w.Neck_Spot(ui::DemoWindow::spotIndex(s, f)).click();
+                           }});
     // Right-clicks: every diagram, fret number and report that can play.
     for (int i = 0; i <= 18; ++i) {
         for (const char* array : {"Chord_Display", "FretDisplay"})
