@@ -1,6 +1,7 @@
 // Key buttons, key steppers and the chord options of a key.
 #include "chords/key_tables.h"
 #include "images/library_paths.h"
+#include "theory/grips.h"
 #include "theory/notes.h"
 #include "ui/lyrafret_demo.h"
 
@@ -89,6 +90,51 @@ std::string LyrafretDemo::shownRoot() const {
     const int degree = chords::degreeIndex(position);
     if (!Scales || degree < 0 || degree >= static_cast<int>(Scales->size())) return {};
     return (*Scales)[std::size_t(degree)];
+}
+
+// The option of a key that offers a named chord: a degree whose root is the
+// name's root, with a type of the same tones; -1 when the key has none.
+int LyrafretDemo::optionFor(int keyIndex, const theory::ChordName& name) {
+    const int pitch = theory::pitchOf(name.root);
+    const unsigned tones = theory::chordTones(*name.type).allowed;
+    const chords::KeyRow& row = chords::Key_Table[std::size_t(keyIndex)];
+    for (std::size_t d = 0; d < row.scale.size(); ++d) {
+        if (theory::pitchOf(row.scale[d]) != pitch) continue;
+        const chords::KeyColumn& column = chords::kKeyColumns[d];
+        for (int m = 0; m < column.count; ++m) {
+            const chords::KeyChord* c = chords::keyChord(column.members[std::size_t(m)]);
+            const theory::ChordType* type = c ? theory::chordTypeByKey(c->Chord_Type) : nullptr;
+            if (type && theory::chordTones(*type).allowed == tones) return c->option;
+        }
+    }
+    return -1;
+}
+
+// A name is shown as a chord of a key, by the clicks a player would make: in
+// the key on show when one of its degrees offers it, else in the first key
+// (in button order) that does. A chord no key offers changes nothing.
+void LyrafretDemo::showNamedChord(const theory::ChordName& name) {
+    const int shown = K == "Null" ? -1 : chords::keyIndex(K);
+    if (shown >= 0) {
+        if (const int option = optionFor(shown, name); option >= 0) {
+            key(option).click();
+            return;
+        }
+    }
+    for (int k = 0; k < kKeyCount; ++k) {
+        if (const int option = optionFor(k, name); option >= 0) {
+            Key_C(k).click();
+            key(option).click();
+            return;
+        }
+    }
+}
+
+std::string LyrafretDemo::namedChordHint(const theory::ChordName& name,
+                                         const std::string& shown) const {
+    for (int k = 0; k < kKeyCount; ++k)
+        if (optionFor(k, name) >= 0) return "Show " + shown + " among the chords of a key";
+    return shown + " is not among the chords of any key";
 }
 
 }  // namespace ui

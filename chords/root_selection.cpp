@@ -1,4 +1,6 @@
 // Root buttons, root steppers and the note pickers.
+#include <algorithm>
+
 #include "images/library_paths.h"
 #include "theory/notes.h"
 #include "ui/pennatone_demo.h"
@@ -8,6 +10,16 @@ namespace ui {
 std::string PennatoneDemo::rootForButton(int index) const {
     // Button 1 stands for Db although its pictures are named after Cs.
     return index == 1 ? "Db" : theory::Root_Names.at(index);
+}
+
+// A name of the marks is shown by the clicks a player would make: the root
+// button that reads the name's root, then the type.
+void PennatoneDemo::showNamedChord(const theory::ChordName& name) {
+    const auto root = std::find(theory::Root_Names.begin(), theory::Root_Names.end(), name.root);
+    const auto type = name.type - theory::kChordTypes.data();
+    if (root == theory::Root_Names.end() || type < 0 || type > kLastType) return;
+    Base(static_cast<int>(root - theory::Root_Names.begin())).click();
+    Ty(static_cast<int>(type)).click();
 }
 
 void PennatoneDemo::Base_Click(int Index) {

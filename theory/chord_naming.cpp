@@ -2,29 +2,30 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 #include <tuple>
 
+#include "theory/grips.h"
 #include "theory/notes.h"
 
 namespace theory {
 
 namespace {
 
-constexpr int kFifth = 7;
+constexpr unsigned kFifthBit = 1u << 7;
 
 // Semitones above the root of each formula symbol.
 int semitones(const char* symbol) {
     return kRowSemitones[static_cast<std::size_t>(rowPosition(symbol))];
 }
 
-// Pitch classes of each type as a 12-bit set.
-const std::array<unsigned, kChordTypes.size()>& toneSets() {
+// What each type may and must sound: the grip search's rule, so that every
+// grip a gallery shows is named by its own chord.
+const std::array<ChordTones, kChordTypes.size()>& toneSets() {
     static const auto sets = [] {
-        std::array<unsigned, kChordTypes.size()> s{};
-        for (std::size_t t = 0; t < s.size(); ++t)
-            for (int i = 0; i < kChordTypes[t].size(); ++i)
-                s[t] |= 1u << semitones(kChordTypes[t].formula[std::size_t(i)]);
+        std::array<ChordTones, kChordTypes.size()> s{};
+        for (std::size_t t = 0; t < s.size(); ++t) s[t] = chordTones(kChordTypes[t]);
         return s;
     }();
     return sets;
@@ -54,15 +55,25 @@ std::string spellFromRow(const std::string& root, int interval) {
 constexpr std::array<const char*, 12> kPlainNames{"C",  "Db", "D",  "Eb", "E",  "F",
                                                   "Fs", "G",  "Ab", "A",  "Bb", "B"};
 
+// The bass as root reads first, except where that reading has no third and
+// leaves a tone out while the notes are a whole major or minor triad over the
+// bass: D G B over D is G/D to a guitarist, not Dsus4/6 without its fifth.
 struct Candidate {
     int root;
     const ChordType* type;
     bool slash;
+    int leftOut;
     bool fifthLeftOut;
     int bassIndex;
     int typeIndex;
+    bool hasThird() const { return hasSymbol(*type, "3") || hasSymbol(*type, "b3"); }
+    bool plainTriad() const { return type->size() == 3 && leftOut == 0 && hasThird(); }
+    int tier() const {
+        if (!slash) return leftOut == 0 || hasThird() ? 0 : 2;
+        return plainTriad() ? 1 : 3;
+    }
     auto rank() const {
-        return std::make_tuple(slash, fifthLeftOut, type->size(), typeIndex, bassIndex, root);
+        return std::make_tuple(tier(), leftOut, type->size(), typeIndex, bassIndex, root);
     }
 };
 
@@ -98,16 +109,16 @@ Naming nameChord(const Frets& marks, const Tuning& tuning) {
         std::vector<unsigned> seen;
         for (std::size_t t = 0; t < kChordTypes.size(); ++t) {
             const ChordType& type = kChordTypes[t];
-            const unsigned tones = toneSets()[t];
-            if (std::find(seen.begin(), seen.end(), tones) != seen.end()) continue;
-            seen.push_back(tones);
-            if (rotated & ~tones) continue;
-            const unsigned missing = tones & ~rotated;
-            const bool fifth = hasSymbol(type, "5") && missing == (1u << kFifth);
-            if (missing && !fifth) continue;
+            const ChordTones& tones = toneSets()[t];
+            if ((rotated & ~tones.allowed) || (rotated & tones.required) != tones.required)
+                continue;
+            // Types with the same tones (sus, sus4) give one name, the earlier's.
+            if (std::find(seen.begin(), seen.end(), tones.allowed) != seen.end()) continue;
+            seen.push_back(tones.allowed);
+            const unsigned missing = tones.allowed & ~rotated;
             const int interval = (bass - root + 12) % 12;
-            found.push_back(
-                {root, &type, interval != 0, fifth, formulaIndex(type, interval), int(t)});
+            found.push_back({root, &type, interval != 0, std::popcount(missing),
+                             missing == kFifthBit, formulaIndex(type, interval), int(t)});
         }
     }
     std::sort(found.begin(), found.end(),

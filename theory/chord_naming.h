@@ -18,7 +18,7 @@ struct ChordName {
     std::string root;                 // internal spelling ("Cs", "Db")
     const ChordType* type;            // never null
     std::optional<std::string> bass;  // slash note, spelled from the root's row
-    bool fifthLeftOut = false;
+    bool fifthLeftOut = false;        // the only tone left out is the fifth
 };
 
 struct Naming {
@@ -29,11 +29,15 @@ struct Naming {
 inline constexpr std::size_t kMaxNames = 3;
 
 // Names the notes of marked strings (Frets: lowest string first, -1
-// unmarked). Ranking: the bass note as root first, then the fewest left-out
-// tones (only a perfect fifth may be left out), then the simplest type (fewest
-// tones, then option order), then the bass's place in the formula (third
-// before fifth before seventh). Types with the same tones (sus, sus4) give
-// one name, the earlier option's. Fewer than three distinct notes name nothing.
+// unmarked). A type names the notes when they are its tones and hold every
+// tone the grip search requires of it (theory::chordTones: the fifth of a
+// four-note chord, a ninth or eleventh under a higher extension, the root from
+// six notes on may be left out). Ranking: the bass note as root first (unless
+// that reading has no third and leaves a tone out: then it ranks with the
+// slash chords), then the fewest left-out tones, then the simplest type
+// (fewest tones, then option order), then the bass's place in the formula.
+// Types with the same tones (sus, sus4) give one name, the earlier option's.
+// Fewer than three distinct notes name nothing.
 Naming nameChord(const Frets& marks, const Tuning& tuning);
 
 // How a root of pitch 0..11 is spelled for a chord of this type. Black keys

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "theory/chord_naming.h"
 #include "theory/grips.h"
 #include "ui/control.h"
 #include "ui/platform.h"
@@ -34,6 +35,8 @@ enum Layer {
     kLayerOverlay = 11,
     kLayerNoteOverlay = 12,
     kLayerMaskImage = 13,
+    kLayerMarks = 14,     // "Name a chord": the marked notes, over overlays and masks
+    kLayerSpots = 15,     // and the invisible click targets over them
     kLayerBox = 20,       // picture boxes, frames, option buttons
     kLayerDotStrip = 21,  // black strips over the option dots
     kLayerCover = 22,     // cover picture over the option columns
@@ -123,6 +126,24 @@ public:
     // The platform's sound output could not play: said once, in one line.
     void soundFailed(const std::string& line);
     Control* Sound_Status = nullptr;
+
+    // "Name a chord": while on, a click on the neck marks a string at a fret
+    // (a second click on the mark removes it) and the window names the marked
+    // notes; leaving removes the marks. Marks: lowest string first, -1 unmarked.
+    void setNaming(bool on);
+    const std::optional<theory::Frets>& marks() const { return m_marks; }
+    const theory::Naming& naming() const { return m_naming; }
+    // The click target of a string (0 = lowest) at a fret (0 = open row).
+    static constexpr int spotIndex(int string, int fret) { return 100 * string + fret; }
+    theory::NoteSpeller speller() const;  // note names in the system in force
+    void Name_Chord_Click();
+    void Neck_Spot_Click(int Index);
+    void Chord_Name_Click(int Index);
+    Control* Name_Chord = nullptr;   // the mode's switch beside the neck
+    Control* Name_Report = nullptr;  // why nothing is named
+    ControlArray Chord_Name{"Chord_Name"};
+    ControlArray Mark_Dot{"Mark_Dot"};    // one per string
+    ControlArray Neck_Spot{"Neck_Spot"};  // spotIndex(string, fret)
 
     // Shared controls (Part of both inventories).
     Control* Logo_Box = nullptr;
@@ -244,6 +265,14 @@ protected:
     void addToNeck(Control& c, bool turnsPictures = false);
     void addOptionsLabel(int left, int top, int width);
     void addHearing(int left, int top, int width);
+    void addNaming(int left, int top, int width);
+    // Shows a named chord as the window's own selectors would, and says so.
+    virtual void showNamedChord(const theory::ChordName&) {}
+    virtual std::string namedChordHint(const theory::ChordName&, const std::string& shown) const {
+        return "Show " + shown + " with its diagrams and notes";
+    }
+    // Names and marks again after the tuning, the hand or the note names changed.
+    void refreshNaming();
     // The root of the chord the window shows, empty when none.
     virtual std::string shownRoot() const {
         return {};
@@ -283,6 +312,9 @@ protected:
     Platform m_platform;
 
 private:
+    void placeMarks();
+    void showNames();
+    std::string namingToolTip(const Control& c) const;
     void repointPictures();
     void showTuningOnNeck();
 
@@ -304,6 +336,8 @@ private:
     std::map<int, theory::Frets> m_grips;    // per Chord_Display index
     std::optional<Played> m_played;
     bool m_soundFailureShown = false;
+    std::optional<theory::Frets> m_marks;  // set only in "Name a chord"
+    theory::Naming m_naming;
 
     void perform(const std::string& source, std::vector<int> midi, std::vector<sound::Note> notes,
                  std::optional<theory::Frets> frets = {});

@@ -70,6 +70,7 @@ std::string DemoWindow::toolTip(const Control& c) const {
         for (const StringMask& m : kStringMasks)
             if (suffix == m.suffix) return m.text;
     }
+    if (std::string naming = namingToolTip(c); !naming.empty()) return naming;
     return ownToolTip(c);
 }
 
@@ -87,6 +88,8 @@ std::string DemoWindow::accessibleName(const Control& c) const {
     }
     if (c.kind() == Kind::OptionButton && !c.caption().empty() && c.caption() != " ")
         return c.caption();
+    // The names and why there is none read as they are shown.
+    if (c.name() == "Chord_Name" || c.name() == "Name_Report") return c.caption();
     return toolTip(c);
 }
 

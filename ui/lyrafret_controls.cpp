@@ -23,6 +23,11 @@ constexpr std::array<int, 6> kNumCoverTops{180, 480, 800, 1140, 1440, 1780};
 
 }  // namespace
 
+namespace {
+// "Name a chord" sits in the free corner between the degree columns and the neck.
+constexpr int kNamingLeft = 8050, kNamingTop = 2850, kNamingWidth = 1350;
+}  // namespace
+
 LyrafretDemo::LyrafretDemo(Platform platform)
     : DemoWindow("LyrafretDemo", kCaption, std::move(platform)) {
     createControls();
@@ -53,6 +58,7 @@ void LyrafretDemo::createControls() {
     capo_cover = &make(Kind::PictureBox, "capo_cover", -1, nullptr, 11550, 165, 200, 3225);
     capo_cover->setPicture(Builtin("capo")).setBackColor(kBlack);
     addToNeck(*capo_cover);
+    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 

@@ -68,8 +68,12 @@ protected:
     std::string chordName() const override;
     bool showsTypeO2() const override { return false; }
     void reshowChord() override;
+    void showNamedChord(const theory::ChordName& name) override;
+    std::string namedChordHint(const theory::ChordName& name,
+                               const std::string& shown) const override;
 
 private:
+    static int optionFor(int keyIndex, const theory::ChordName& name);
     void createControls();
     void createDisplayStrip();
     void createReports();

@@ -42,6 +42,7 @@ void DemoWindow::setLeftHanded(bool on) {
     for (Control* c : m_neck) c->setLeft(theory::neck::mirroredLeft(c->left(), c->width()));
     for (Control* c : m_turnedWithNeck) c->setMirrorsPictures(on);
     for (const auto& [i, c] : Chord_Display.members()) c->setMirrorsPictures(on);
+    refreshNaming();
     repointPictures();
 }
 
@@ -53,6 +54,7 @@ void DemoWindow::setNames(theory::NameSystem system) {
         Folder_12 = namesFolder("12");
         Folder_17 = namesFolder("17");
     }
+    refreshNaming();
     repointPictures();
 }
 
@@ -66,6 +68,7 @@ void DemoWindow::setTuning(const std::string& key) {
     m_settings.tuning = key;
     showTuningOnNeck();
     repointPictures();
+    refreshNaming();
     reshowChord();
 }
 
@@ -103,7 +106,7 @@ void DemoWindow::applySettings(const Settings& settings) {
     setNames(settings.names);
     setTuning(settings.tuning);
     m_settings.sound = settings.sound;
-    m_settings.naming = settings.naming;
+    setNaming(settings.naming);
 }
 
 // Every picture on screen that depends on the options is loaded again in its

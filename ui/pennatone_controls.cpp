@@ -41,6 +41,9 @@ constexpr std::array<DotStrip, 8> kDotStrips{{
     {"Hide_a_Dot_3", 2820, 3510, 1005},
 }};
 
+// "Name a chord" sits in the free corner between the type columns and the neck.
+constexpr int kNamingLeft = 8050, kNamingTop = 2850, kNamingWidth = 1350;
+
 }  // namespace
 
 PennatoneDemo::PennatoneDemo(Platform platform)
@@ -67,6 +70,7 @@ void PennatoneDemo::createControls() {
     addToNeck(*Overlay);
     addNoteOverlays();
     addMasks();
+    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 

@@ -56,6 +56,7 @@ protected:
     std::string chordName() const override;
     bool showsTypeO2() const override { return true; }
     void reshowChord() override;
+    void showNamedChord(const theory::ChordName& name) override;
 
 private:
     void createControls();

@@ -16,6 +16,7 @@ struct StormResult {
     int clicks = 0;
     int failedLoads = 0;
     int chordsShown = 0;  // clicks after which a chord was on show
+    int named = 0;        // clicks after which marks on the neck were named
     std::set<std::string> failedFiles;
     double seconds = 0;
     long growthKiB = 0;
@@ -55,6 +56,7 @@ StormResult runStorm(Fixture<Window>& w, unsigned seed, int count, const StormHo
         }
         const std::string broken = checker.after(c);
         r.chordsShown += checker.shown();
+        r.named += w->marks() && !w->naming().names.empty();
         if (!broken.empty()) {
             ADD_FAILURE() << "click " << r.clicks << " on " << c.key() << " (seed " << seed
                           << "): " << broken;
@@ -82,11 +84,12 @@ void stormOverTheLibrary(unsigned seed) {
     const StormResult r =
         runStorm(w, storm::seedFromEnvironment(seed), storm::clicksFromEnvironment(kClicks));
     std::printf(
-        "%s: %d clicks in %.1f s, a chord on show after %d, memory grew by %ld KiB "
-        "after the first tenth\n",
-        w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.growthKiB);
+        "%s: %d clicks in %.1f s, a chord on show after %d, marks named after %d, memory grew "
+        "by %ld KiB after the first tenth\n",
+        w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.named, r.growthKiB);
     // Options without a diagram set show nothing; the rest must come through.
     EXPECT_GT(r.chordsShown, r.clicks / 20);
+    EXPECT_GT(r.named, r.clicks / 100) << "the storm reached \"Name a chord\"";
     EXPECT_EQ(r.failedLoads, 0) << *r.failedFiles.begin();
     // The sanitizer keeps freed memory aside on purpose, so growth says nothing there.
     if (!kSanitized) {
@@ -194,7 +197,10 @@ void stormOverADamagedLibrary(unsigned fallbackSeed) {
         "failed loads of %zu files\n",
         w->programName().c_str(), r.clicks, r.seconds, r.chordsShown, r.failedLoads,
         r.failedFiles.size());
-    EXPECT_GT(r.failedLoads, r.clicks / 100);
+    // The storm meets broken pictures again and again; how often depends on
+    // which pictures the vandal broke and on the share of clicks that load
+    // none (the options, the naming mode's marks), so the bound leaves room.
+    EXPECT_GT(r.failedLoads, r.clicks / 200);
     EXPECT_GT(r.chordsShown, r.clicks / 50);
 }
 

@@ -50,7 +50,11 @@ void stormThroughTheView(unsigned seed, int count) {
         lastReport = text;
     });
     view.show();
-    const std::vector<ui::Control*> targets = storm::clickables(*w);
+    std::vector<ui::Control*> targets = storm::clickables(*w);
+    // The neck's click targets, reachable while "Name a chord" is on.
+    for (int s = 0; s < 6; ++s)
+        for (int f : {0, 1, 2, 3, 5, 22})
+            targets.push_back(&w->Neck_Spot(ui::DemoWindow::spotIndex(s, f)));
     std::mt19937 random(seed);
     storm::Checker<Window> checker(*w);
     int handled = 0, options = 0;
@@ -65,7 +69,7 @@ void stormThroughTheView(unsigned seed, int count) {
         QApplication::processEvents();
         if (view.optionsMenu()->isVisible()) {
             // The Options label opened the menu: the player picks one of its choices.
-            std::vector<QAction*> choices{view.leftHandedAction()};
+            std::vector<QAction*> choices{view.leftHandedAction(), view.namingAction()};
             for (theory::NameSystem s : theory::kNameSystems)
                 choices.push_back(view.namesAction(s));
             choices[random() % choices.size()]->trigger();

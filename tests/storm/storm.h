@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -21,6 +22,7 @@
 #include "chords/pennatone_types.h"
 #include "images/grip_pictures.h"
 #include "images/library_paths.h"
+#include "theory/chord_naming.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
@@ -129,6 +131,7 @@ public:
         if (broken.empty()) broken = checkGallery();
         if (broken.empty() && shown()) broken = checkShownChord();
         if (broken.empty()) broken = checkPlayerOptions();
+        if (broken.empty()) broken = checkNaming();
         return broken;
     }
 
@@ -288,6 +291,35 @@ private:
         return {};
     }
 
+    // "Name a chord": click targets and marks only in the mode, each mark on
+    // its own string and fret row whichever the hand, and the names shown
+    // are the naming of the marks in the tuning in force.
+    std::string checkNaming() const {
+        const auto& marks = m_w.marks();
+        for (const auto& [i, spot] : m_w.Neck_Spot.members())
+            if (spot->visible() != marks.has_value()) return spot->key() + " visible out of turn";
+        for (int s = 0; s < 6; ++s) {
+            const int fret = marks ? (*marks)[std::size_t(s)] : -1;
+            const ui::Control& dot = m_w.Mark_Dot(s);
+            if (dot.visible() != (fret >= 0)) return dot.key() + " visible out of turn";
+            if (fret < 0) continue;
+            const ui::Control& spot = m_w.Neck_Spot(ui::DemoWindow::spotIndex(s, fret));
+            const int x = dot.left() + dot.width() / 2, y = dot.top() + dot.height() / 2;
+            if (x < spot.left() || x >= spot.left() + spot.width() || y < spot.top() ||
+                y >= spot.top() + spot.height())
+                return dot.key() + " is not on " + spot.key();
+        }
+        const auto names = marks ? theory::nameChord(*marks, m_w.tuning()).names
+                                 : std::vector<theory::ChordName>{};
+        for (const auto& [i, c] : m_w.Chord_Name.members()) {
+            const bool named = i < static_cast<int>(names.size());
+            if (c->visible() != named) return c->key() + " visible out of turn";
+            if (named && c->caption() != theory::chordSymbol(names[std::size_t(i)], m_w.speller()))
+                return c->key() + " reads " + c->caption();
+        }
+        return {};
+    }
+
     const Window& m_w;
     std::vector<bool> m_masks;
     std::uint64_t m_typeRevision = 0;
@@ -309,6 +341,18 @@ inline std::vector<OptionChoice> optionChoices() {
                            [system](ui::DemoWindow& w) { w.setNames(system); }});
     choices.push_back({"option sound on", [](ui::DemoWindow& w) { w.setSound(true); }});
     choices.push_back({"option sound off", [](ui::DemoWindow& w) { w.setSound(false); }});
+    choices.push_back({"option naming on", [](ui::DemoWindow& w) { w.setNaming(true); }});
+    choices.push_back({"option naming off", [](ui::DemoWindow& w) { w.setNaming(false); }});
+    // Clicks on the neck in "Name a chord" (nothing outside it): one choice
+    // per string, at a fret of its own seeded draw, so that marks pile up
+    // into chords without crowding out the other controls.
+    for (int s = 0; s < 6; ++s)
+        choices.push_back({"fret " + std::to_string(s) + " F",
+                           [s, draw = std::make_shared<std::mt19937>(s)](ui::DemoWindow& w) {
+                               static constexpr int kFrets[] = {0, 1, 2, 3, 5, 7, 12, 22};
+                               const int f = kFrets[(*draw)() % std::size(kFrets)];
+                               w.Neck_Spot(ui::DemoWindow::spotIndex(s, f)).click();
+                           }});
     // Right-clicks: every diagram, fret number and report that can play.
     for (int i = 0; i <= 18; ++i) {
         for (const char* array : {"Chord_Display", "FretDisplay"})
@@ -324,12 +368,14 @@ inline std::vector<OptionChoice> optionChoices() {
     return choices;
 }
 
-// Every control a user can click, arrays included, except the exit label.
+// Every control a user can click, arrays included, except the exit label and
+// the neck's click targets (the option choices click a few of those).
 template <typename Window>
 std::vector<ui::Control*> clickables(const Window& w) {
     std::vector<ui::Control*> out;
     for (const auto& c : w.controls())
-        if (c->clickable() && c->name() != Traits<Window>::kExit) out.push_back(c.get());
+        if (c->clickable() && c->name() != Traits<Window>::kExit && c->name() != "Neck_Spot")
+            out.push_back(c.get());
     return out;
 }
 

@@ -49,7 +49,9 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
     const DriverRun r = driver({"PennatoneDemo"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject controls = r.state["controls"].toObject();
-    EXPECT_EQ(controls.size(), 287);  // with Sound_Status and Tuning_Label
+    // With Sound_Status, Tuning_Label and "Name a chord": its switch, report,
+    // three names, six marks and 6 x 23 click targets on the neck.
+    EXPECT_EQ(controls.size(), 287 + 1 + 1 + 3 + 6 + 6 * 23);
     EXPECT_EQ(controls["Cover"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["Logo_Box"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["NoteEntry_C"].toObject()["Visible"].toBool(), false);
@@ -253,6 +255,72 @@ TEST(DemoDriver, CatalogOfATuningListsItsGalleries) {
             << i;
     const DriverRun standard = driver({"--catalog"});
     EXPECT_FALSE(standard.state["20"].toObject()["pictures"].toArray().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+QJsonObject namedEntry(const char* text, const char* root, const char* type, const char* bass) {
+    return QJsonObject{{"text", text},
+                       {"root", root},
+                       {"type", type},
+                       {"bass", bass ? QJsonValue(bass) : QJsonValue()}};
+}
+
+QJsonArray marksOf(std::array<int, 6> frets) {
+    QJsonArray a;
+    for (int f : frets) a.append(f < 0 ? QJsonValue() : QJsonValue(f));
+    return a;
+}
+
+// "Name a chord" through demo-driver: fret clicks mark, name clicks choose.
+TEST(DemoDriver, NamingStepsMarkTheNeckAndNameTheChord) {
+    const DriverRun plain = driver({"PennatoneDemo"});
+    EXPECT_TRUE(plain.state["marks"].isNull());
+    EXPECT_TRUE(plain.state["named"].isNull());
+
+    const DriverRun c = driver(QString("PennatoneDemo option naming on dump fret 1 3 fret 2 2 "
+                                       "fret 3 0 fret 4 1 fret 5 0 dump name 0 dump")
+                                   .split(' '));
+    ASSERT_EQ(c.exitCode, 0) << c.err.toStdString();
+    ASSERT_EQ(c.dumps.size(), 3);
+    EXPECT_EQ(c.dumps[0]["marks"].toArray(), marksOf({-1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(c.dumps[0]["named"].toArray(), QJsonArray());
+    EXPECT_TRUE(c.dumps[0]["settings"].toObject()["naming"].toBool());
+    const QJsonObject& open = c.dumps[1];
+    EXPECT_EQ(open["marks"].toArray(), marksOf({-1, 3, 2, 0, 1, 0}));
+    EXPECT_EQ(open["named"].toArray().first().toObject(), namedEntry("C", "C", "Major", nullptr));
+    // The last mark sounded the open high E string.
+    EXPECT_EQ(open["played"].toObject(),
+              (QJsonObject{{"source", "Neck_Spot(500)"}, {"midi", QJsonArray{midiOf("E4")}}}));
+    // The name's click chose C major with the buttons; the marks stay.
+    EXPECT_EQ(c.state["variables"].toObject()["K"].toString(), "C");
+    EXPECT_EQ(c.state["variables"].toObject()["Typer"].toInt(), 0);
+    EXPECT_EQ(c.state["marks"], open["marks"]);
+
+    const DriverRun slash = driver(QString("PennatoneDemo --names german option naming on fret 1 2 "
+                                           "fret 2 0 fret 3 0 fret 4 3 fret 5 3")
+                                       .split(' '));
+    EXPECT_EQ(slash.state["named"].toArray().first().toObject(),
+              namedEntry("G/H", "G", "Major", "B"));
+
+    const DriverRun off = driver(
+        QString("PennatoneDemo option naming on fret 1 3 option naming off fret 2 2").split(' '));
+    ASSERT_EQ(off.exitCode, 0) << off.err.toStdString();
+    EXPECT_TRUE(off.state["marks"].isNull());
+    EXPECT_TRUE(off.state["named"].isNull());
+    EXPECT_EQ(off.state["controls"], plain.state["controls"]) << "off again is as before";
+}
+
+TEST(DemoDriver, NamingStepsOffTheNeckAreRefused) {
+    for (const QStringList& steps :
+         {QStringList{"fret", "6", "0"}, QStringList{"fret", "0", "23"}, QStringList{"fret", "1"},
+          QStringList{"name"}, QStringList{"name", "3"}, QStringList{"option", "naming", "yes"}}) {
+        const DriverRun r = driver(QStringList{"LyrafretDemo", "option", "naming", "on"} + steps);
+        EXPECT_EQ(r.exitCode, 2) << steps.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
 }
 
 }  // namespace

@@ -394,6 +394,7 @@ std::vector<ArtworkSize> expectedArtwork() {
         {"mask_high_e", {19, 510}, false},
         {"capo", {13, 215}, true},
         {"cursor", {32, 32}, true},
+        {"mark", {23, 23}, true},
     };
     for (const char* note : theory::Root_Names) {
         v.push_back({std::string("root_") + note, {17, 14}, false});
@@ -520,6 +521,30 @@ TEST_F(ArtworkTest, CursorHotspotIsItsTopLeftTip) {
     EXPECT_EQ(qAlpha(cursor.pixel(31, 0)), 0);
     EXPECT_EQ(qAlpha(cursor.pixel(0, 31)), 0);
     EXPECT_EQ(qAlpha(cursor.pixel(31, 31)), 0);
+}
+
+// A mark is a green ring wider than a chord-tone dot (7.5 px across its
+// radius), with a see-through middle so that a dot under it still shows.
+TEST_F(ArtworkTest, AMarkIsAGreenRingAroundASeeThroughMiddle) {
+    const QImage mark = imagegen::drawArtwork("mark");
+    const QImage dot = imagegen::drawArtwork("note_C");
+    for (const QPoint ring : {QPoint(11 + 9, 11), QPoint(11 - 9, 11), QPoint(11, 11 + 9)}) {
+        const QRgb p = mark.pixel(ring);
+        EXPECT_GT(qGreen(p), 2 * qRed(p)) << ring.x() << "," << ring.y();
+        EXPECT_GT(qGreen(p), 2 * qBlue(p));
+        EXPECT_GT(qAlpha(p), 200);
+    }
+    const int middle = qAlpha(mark.pixel(11, 11));
+    EXPECT_GT(middle, 0);
+    EXPECT_LT(middle, 160);
+    // No chord-tone dot is this green anywhere.
+    for (int y = 0; y < dot.height(); ++y)
+        for (int x = 0; x < dot.width(); ++x) {
+            const QRgb p = dot.pixel(x, y);
+            if (qAlpha(p) > 200) {
+                ASSERT_FALSE(qGreen(p) > 2 * qRed(p) && qGreen(p) > 2 * qBlue(p));
+            }
+        }
 }
 
 TEST(TextLabels, AccidentalsBecomeMusicSigns) {

@@ -186,6 +186,20 @@ TEST(Hear, KeyWindowDiagramsPlayTheirChord) {
     EXPECT_GE(cells, 8);
 }
 
+// The key window's report plays the chord of the degree shown, rising from its root.
+TEST(Hear, KeyWindowReportPlaysTheChordRisingFromItsRoot) {
+    Heard<ui::LyrafretDemo> w;
+    w->Key_C_Click(0);  // the key of C
+    w->key(0).click();  // its first degree, C major
+    w->Chord_Report->rightClick();
+    ASSERT_TRUE(w->played());
+    EXPECT_EQ(w->played()->source, "Chord_Report");
+    EXPECT_EQ(w->played()->midi, (std::vector<int>{48, 52, 55}));
+    w->ScaleUp_Click();  // the second degree, D minor
+    w->Chord_Report->rightClick();
+    EXPECT_EQ(w->played()->midi, (std::vector<int>{50, 53, 57}));
+}
+
 TEST(Hear, NothingPlaysWithSoundOffOrWithoutADiagram) {
     Heard<ui::PennatoneDemo> w;
     w->Chord_Display(0).rightClick();  // the logo covers an empty gallery

@@ -79,6 +79,32 @@ TEST(OptionsMenu, ATuningIsChosenShownAndKept) {
     EXPECT_EQ(f.saved.size(), 2u);
 }
 
+// "Name a chord" is one choice, switched beside the neck or in the menu, and
+// kept; in it a mouse click on the painted neck marks the string under it.
+TEST(OptionsMenu, NamingIsSwitchedBesideTheNeckOrInTheMenu) {
+    MenuFixture f;
+    EXPECT_FALSE(f.view.namingAction()->isChecked());
+    f.clickLabel(*f.w->Name_Chord);
+    EXPECT_TRUE(f.view.namingAction()->isChecked());
+    ASSERT_EQ(f.saved.size(), 1u);
+    EXPECT_TRUE(f.saved[0].naming);
+    // The A string's centre line, half-way between the second and third fret
+    // wires (window pixels: the neck starts 9525 twips from the left edge).
+    const QPoint aStringThirdFret(10072 / 15, (450 + 2 * 330 + 165) / 15);
+    QWidget* under = f.view.childAt(aStringThirdFret);
+    ASSERT_TRUE(under);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(&f.view, aStringThirdFret));
+    ASSERT_TRUE(f.w->marks());
+    EXPECT_EQ((*f.w->marks())[1], 3);
+    EXPECT_TRUE(f.view.widgetFor(f.w->Mark_Dot(1))->isVisible());
+    EXPECT_EQ(f.view.widgetFor(*f.w->Name_Report)->toolTip(), "");
+    f.view.namingAction()->trigger();
+    EXPECT_FALSE(f.w->marks());
+    EXPECT_FALSE(f.view.widgetFor(f.w->Mark_Dot(1))->isVisible());
+    ASSERT_EQ(f.saved.size(), 2u);
+    EXPECT_FALSE(f.saved[1].naming);
+}
+
 TEST(OptionsMenu, ARightClickOnTheBackgroundOpensItButNotOnAControl) {
     MenuFixture f;
     QWidget* surface = f.view.surface();

@@ -55,8 +55,8 @@ std::optional<bool> onOff(const std::string& word) {
     return std::nullopt;
 }
 
-// "option left-handed on|off", "option names SYSTEM", "option tuning KEY": one
-// choice in the options menu.
+// "option left-handed on|off", "option names SYSTEM", "option tuning KEY",
+// "option sound on|off", "option naming on|off": one choice in the options menu.
 // Returns the words used, or 0 when the step is not one of these.
 std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
                        std::function<void()>& action, ui::DemoWindow& window) {
@@ -73,6 +73,12 @@ std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
         const auto on = onOff(value);
         if (!on) return 0;
         action = [&window, on] { window.setSound(*on); };
+        return 3;
+    }
+    if (what == "naming") {
+        const auto on = onOff(value);
+        if (!on) return 0;
+        action = [&window, on] { window.setNaming(*on); };
         return 3;
     }
     if (what == "names") {
@@ -184,6 +190,40 @@ int main(int argc, char** argv) {
             }
             i += used - 1;
             guarded(action, errors);
+            continue;
+        }
+        if (name == "fret") {
+            // A click on the neck in "Name a chord": string S (0 lowest) at fret F (0 open).
+            if (i + 2 >= steps.size() || !isNumber(steps[i + 1]) || !isNumber(steps[i + 2])) {
+                std::cerr << "fret needs a string and a fret\n";
+                return 2;
+            }
+            const int string = std::stoi(steps[i + 1]), fret = std::stoi(steps[i + 2]);
+            i += 2;
+            ui::Control* spot =
+                string >= 0 && string < 6 && fret >= 0 && fret <= 22
+                    ? window->find("Neck_Spot(" +
+                                   std::to_string(ui::DemoWindow::spotIndex(string, fret)) + ")")
+                    : nullptr;
+            if (!spot) {
+                std::cerr << "no string " << string << " at fret " << fret << "\n";
+                return 2;
+            }
+            guarded([&] { spot->click(); }, errors);
+            continue;
+        }
+        if (name == "name") {
+            if (i + 1 >= steps.size() || !isNumber(steps[i + 1])) {
+                std::cerr << "name needs the index of a chord name\n";
+                return 2;
+            }
+            const std::string key = "Chord_Name(" + steps[++i] + ")";
+            ui::Control* chordName = window->find(key);
+            if (!chordName) {
+                std::cerr << "unknown control " << key << "\n";
+                return 2;
+            }
+            guarded([&] { chordName->click(); }, errors);
             continue;
         }
         if (name == "play") {

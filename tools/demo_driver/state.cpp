@@ -5,6 +5,7 @@
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
 #include "images/grip_pictures.h"
+#include "theory/chord_naming.h"
 #include "theory/grips.h"
 #include "theory/notes.h"
 #include "theory/tunings.h"
@@ -124,6 +125,21 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
         for (int note : p->midi) midi.append(note);
         played = QJsonObject{{"source", QString::fromStdString(p->source)}, {"midi", midi}};
     }
+    // "Name a chord": null outside the mode.
+    QJsonValue marks, named;
+    if (const auto& m = window.marks()) {
+        QJsonArray frets;
+        for (int f : *m) frets.append(f < 0 ? QJsonValue() : QJsonValue(f));
+        marks = frets;
+        QJsonArray names;
+        for (const theory::NamedEntry& e : theory::namedEntries(window.naming(), window.speller()))
+            names.append(QJsonObject{
+                {"text", QString::fromStdString(e.text)},
+                {"root", QString::fromStdString(e.root)},
+                {"type", QString::fromStdString(e.type)},
+                {"bass", e.bass ? QJsonValue(QString::fromStdString(*e.bass)) : QJsonValue()}});
+        named = names;
+    }
     QJsonArray errorList;
     for (const auto& e : errors) errorList.append(QString::fromStdString(e));
     return QJsonObject{
@@ -136,8 +152,8 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
         {"errors", errorList},
         {"exited", window.exited()},
         {"settings", ui::settingsJson(window.settings())},
-        {"marks", QJsonValue()},
-        {"named", QJsonValue()},
+        {"marks", marks},
+        {"named", named},
         {"played", played},
     };
 }

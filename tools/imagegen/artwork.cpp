@@ -21,6 +21,7 @@
 #include "theory/notes.h"
 #include "theory/voicings.h"
 #include "tools/imagegen/icons.h"
+#include "tools/imagegen/mark.h"
 
 namespace imagegen {
 
@@ -477,6 +478,7 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
             });
         v.emplace_back("capo", capo);
         v.emplace_back("cursor", cursor);
+        v.emplace_back("mark", markArtwork);
         addNamed(v, theory::NameSystem::German);
         addNamed(v, theory::NameSystem::Solfege);
         for (theory::NameSystem system : theory::kNameSystems) addLeftHanded(v, system);

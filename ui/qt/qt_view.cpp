@@ -343,6 +343,10 @@ void QtView::buildOptionsMenu() {
     m_sound->setCheckable(true);
     connect(m_sound, &QAction::triggered, this,
             [this](bool on) { chooseOption([this, on] { m_window.setSound(on); }); });
+    m_naming = m_options->addAction("Name a chord");
+    m_naming->setCheckable(true);
+    connect(m_naming, &QAction::triggered, this,
+            [this](bool on) { chooseOption([this, on] { m_window.setNaming(on); }); });
     QMenu* names = m_options->addMenu("Note names");
     auto* group = new QActionGroup(names);
     for (theory::NameSystem system : theory::kNameSystems) {
@@ -382,6 +386,7 @@ void QtView::buildTuningMenu() {
 void QtView::refreshOptionChecks() {
     m_leftHanded->setChecked(m_window.settings().left_handed);
     m_sound->setChecked(m_window.settings().sound);
+    m_naming->setChecked(m_window.settings().naming);
     for (const auto& [system, action] : m_nameActions)
         action->setChecked(m_window.settings().names == system);
     for (const auto& [key, action] : m_tuningActions)
@@ -449,8 +454,14 @@ void QtView::click(Control& control) {
     if (m_window.exited()) return;
     // An option button is selected by a click even without a handler.
     if (!control.clickable() && control.kind() != Kind::OptionButton) return;
+    const Settings before = m_window.settings();
     runGuarded([&control] { control.click(); }, m_reporter, this, windowTitle());
     sync();
+    // The "Name a chord" switch on the window is the same choice as in Options.
+    if (!(m_window.settings() == before)) {
+        refreshOptionChecks();
+        if (m_saveSettings) m_saveSettings(m_window.settings());
+    }
     if (m_window.exited()) {
         close();
         emit exited();

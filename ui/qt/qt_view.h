@@ -128,6 +128,7 @@ public:
     void showOptionsAtLabel();
     QAction* leftHandedAction() const { return m_leftHanded; }
     QAction* soundAction() const { return m_sound; }
+    QAction* namingAction() const { return m_naming; }
     QAction* namesAction(theory::NameSystem system) const;
     QAction* tuningAction(const std::string& key) const;
     void setSettingsSaver(std::function<void(const Settings&)> saver) {
@@ -166,6 +167,7 @@ private:
     QMenu* m_options = nullptr;
     QAction* m_leftHanded = nullptr;
     QAction* m_sound = nullptr;
+    QAction* m_naming = nullptr;
     std::vector<std::pair<theory::NameSystem, QAction*>> m_nameActions;
     std::vector<std::pair<std::string, QAction*>> m_tuningActions;
     std::function<void(const Settings&)> m_saveSettings;
