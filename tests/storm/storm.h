@@ -51,8 +51,9 @@ struct Traits<ui::PennatoneDemo> {
         return ExpectedChord{theory::kChordTypes[option].key, t->dir, t->Chord_Number,
                              t->baseFrets};
     }
-    static const std::vector<theory::GalleryCell>* cells(int option, const std::string& K) {
-        return chords::pennatoneGallery(option, theory::pitchOf(K));
+    static const std::vector<theory::GalleryCell>* cells(int option, const std::string& K,
+                                                         const theory::Tuning& tuning) {
+        return chords::pennatoneGallery(option, theory::pitchOf(K), tuning);
     }
 };
 
@@ -66,8 +67,9 @@ struct Traits<ui::LyrafretDemo> {
         if (!c) return std::nullopt;
         return ExpectedChord{c->Chord_Type, c->dir, c->Chord_Number, c->baseFrets};
     }
-    static const std::vector<theory::GalleryCell>* cells(int option, const std::string& K) {
-        return chords::keyGallery(option, K);
+    static const std::vector<theory::GalleryCell>* cells(int option, const std::string& K,
+                                                         const theory::Tuning& tuning) {
+        return chords::keyGallery(option, K, tuning);
     }
 };
 
@@ -208,7 +210,7 @@ private:
         if (!type2.empty() && type2 != kLibrary + "18/" + type + ".bmp")
             return "Type_o2 shows " + type2 + " for " + type;
         if (m_w.dir != chord->dir) return "dir " + m_w.dir + " for set " + chord->dir;
-        if (const auto* cells = T::cells(*option, m_w.K))
+        if (const auto* cells = T::cells(*option, m_w.K, m_w.tuning()))
             return checkCells(*cells) + checkOverlays();
         if (m_w.Chord_Number != chord->lastItem) return "Chord_Number differs from the table";
         return checkItems(*chord) + checkOverlays();
@@ -341,6 +343,9 @@ inline std::vector<OptionChoice> optionChoices() {
                            [system](ui::DemoWindow& w) { w.setNames(system); }});
     choices.push_back({"option sound on", [](ui::DemoWindow& w) { w.setSound(true); }});
     choices.push_back({"option sound off", [](ui::DemoWindow& w) { w.setSound(false); }});
+    for (const theory::Tuning& tuning : theory::kTunings)
+        choices.push_back({"option tuning " + std::string(tuning.key),
+                           [&tuning](ui::DemoWindow& w) { w.setTuning(tuning.key); }});
     choices.push_back({"option naming on", [](ui::DemoWindow& w) { w.setNaming(true); }});
     choices.push_back({"option naming off", [](ui::DemoWindow& w) { w.setNaming(false); }});
     // Clicks on the neck in "Name a chord" (nothing outside it): one choice
