@@ -1,10 +1,13 @@
 #include "ui/qt/qt_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -16,6 +19,7 @@
 #include <QPixmap>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -77,6 +81,56 @@ protected:
 private:
     QImage m_background;
 };
+
+// With DEMO_STARTUP_TRACE set, the program says on stderr when each start-up
+// stage ends, in milliseconds since main() and with the peak memory so far.
+class StartupTrace {
+public:
+    StartupTrace() : m_on(qEnvironmentVariableIsSet("DEMO_STARTUP_TRACE")) { m_clock.start(); }
+
+    void mark(const char* stage) {
+        if (!m_on) return;
+        QFile status("/proc/self/status");
+        QByteArray peak = "?";
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : status.readAll().split('\n'))
+                if (line.startsWith("VmHWM:")) peak = line.mid(6).trimmed();
+        std::fprintf(stderr, "start-up: %7.1f ms %-12s peak %s\n",
+                     double(m_clock.nsecsElapsed()) / 1e6, stage, peak.constData());
+    }
+
+private:
+    bool m_on;
+    QElapsedTimer m_clock;
+};
+
+StartupTrace& startupTrace() {
+    static StartupTrace trace;
+    return trace;
+}
+
+// What a screen reader reads for a control, asked of the window when it is
+// read: naming every control ahead would build an accessible object for each
+// of them at start-up, while nobody may be listening.
+class ControlAccessible : public QAccessibleWidget {
+public:
+    explicit ControlAccessible(ControlWidget* w) : QAccessibleWidget(w) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        auto* w = static_cast<ControlWidget*>(widget());
+        const auto* view = qobject_cast<const QtView*>(w->window());
+        if (!view) return {};
+        const QString name = fromUtf8(view->window().accessibleName(w->control()));
+        w->setReadName(name);
+        return name;
+    }
+};
+
+QAccessibleInterface* controlAccessible(const QString&, QObject* object) {
+    auto* w = qobject_cast<ControlWidget*>(object);
+    return w ? new ControlAccessible(w) : nullptr;
+}
 
 }  // namespace
 
@@ -266,6 +320,11 @@ void ControlWidget::contextMenuEvent(QContextMenuEvent* event) {
 
 QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(window) {
     initArtwork();
+    static const bool accessibleControls = [] {
+        QAccessible::installFactory(controlAccessible);
+        return true;
+    }();
+    (void)accessibleControls;
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -325,8 +384,15 @@ void QtView::addStepKeys() {
 
 void QtView::applyHints(std::size_t i) {
     const Control& c = *m_window.controls()[i];
-    m_widgets[i]->setToolTip(fromUtf8(m_window.toolTip(c)));
-    m_widgets[i]->setAccessibleName(fromUtf8(m_window.accessibleName(c)));
+    ControlWidget* w = m_widgets[i];
+    w->setToolTip(fromUtf8(m_window.toolTip(c)));
+    // A screen reader hears when a name it has read changes.
+    if (!w->readName()) return;
+    const QString name = fromUtf8(m_window.accessibleName(c));
+    if (name == *w->readName()) return;
+    w->setReadName(name);
+    QAccessibleEvent changed(w, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QtView::~QtView() {
@@ -409,6 +475,15 @@ void QtView::showOptions(const QPoint& globalPosition) {
 void QtView::showOptionsAtLabel() {
     const ControlWidget* label = m_window.Options ? widgetFor(*m_window.Options) : nullptr;
     showOptions(label ? label->mapToGlobal(QPoint(0, label->height())) : mapToGlobal(QPoint()));
+}
+
+void QtView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_painted) return;
+    m_painted = true;
+    startupTrace().mark("first paint");
+    // Runs once the whole first frame is painted and handed to the screen.
+    QTimer::singleShot(0, this, [] { startupTrace().mark("first frame"); });
 }
 
 void QtView::contextMenuEvent(QContextMenuEvent* event) {
@@ -540,9 +615,11 @@ int runProgram(int argc, char** argv, const char* programName,
         std::fprintf(stderr, "No display: run under X, e.g. xvfb-run -a %s\n", programName);
         return 1;
     }
+    startupTrace().mark("main");
     QApplication app(argc, argv);
     QApplication::setApplicationName(programName);
     initArtwork();
+    startupTrace().mark("application");
 
     QtClipboard clipboard;
     SoundPlayer player;
@@ -557,14 +634,17 @@ int runProgram(int argc, char** argv, const char* programName,
     const SettingsStore store(SettingsStore::userFile());
     runGuarded([&] { window->applySettings(store.load()); }, messageBoxReporter, nullptr, title);
     runGuarded([&] { window->Form_Load(); }, messageBoxReporter, nullptr, title);
+    startupTrace().mark("Form_Load");
     if (window->exited()) return 0;
 
     QtView view(*window);
+    startupTrace().mark("view");
     // A file that cannot be written only means the choice is not kept.
     view.setSettingsSaver([&store](const Settings& s) { store.save(s); });
     QObject::connect(&view, &QtView::exited, &app, &QCoreApplication::quit);
     showSoundFailures(view, player);
     view.show();
+    startupTrace().mark("shown");
     return app.exec();
 }
 

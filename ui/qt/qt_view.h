@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -67,6 +68,9 @@ public:
     const QImage& image() const { return m_image; }
     const QString& pictureName() const { return m_pictureName; }
     bool selected() const { return m_value; }
+    // The accessible name a screen reader last read; none while none asked.
+    const std::optional<QString>& readName() const { return m_readName; }
+    void setReadName(const QString& name) { m_readName = name; }
 
 signals:
     void clicked(ui::Control* control);
@@ -93,6 +97,7 @@ private:
     QImage m_image;
     QString m_pictureName;
     bool m_value = false;
+    std::optional<QString> m_readName;
 };
 
 // The real window of one DemoWindow: one widget per control, created once.
@@ -138,6 +143,7 @@ signals:
     void exited();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -162,6 +168,7 @@ private:
     std::vector<int> m_cursorState;                        // -1 unknown, 0 plain, 1 pointer
     std::uint64_t m_frameRevision = 0;
     int m_lastPassApplied = 0;
+    bool m_painted = false;
     Reporter m_reporter = messageBoxReporter;
     QMenu* m_options = nullptr;
     QAction* m_leftHanded = nullptr;
