@@ -15,7 +15,7 @@
 
 #include "../support/windows.h"
 #include "ui/qt/qt_view.h"
-#include "ui/qt/sound_player.h"
+#include "ui/qt/sound_module.h"
 
 namespace {
 
@@ -380,18 +380,20 @@ TEST(Hear, WithoutADeviceOneLineInTheWindow) {
     qputenv("PULSE_RUNTIME_PATH", dir.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8());
     ui::MemoryClipboard clipboard;
-    ui::qt::SoundPlayer player;
+    ui::qt::SoundModule player(DEMO_BIN_DIR "/sound-player.so");
     ui::PennatoneDemo window(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}, &player});
     window.Form_Load();
     ui::qt::QtView view(window);
     int boxes = 0;
     view.setReporter([&](QWidget*, const QString&, const QString&) { ++boxes; });
     ui::qt::showSoundFailures(view, player);
-    QSignalSpy failed(&player, &ui::qt::SoundPlayer::failed);
+    QSignalSpy failed(&player, &ui::qt::SoundModule::failed);
     view.click(window.Base(0));
     view.click(window.Ty(0));
     EXPECT_FALSE(window.Sound_Status->visible());
+    EXPECT_FALSE(player.loaded()) << "the player was loaded before anything was played";
     view.rightClick(window.Chord_Display(0));
+    EXPECT_TRUE(player.loaded());
     ASSERT_TRUE(failed.count() > 0 || failed.wait(10000));
     EXPECT_TRUE(window.Sound_Status->visible());
     const std::string line = window.Sound_Status->caption();
@@ -403,6 +405,32 @@ TEST(Hear, WithoutADeviceOneLineInTheWindow) {
     EXPECT_EQ(window.Sound_Status->caption(), line);
     EXPECT_EQ(boxes, 0);
     EXPECT_EQ(window.Chord_Display(0).picture().name.empty(), false);
+}
+
+// A player module that cannot be loaded is said like a missing device: one
+// line in the window, once, and the diagrams stay as they are.
+TEST(Hear, WithoutThePlayerModuleOneLineInTheWindow) {
+    QTemporaryDir dir;
+    ui::MemoryClipboard clipboard;
+    ui::qt::SoundModule player(dir.filePath("sound-player.so"));
+    ui::PennatoneDemo window(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}, &player});
+    window.Form_Load();
+    ui::qt::QtView view(window);
+    int boxes = 0;
+    view.setReporter([&](QWidget*, const QString&, const QString&) { ++boxes; });
+    ui::qt::showSoundFailures(view, player);
+    QSignalSpy failed(&player, &ui::qt::SoundModule::failed);
+    view.click(window.Base(0));
+    view.click(window.Ty(0));
+    for (int i = 0; i < 3; ++i) view.rightClick(window.Chord_Display(i));
+    EXPECT_FALSE(player.loaded());
+    ASSERT_EQ(failed.count(), 1);
+    const std::string line = window.Sound_Status->caption();
+    EXPECT_TRUE(window.Sound_Status->visible());
+    EXPECT_EQ(line.rfind("Sound is off: the sound player cannot be loaded", 0), 0u) << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    EXPECT_EQ(boxes, 0);
+    EXPECT_FALSE(window.Chord_Display(2).picture().name.empty());
 }
 
 }  // namespace

@@ -28,7 +28,7 @@
 #include "theory/tunings.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/settings_store.h"
-#include "ui/qt/sound_player.h"
+#include "ui/qt/sound_module.h"
 
 // Q_INIT_RESOURCE declares the initialiser in the enclosing namespace, so it
 // has to be called from the global one.
@@ -601,13 +601,6 @@ bool renderToPng(QtView& view, const QString& file) {
     return renderClientArea(view).save(file, "PNG");
 }
 
-void showSoundFailures(QtView& view, SoundPlayer& player) {
-    QObject::connect(&player, &SoundPlayer::failed, &view, [&view](const QString& line) {
-        view.window().soundFailed(line.toStdString());
-        view.sync();
-    });
-}
-
 int runProgram(int argc, char** argv, const char* programName,
                const std::function<std::unique_ptr<DemoWindow>(Platform)>& makeWindow) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -622,7 +615,7 @@ int runProgram(int argc, char** argv, const char* programName,
     startupTrace().mark("application");
 
     QtClipboard clipboard;
-    SoundPlayer player;
+    SoundModule player;
     Platform platform{QCoreApplication::applicationDirPath().toStdString(), &clipboard,
                       [] { QCoreApplication::quit(); }, &player};
     std::unique_ptr<DemoWindow> window;

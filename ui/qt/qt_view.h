@@ -182,10 +182,15 @@ private:
 QImage renderClientArea(QtView& view);
 bool renderToPng(QtView& view, const QString& file);
 
-class SoundPlayer;
 // A device that fails is said once, in one line in the window, never in a
-// message box.
-void showSoundFailures(QtView& view, SoundPlayer& player);
+// message box. `Player` is anything with a failed(QString) signal.
+template <typename Player>
+void showSoundFailures(QtView& view, Player& player) {
+    QObject::connect(&player, &Player::failed, &view, [&view](const QString& line) {
+        view.window().soundFailed(line.toStdString());
+        view.sync();
+    });
+}
 
 // The whole program around one window: display check, application, clipboard,
 // platform, Form_Load, view, event loop. Returns the exit code.
