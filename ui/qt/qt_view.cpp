@@ -359,9 +359,7 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
     QString iconName = fromUtf8(window.programName()).toLower();
     if (iconName.endsWith("demo")) iconName.chop(4);
     const QString iconFile = ":/artwork/icon_" + iconName + ".png";
-    // Read as what it is: a reader left to guess the format loads every
-    // image plugin to ask it.
-    if (QFile::exists(iconFile)) setWindowIcon(QIcon(QPixmap::fromImage(QImage(iconFile, "PNG"))));
+    if (QFile::exists(iconFile)) setWindowIcon(QIcon(iconFile));
     setFont(baseFont());
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
