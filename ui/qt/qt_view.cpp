@@ -240,6 +240,11 @@ bool ControlWidget::apply(bool force) {
     m_back = fromBgr(c.backColor());
     m_fore = fromBgr(c.foreColor());
     m_transparent = c.transparent();
+    // A control that fills its whole box says so: the toolkit then paints
+    // nothing that lies under it, neither the siblings it covers nor the
+    // parent's background there.
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 c.kind() != Kind::Image && !(c.kind() == Kind::Label && m_transparent));
     // A hidden control's artwork is decoded when it is first shown.
     m_image = c.visible() ? c.picture().image : QImage();
     m_pictureName = fromUtf8(c.pictureName());
@@ -274,6 +279,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
 
 void ControlWidget::paintLabel(QPainter& p) {
     if (!m_transparent) p.fillRect(rect(), m_back);
+    if (m_caption.isEmpty()) return;
     p.setPen(m_fore);
     p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
 }
