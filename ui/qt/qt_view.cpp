@@ -357,6 +357,15 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         return true;
     }();
     (void)accessibleControls;
+    // The built-in artwork the first frame shows is decoded on a thread of its
+    // own while the widgets are made; until then no other code touches those
+    // controls' pictures.
+    std::vector<const Control*> shown;
+    for (const auto& c : window.controls())
+        if (c->visible() && c->pictureName().rfind("builtin:", 0) == 0) shown.push_back(c.get());
+    std::future<void> artwork = std::async(std::launch::async, [shown] {
+        for (const Control* c : shown) c->picture();
+    });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -387,6 +396,7 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
     createChildren(nullptr, m_surface);
 
+    artwork.get();
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
         m_widgets[i]->apply(true);
         m_appliedLayer[i] = controls[i]->layer();
