@@ -12,6 +12,7 @@
 // top-left corner and whatever is not black there was painted by the program.
 // Prints one line per run and a summary per program, with the program's peak
 // resident memory (VmHWM) at its first frame.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -190,10 +191,13 @@ int main(int argc, char** argv) {
             Row& row = rows[(std::size_t(i) + k) % n];
             QProcess p;
             const Run r = watch(p, row.program, row.finished, 10000);
+            const QString seen = QDir::temp().filePath("startup_probe_last_screen.png");
+            if (r.ms < 0) grabCorner().save(seen);
             stop(p, black);
             if (r.ms < 0) {
-                std::fprintf(stderr, "%s: no first frame within 10 s\n",
-                             QFile::encodeName(row.program).constData());
+                std::fprintf(stderr, "%s: no first frame within 10 s; the screen was %s\n",
+                             QFile::encodeName(row.program).constData(),
+                             QFile::encodeName(seen).constData());
                 return 1;
             }
             std::printf("  run %d %s: %.1f ms to the first frame, VmHWM %ld kB\n", i + 1,

@@ -69,8 +69,8 @@ const QCursor& pointerCursor() {
 }
 
 // The background is the largest picture of the first frame: a program
-// decodes it on a thread of its own while it starts the application and
-// makes the window and its controls, rather than after them.
+// decodes it on a thread of its own while it makes the window and its
+// controls, rather than after them.
 constexpr const char* kBackground = ":/artwork/background.png";
 
 std::future<QImage>& backgroundDecode() {
@@ -651,12 +651,12 @@ int runProgram(int argc, char** argv, const char* programName,
         return 1;
     }
     startupTrace().mark("main");
-    // Decoding needs no application: it runs while the application connects
-    // to the display and loads its plugins.
-    initArtwork();
-    backgroundDecode() = std::async(std::launch::async, [] { return QImage(kBackground, "PNG"); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(programName);
+    initArtwork();
+    // Not before the application: its making and a picture reader's search
+    // for image plugins may not run side by side.
+    backgroundDecode() = std::async(std::launch::async, [] { return QImage(kBackground, "PNG"); });
     startupTrace().mark("application");
 
     QtClipboard clipboard;
