@@ -7,29 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/window_factory.h"
 #include "x_session.h"
 
 namespace {
 
-// A control's centre in client twips, read from the window model the program builds.
-QPoint centreOf(const char* program, const std::string& key) {
-    ui::MemoryClipboard clipboard;
-    const std::unique_ptr<ui::DemoWindow> w =
-        ui::makeWindow(program, ui::Platform{DEMO_BIN_DIR, &clipboard, {}});
-    const ui::Control& c = w->control(key);
-    int x = c.width() / 2, y = c.height() / 2;
-    for (const ui::Control* p = &c; p; p = p->container()) {
-        x += p->left();
-        y += p->top();
-    }
-    return {x, y};
-}
-
 // Clicks a control, then moves the pointer off to the logo, where no tooltip
 // opens to cover what the test compares.
 void clickOn(e2e::RealProgram& program, const char* name, const std::string& key) {
-    const QPoint p = centreOf(name, key);
+    const QPoint p = e2e::centreOf(name, key);
     program.click(p.x(), p.y());
     program.hover(5, 5);
 }
@@ -69,7 +54,7 @@ TEST(RealWindow, HoveringAMaskShowsItsTooltipAndLeavingHidesIt) {
     ASSERT_TRUE(program.started());
     program.key("Shift_L");  // tooltips show in the active window only
     const int before = int(program.visibleWindows().size());
-    const QPoint mask = centreOf("PennatoneDemo", "Mask_12");
+    const QPoint mask = e2e::centreOf("PennatoneDemo", "Mask_12");
     program.hover(mask.x() - 15, mask.y());
     program.hover(mask.x(), mask.y());
     EXPECT_TRUE(

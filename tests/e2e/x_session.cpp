@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "images/bmp_reader.h"
+#include "ui/window_factory.h"
 
 namespace e2e {
 
@@ -171,10 +172,23 @@ RealProgram::~RealProgram() {
     m_process.waitForFinished(3000);
 }
 
-void RealProgram::click(int xTwips, int yTwips) {
+void RealProgram::click(int xTwips, int yTwips, int button) {
     // Without --sync: a move to where the pointer already is would wait forever.
-    runTool("xdotool", {"mousemove", QString::number(m_x + xTwips / kTwipsPerPixel),
-                        QString::number(m_y + yTwips / kTwipsPerPixel), "click", "1"});
+    runTool("xdotool",
+            {"mousemove", QString::number(m_x + xTwips / kTwipsPerPixel),
+             QString::number(m_y + yTwips / kTwipsPerPixel), "click", QString::number(button)});
+}
+
+QStringList RealProgram::mappedFiles() const {
+    QFile maps(QString("/proc/%1/maps").arg(m_process.processId()));
+    QStringList files;
+    if (!maps.open(QIODevice::ReadOnly)) return files;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const int slash = line.indexOf('/');
+        if (slash >= 0) files.append(QString::fromLocal8Bit(line.mid(slash)));
+    }
+    files.removeDuplicates();
+    return files;
 }
 
 void RealProgram::hover(int xTwips, int yTwips) {
@@ -208,6 +222,19 @@ int changedPixels(const QImage& before, const QImage& after, int left, int top, 
         for (int x = left / kTwipsPerPixel; x < (left + width) / kTwipsPerPixel; ++x)
             if (before.pixel(x, y) != after.pixel(x, y)) ++changed;
     return changed;
+}
+
+QPoint centreOf(const char* program, const std::string& key) {
+    ui::MemoryClipboard clipboard;
+    const std::unique_ptr<ui::DemoWindow> w =
+        ui::makeWindow(program, ui::Platform{DEMO_BIN_DIR, &clipboard, {}});
+    const ui::Control& c = w->control(key);
+    int x = c.width() / 2, y = c.height() / 2;
+    for (const ui::Control* p = &c; p; p = p->container()) {
+        x += p->left();
+        y += p->top();
+    }
+    return {x, y};
 }
 
 }  // namespace e2e

@@ -4,11 +4,13 @@
 // a person clicks; the screen is read back through Qt's X11 connection.
 #include <QGuiApplication>
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
 #include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 // Where a real X server or a tool cannot be had, a developer's run skips the test
 // with the reason; CI (CI=true) fails it, so a missing package cannot pass unseen.
@@ -52,9 +54,12 @@ public:
     explicit RealProgram(const QString& name);
     ~RealProgram();
     bool started() const { return m_window != 0; }
-    // Clicks at a point of the client area, in twips. It does not wait for the
-    // result: callers wait for what the click must show (waitUntil).
-    void click(int xTwips, int yTwips);
+    // Clicks at a point of the client area, in twips (button 3: a right-click).
+    // It does not wait for the result: callers wait for what the click must
+    // show (waitUntil).
+    void click(int xTwips, int yTwips, int button = 1);
+    // The files the running program has mapped: its executable, libraries, modules.
+    QStringList mappedFiles() const;
     // Moves the pointer over a point of the client area, in twips, and leaves it there.
     void hover(int xTwips, int yTwips);
     // Gives the window the keyboard and presses one key (an X key name: "Right").
@@ -95,5 +100,8 @@ int mismatches(const QImage& screen, const QImage& picture, int x, int y, int wi
 // is generous: a busy machine may take seconds to show a click's result, and
 // only something truly wrong takes longer.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 30000);
+
+// A control's centre in client twips, read from the window model the program builds.
+QPoint centreOf(const char* program, const std::string& key);
 
 }  // namespace e2e

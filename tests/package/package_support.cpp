@@ -38,7 +38,7 @@ namespace {
 
 QDateTime newestBuildOutput() {
     QDateTime newest;
-    for (const char* name : {"PennatoneDemo", "LyrafretDemo", "demo-driver"})
+    for (const char* name : {"PennatoneDemo", "LyrafretDemo", "demo-driver", "sound-player.so"})
         newest = std::max(newest, QFileInfo(QString(DEMO_BIN_DIR) + "/" + name).lastModified());
     const auto below = [&](const QString& dir, const QStringList& names) {
         QDirIterator it(dir, names, QDir::Files, QDirIterator::Subdirectories);

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,7 +16,7 @@
 
 #include "../support/windows.h"
 #include "ui/qt/qt_view.h"
-#include "ui/qt/sound_player.h"
+#include "ui/qt/sound_module.h"
 
 namespace {
 
@@ -386,6 +387,25 @@ TEST(HearView, RightClicksReachTheWindowAndSoundIsAnOption) {
     EXPECT_EQ(w.out.performances.size(), 1u) << "sound off: nothing more is played";
 }
 
+// The real view over PennatoneDemo with the sound player of `module`; C major
+// is shown. Message boxes are counted, not shown.
+struct HeardWindow {
+    explicit HeardWindow(const QString& module)
+        : player(module), window(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}, &player}) {
+        window.Form_Load();
+        view = std::make_unique<ui::qt::QtView>(window);
+        view->setReporter([this](QWidget*, const QString&, const QString&) { ++boxes; });
+        ui::qt::showSoundFailures(*view, player);
+        view->click(window.Base(0));
+        view->click(window.Ty(0));
+    }
+    ui::MemoryClipboard clipboard;
+    ui::qt::SoundModule player;
+    ui::PennatoneDemo window;
+    std::unique_ptr<ui::qt::QtView> view;
+    int boxes = 0;
+};
+
 // The real view and player with no sound server: the first failure is said
 // in one line of the window, no message box, and later clicks change nothing.
 TEST(Hear, WithoutADeviceOneLineInTheWindow) {
@@ -393,30 +413,40 @@ TEST(Hear, WithoutADeviceOneLineInTheWindow) {
     qputenv("PULSE_SERVER", ("unix:" + dir.filePath("no-server")).toUtf8());
     qputenv("PULSE_RUNTIME_PATH", dir.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8());
-    ui::MemoryClipboard clipboard;
-    ui::qt::SoundPlayer player;
-    ui::PennatoneDemo window(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}, &player});
-    window.Form_Load();
-    ui::qt::QtView view(window);
-    int boxes = 0;
-    view.setReporter([&](QWidget*, const QString&, const QString&) { ++boxes; });
-    ui::qt::showSoundFailures(view, player);
-    QSignalSpy failed(&player, &ui::qt::SoundPlayer::failed);
-    view.click(window.Base(0));
-    view.click(window.Ty(0));
-    EXPECT_FALSE(window.Sound_Status->visible());
-    view.rightClick(window.Chord_Display(0));
+    HeardWindow w(DEMO_BIN_DIR "/sound-player.so");
+    QSignalSpy failed(&w.player, &ui::qt::SoundModule::failed);
+    EXPECT_FALSE(w.window.Sound_Status->visible());
+    EXPECT_FALSE(w.player.loaded()) << "the player was loaded before anything was played";
+    w.view->rightClick(w.window.Chord_Display(0));
+    EXPECT_TRUE(w.player.loaded());
     ASSERT_TRUE(failed.count() > 0 || failed.wait(10000));
-    EXPECT_TRUE(window.Sound_Status->visible());
-    const std::string line = window.Sound_Status->caption();
+    EXPECT_TRUE(w.window.Sound_Status->visible());
+    const std::string line = w.window.Sound_Status->caption();
     EXPECT_FALSE(line.empty());
     EXPECT_EQ(line.find('\n'), std::string::npos);
-    EXPECT_EQ(view.widgetFor(*window.Sound_Status)->caption().toStdString(), line);
-    for (int i = 1; i < 4; ++i) view.rightClick(window.Chord_Display(i));
-    window.soundFailed("another line");
-    EXPECT_EQ(window.Sound_Status->caption(), line);
-    EXPECT_EQ(boxes, 0);
-    EXPECT_EQ(window.Chord_Display(0).picture().name.empty(), false);
+    EXPECT_EQ(w.view->widgetFor(*w.window.Sound_Status)->caption().toStdString(), line);
+    for (int i = 1; i < 4; ++i) w.view->rightClick(w.window.Chord_Display(i));
+    w.window.soundFailed("another line");
+    EXPECT_EQ(w.window.Sound_Status->caption(), line);
+    EXPECT_EQ(w.boxes, 0);
+    EXPECT_EQ(w.window.Chord_Display(0).picture().name.empty(), false);
+}
+
+// A player module that cannot be loaded is said like a missing device: one
+// line in the window, once, and the diagrams stay as they are.
+TEST(Hear, WithoutThePlayerModuleOneLineInTheWindow) {
+    QTemporaryDir dir;
+    HeardWindow w(dir.filePath("sound-player.so"));
+    QSignalSpy failed(&w.player, &ui::qt::SoundModule::failed);
+    for (int i = 0; i < 3; ++i) w.view->rightClick(w.window.Chord_Display(i));
+    EXPECT_FALSE(w.player.loaded());
+    ASSERT_EQ(failed.count(), 1);
+    const std::string line = w.window.Sound_Status->caption();
+    EXPECT_TRUE(w.window.Sound_Status->visible());
+    EXPECT_EQ(line.rfind("Sound is off: the sound player cannot be loaded", 0), 0u) << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    EXPECT_EQ(w.boxes, 0);
+    EXPECT_FALSE(w.window.Chord_Display(2).picture().name.empty());
 }
 
 }  // namespace

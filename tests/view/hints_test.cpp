@@ -2,12 +2,14 @@
 // keys that stand for the arrows and "Clear"; in the model and on the view.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <QToolTip>
 #include <set>
+#include <string>
 
 #include "../support/windows.h"
 #include "chords/key_tables.h"
@@ -156,15 +158,37 @@ TEST(Keys, ArrowsAndEscapeStepAsTheArrowControls) {
     EXPECT_EQ(l->K, "Null");
 }
 
+// What a screen reader reads as the widget's name.
+std::string spokenName(QWidget* w) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Name).toStdString() : "(no accessible object)";
+}
+
+// Names are read when a reader asks, so they follow what a diagram shows now.
+TEST(HintsOnView, AScreenReaderReadsWhatADiagramShowsNow) {
+    Pennatone p;
+    ui::qt::QtView view(*p.window);
+    ui::qt::ControlWidget* third = view.widgetFor(p->control("Chord_Display(2)"));
+    EXPECT_EQ(spokenName(third), "Empty diagram 3");
+    view.click(p->Base(0));
+    view.click(p->Ty(0));
+    EXPECT_EQ(spokenName(third).rfind("C major, diagram 3, fret ", 0), 0u) << spokenName(third);
+    for (int i = 0; i < 3; ++i) view.click(*p->Baseup);  // C sharp, D flat, D
+    EXPECT_EQ(spokenName(third).rfind("D major, diagram 3, fret ", 0), 0u) << spokenName(third);
+    EXPECT_EQ(spokenName(view.widgetFor(*p->Baseup)), p->accessibleName(*p->Baseup));
+    view.click(*p->Clear_Me);
+    EXPECT_EQ(spokenName(third), "Empty diagram 3");
+}
+
 TEST(HintsOnView, WidgetsCarryTheModelsTooltipAndNameAndTheKeysClick) {
     Pennatone p;
     ui::qt::QtView view(*p.window);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     for (const char* key : {"Mask_12", "size(3)", "Select_Cs", "TypeUp"}) {
-        const ui::qt::ControlWidget* w = view.widgetFor(p->control(key));
+        ui::qt::ControlWidget* w = view.widgetFor(p->control(key));
         EXPECT_EQ(w->toolTip().toStdString(), p->toolTip(p->control(key))) << key;
-        EXPECT_EQ(w->accessibleName().toStdString(), p->accessibleName(p->control(key))) << key;
+        EXPECT_EQ(spokenName(w), p->accessibleName(p->control(key))) << key;
     }
     ui::qt::ControlWidget* mask = view.widgetFor(p->control("Mask_12"));
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), mask->mapToGlobal(QPoint(2, 2)));

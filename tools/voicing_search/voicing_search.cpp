@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "theory/chord_types.h"
+#include "theory/grips.h"
 #include "theory/notes.h"
 #include "theory/voicings.h"
 
@@ -37,33 +38,12 @@ int semitonesOf(std::string_view symbol) {
     return position < 0 ? -1 : theory::kRowSemitones[std::size_t(position)];
 }
 
-bool hasSymbol(const theory::ChordType& type, std::string_view symbol) {
-    for (int i = 0; i < type.size(); ++i)
-        if (symbol == type.formula[std::size_t(i)]) return true;
-    return false;
-}
-
-// Which tones a voicing may sound and which it may not leave out. Big chords
-// cannot fit on six strings under four fingers, so, as players do, they drop
-// the plain fifth first, then a ninth or eleventh a higher extension implies,
-// and in six-note chords the root, which the bass player covers.
-struct Tones {
-    unsigned allowed = 0;
-    unsigned required = 0;
-};
+// Which tones a voicing may sound and which it may leave out: the rule the
+// windows' grips follow (theory/grips.h).
+using Tones = theory::ChordTones;
 
 Tones tonesOf(const theory::ChordType& type) {
-    const int n = type.size();
-    Tones t;
-    for (int i = 0; i < n; ++i) {
-        const std::string_view s = type.formula[std::size_t(i)];
-        const bool optional = (s == "5" && n >= 4) || (s == "1" && n >= 6) ||
-                              (s == "9" && (hasSymbol(type, "11") || hasSymbol(type, "13"))) ||
-                              (s == "11" && hasSymbol(type, "13"));
-        t.allowed |= 1u << semitonesOf(s);
-        if (!optional) t.required |= 1u << semitonesOf(s);
-    }
-    return t;
+    return theory::chordTones(type);
 }
 
 int pitchClass(int string, int fret, int root) {

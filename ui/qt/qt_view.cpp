@@ -1,10 +1,13 @@
 #include "ui/qt/qt_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -16,15 +19,18 @@
 #include <QPixmap>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <future>
 #include <map>
 #include <unordered_map>
 
 #include "theory/tunings.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/settings_store.h"
-#include "ui/qt/sound_player.h"
+#include "ui/qt/sound_module.h"
 
 // Q_INIT_RESOURCE declares the initialiser in the enclosing namespace, so it
 // has to be called from the global one.
@@ -62,10 +68,25 @@ const QCursor& pointerCursor() {
     return cursor;
 }
 
+// The background is the largest picture of the first frame: a program
+// decodes it on a thread of its own while it makes the window and its
+// controls, rather than after them.
+constexpr const char* kBackground = ":/artwork/background.png";
+
+std::future<QImage>& backgroundDecode() {
+    static std::future<QImage> decode;
+    return decode;
+}
+
+QImage takeBackground() {
+    std::future<QImage>& decode = backgroundDecode();
+    return decode.valid() ? decode.get() : QImage(kBackground, "PNG");
+}
+
 // The window surface: black, with the background picture from the top-left.
 class Surface : public QWidget {
 public:
-    explicit Surface(QWidget* parent) : QWidget(parent), m_background(":/artwork/background.png") {}
+    explicit Surface(QWidget* parent) : QWidget(parent), m_background(takeBackground()) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -77,6 +98,65 @@ protected:
 private:
     QImage m_background;
 };
+
+// With DEMO_STARTUP_TRACE set, the program says on stderr when each start-up
+// stage ends: milliseconds since main(), processor time since the process
+// began (all threads, and the main thread alone: unlike the clock, these do
+// not grow when other programs hold the processor), and the peak memory.
+class StartupTrace {
+public:
+    StartupTrace() : m_on(qEnvironmentVariableIsSet("DEMO_STARTUP_TRACE")) { m_clock.start(); }
+
+    void mark(const char* stage) {
+        if (!m_on) return;
+        QFile status("/proc/self/status");
+        QByteArray peak = "?";
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : status.readAll().split('\n'))
+                if (line.startsWith("VmHWM:")) peak = line.mid(6).trimmed();
+        std::fprintf(stderr, "start-up: %7.1f ms %-12s cpu %6.1f ms (this thread %6.1f) peak %s\n",
+                     double(m_clock.nsecsElapsed()) / 1e6, stage, cpuMs(CLOCK_PROCESS_CPUTIME_ID),
+                     cpuMs(CLOCK_THREAD_CPUTIME_ID), peak.constData());
+    }
+
+private:
+    static double cpuMs(clockid_t clock) {
+        timespec t{};
+        clock_gettime(clock, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    }
+
+    bool m_on;
+    QElapsedTimer m_clock;
+};
+
+StartupTrace& startupTrace() {
+    static StartupTrace trace;
+    return trace;
+}
+
+// What a screen reader reads for a control, asked of the window when it is
+// read: naming every control ahead would build an accessible object for each
+// of them at start-up, while nobody may be listening.
+class ControlAccessible : public QAccessibleWidget {
+public:
+    explicit ControlAccessible(ControlWidget* w) : QAccessibleWidget(w) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        auto* w = static_cast<ControlWidget*>(widget());
+        const auto* view = qobject_cast<const QtView*>(w->window());
+        if (!view) return {};
+        const QString name = fromUtf8(view->window().accessibleName(w->control()));
+        w->setReadName(name);
+        return name;
+    }
+};
+
+QAccessibleInterface* controlAccessible(const QString&, QObject* object) {
+    auto* w = qobject_cast<ControlWidget*>(object);
+    return w ? new ControlAccessible(w) : nullptr;
+}
 
 }  // namespace
 
@@ -160,6 +240,11 @@ bool ControlWidget::apply(bool force) {
     m_back = fromBgr(c.backColor());
     m_fore = fromBgr(c.foreColor());
     m_transparent = c.transparent();
+    // A control that fills its whole box says so: the toolkit then paints
+    // nothing that lies under it, neither the siblings it covers nor the
+    // parent's background there.
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 c.kind() != Kind::Image && !(c.kind() == Kind::Label && m_transparent));
     // A hidden control's artwork is decoded when it is first shown.
     m_image = c.visible() ? c.picture().image : QImage();
     m_pictureName = fromUtf8(c.pictureName());
@@ -194,6 +279,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
 
 void ControlWidget::paintLabel(QPainter& p) {
     if (!m_transparent) p.fillRect(rect(), m_back);
+    if (m_caption.isEmpty()) return;
     p.setPen(m_fore);
     p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
 }
@@ -266,6 +352,20 @@ void ControlWidget::contextMenuEvent(QContextMenuEvent* event) {
 
 QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(window) {
     initArtwork();
+    static const bool accessibleControls = [] {
+        QAccessible::installFactory(controlAccessible);
+        return true;
+    }();
+    (void)accessibleControls;
+    // The built-in artwork the first frame shows is decoded on a thread of its
+    // own while the widgets are made; until then no other code touches those
+    // controls' pictures.
+    std::vector<const Control*> shown;
+    for (const auto& c : window.controls())
+        if (c->visible() && c->pictureName().rfind("builtin:", 0) == 0) shown.push_back(c.get());
+    std::future<void> artwork = std::async(std::launch::async, [shown] {
+        for (const Control* c : shown) c->picture();
+    });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -296,6 +396,7 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
     createChildren(nullptr, m_surface);
 
+    artwork.get();
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
         m_widgets[i]->apply(true);
         m_appliedLayer[i] = controls[i]->layer();
@@ -325,8 +426,15 @@ void QtView::addStepKeys() {
 
 void QtView::applyHints(std::size_t i) {
     const Control& c = *m_window.controls()[i];
-    m_widgets[i]->setToolTip(fromUtf8(m_window.toolTip(c)));
-    m_widgets[i]->setAccessibleName(fromUtf8(m_window.accessibleName(c)));
+    ControlWidget* w = m_widgets[i];
+    w->setToolTip(fromUtf8(m_window.toolTip(c)));
+    // A screen reader hears when a name it has read changes.
+    if (!w->readName()) return;
+    const QString name = fromUtf8(m_window.accessibleName(c));
+    if (name == *w->readName()) return;
+    w->setReadName(name);
+    QAccessibleEvent changed(w, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QtView::~QtView() {
@@ -414,6 +522,15 @@ void QtView::showOptions(const QPoint& globalPosition) {
 void QtView::showOptionsAtLabel() {
     const ControlWidget* label = m_window.Options ? widgetFor(*m_window.Options) : nullptr;
     showOptions(label ? label->mapToGlobal(QPoint(0, label->height())) : mapToGlobal(QPoint()));
+}
+
+void QtView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_painted) return;
+    m_painted = true;
+    startupTrace().mark("first paint");
+    // Runs once the whole first frame is painted and handed to the screen.
+    QTimer::singleShot(0, this, [] { startupTrace().mark("first frame"); });
 }
 
 void QtView::contextMenuEvent(QContextMenuEvent* event) {
@@ -537,13 +654,6 @@ bool renderToPng(QtView& view, const QString& file) {
     return renderClientArea(view).save(file, "PNG");
 }
 
-void showSoundFailures(QtView& view, SoundPlayer& player) {
-    QObject::connect(&player, &SoundPlayer::failed, &view, [&view](const QString& line) {
-        view.window().soundFailed(line.toStdString());
-        view.sync();
-    });
-}
-
 int runProgram(int argc, char** argv, const char* programName,
                const std::function<std::unique_ptr<DemoWindow>(Platform)>& makeWindow) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -551,12 +661,17 @@ int runProgram(int argc, char** argv, const char* programName,
         std::fprintf(stderr, "No display: run under X, e.g. xvfb-run -a %s\n", programName);
         return 1;
     }
+    startupTrace().mark("main");
     QApplication app(argc, argv);
     QApplication::setApplicationName(programName);
     initArtwork();
+    // Not before the application: its making and a picture reader's search
+    // for image plugins may not run side by side.
+    backgroundDecode() = std::async(std::launch::async, [] { return QImage(kBackground, "PNG"); });
+    startupTrace().mark("application");
 
     QtClipboard clipboard;
-    SoundPlayer player;
+    SoundModule player;
     Platform platform{QCoreApplication::applicationDirPath().toStdString(), &clipboard,
                       [] { QCoreApplication::quit(); }, &player};
     std::unique_ptr<DemoWindow> window;
@@ -568,14 +683,17 @@ int runProgram(int argc, char** argv, const char* programName,
     const SettingsStore store(SettingsStore::userFile());
     runGuarded([&] { window->applySettings(store.load()); }, messageBoxReporter, nullptr, title);
     runGuarded([&] { window->Form_Load(); }, messageBoxReporter, nullptr, title);
+    startupTrace().mark("Form_Load");
     if (window->exited()) return 0;
 
     QtView view(*window);
+    startupTrace().mark("view");
     // A file that cannot be written only means the choice is not kept.
     view.setSettingsSaver([&store](const Settings& s) { store.save(s); });
     QObject::connect(&view, &QtView::exited, &app, &QCoreApplication::quit);
     showSoundFailures(view, player);
     view.show();
+    startupTrace().mark("shown");
     return app.exec();
 }
 

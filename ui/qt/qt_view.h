@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -67,6 +68,9 @@ public:
     const QImage& image() const { return m_image; }
     const QString& pictureName() const { return m_pictureName; }
     bool selected() const { return m_value; }
+    // The accessible name a screen reader last read; none while none asked.
+    const std::optional<QString>& readName() const { return m_readName; }
+    void setReadName(const QString& name) { m_readName = name; }
 
 signals:
     void clicked(ui::Control* control);
@@ -93,6 +97,7 @@ private:
     QImage m_image;
     QString m_pictureName;
     bool m_value = false;
+    std::optional<QString> m_readName;
 };
 
 // The real window of one DemoWindow: one widget per control, created once.
@@ -139,6 +144,7 @@ signals:
     void exited();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -163,6 +169,7 @@ private:
     std::vector<int> m_cursorState;                        // -1 unknown, 0 plain, 1 pointer
     std::uint64_t m_frameRevision = 0;
     int m_lastPassApplied = 0;
+    bool m_painted = false;
     Reporter m_reporter = messageBoxReporter;
     QMenu* m_options = nullptr;
     QAction* m_leftHanded = nullptr;
@@ -177,10 +184,15 @@ private:
 QImage renderClientArea(QtView& view);
 bool renderToPng(QtView& view, const QString& file);
 
-class SoundPlayer;
 // A device that fails is said once, in one line in the window, never in a
-// message box.
-void showSoundFailures(QtView& view, SoundPlayer& player);
+// message box. `Player` is anything with a failed(QString) signal.
+template <typename Player>
+void showSoundFailures(QtView& view, Player& player) {
+    QObject::connect(&player, &Player::failed, &view, [&view](const QString& line) {
+        view.window().soundFailed(line.toStdString());
+        view.sync();
+    });
+}
 
 // The whole program around one window: display check, application, clipboard,
 // platform, Form_Load, view, event loop. Returns the exit code.

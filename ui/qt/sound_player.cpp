@@ -39,11 +39,6 @@ public:
         connect(&m_rest, &QTimer::timeout, this, [this] { closeStream(); });
     }
 
-    // Finding the device connects to the sound server, which takes tens of
-    // milliseconds: done before the first click. A failure is only told
-    // when a sound is asked for.
-    void prepare() { findDevice(); }
-
     void play(std::vector<sound::Note> notes, Clock::time_point requested) {
         const QString failure = m_sink ? QString() : findDevice();
         if (!failure.isEmpty()) return report(failure);
@@ -189,26 +184,31 @@ private:
     bool m_reported = false;
 };
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), m_engine(new SoundEngine(this)) {
-    m_thread.setObjectName("sound");
-    m_engine->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_engine, &QObject::deleteLater);
-    m_thread.start();
-    QMetaObject::invokeMethod(m_engine, [e = m_engine] { e->prepare(); });
-}
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() {
+    if (!m_engine) return;
     QMetaObject::invokeMethod(
         m_engine, [e = m_engine] { e->stop(); }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }
 
+SoundEngine* SoundPlayer::engine() {
+    if (m_engine) return m_engine;
+    m_engine = new SoundEngine(this);
+    m_thread.setObjectName("sound");
+    m_engine->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_engine, &QObject::deleteLater);
+    m_thread.start();
+    return m_engine;
+}
+
 void SoundPlayer::play(std::vector<sound::Note> notes) {
     const auto requested = Clock::now();
-    QMetaObject::invokeMethod(m_engine, [e = m_engine, n = std::move(notes), requested]() mutable {
-        e->play(std::move(n), requested);
-    });
+    SoundEngine* e = engine();
+    QMetaObject::invokeMethod(
+        e, [e, n = std::move(notes), requested]() mutable { e->play(std::move(n), requested); });
 }
 
 QString SoundPlayer::failure() const {

@@ -14,7 +14,9 @@ class SoundEngine;
 
 // Plays performances through Qt Multimedia's default audio output.
 // Synthesis and the device live on a thread of their own: play() only hands
-// the notes over, so a click never waits for the sound. When there is no
+// the notes over, so a click never waits for the sound. The thread, the audio
+// backend and the connection to the sound server start with the first play,
+// so a window that is only looked at never loads them. When there is no
 // device, or it fails, failed() is emitted once with a line the window can
 // show; later plays stay silent (and quietly try the device again) until it
 // works.
@@ -38,8 +40,10 @@ signals:
 
 private:
     friend class SoundEngine;
+    SoundEngine* engine();
+
     QThread m_thread;
-    SoundEngine* m_engine;
+    SoundEngine* m_engine = nullptr;
     std::atomic<double> m_latencyMs{-1};
     QString m_failure;  // written through a queued call, read on the player's thread
 };
