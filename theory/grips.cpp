@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <list>
 #include <map>
 #include <mutex>
 #include <string>
@@ -140,14 +141,25 @@ std::vector<Frets> searchGrips(const Tuning& tuning, const ChordType& type, int 
 
 }  // namespace
 
+// The last few searches are kept, enough for a gallery and the grip beside
+// the chord's name, but not every chord's grips a long session has seen
+// (they would take tens of megabytes per tuning).
 std::vector<Frets> allGrips(const Tuning& tuning, const ChordType& type, int root) {
+    using Key = std::tuple<std::array<int, 6>, std::string, int>;
+    constexpr std::size_t kKept = 4;
     static std::mutex lock;
-    static std::map<std::tuple<std::array<int, 6>, std::string, int>, std::vector<Frets>> memo;
+    static std::list<std::pair<Key, std::vector<Frets>>> recent;  // most recent first
     const std::lock_guard guard(lock);
-    const auto key = std::make_tuple(tuning.midi, std::string(type.key), root);
-    auto it = memo.find(key);
-    if (it == memo.end()) it = memo.emplace(key, searchGrips(tuning, type, root)).first;
-    return it->second;
+    const Key key = std::make_tuple(tuning.midi, std::string(type.key), root);
+    auto it = std::find_if(recent.begin(), recent.end(),
+                           [&](const auto& entry) { return entry.first == key; });
+    if (it != recent.end()) {
+        recent.splice(recent.begin(), recent, it);
+    } else {
+        recent.emplace_front(key, searchGrips(tuning, type, root));
+        if (recent.size() > kKept) recent.pop_back();
+    }
+    return recent.front().second;
 }
 
 int shownFret(const Frets& frets) {
@@ -223,6 +235,28 @@ bool alike(const Frets& a, const Frets& b, Alike rule) {
     return true;
 }
 
+// A family's whole open grips at its own root, best first. Every gallery of
+// the type moves them, so they are kept for the session; they are a handful
+// per family, where the search behind them finds hundreds of grips.
+const std::vector<Frets>& openForms(const Tuning& t, const ChordType& type, Family family,
+                                    int familyRoot) {
+    using Key = std::tuple<std::array<int, 6>, std::string, int>;
+    static std::mutex lock;
+    static std::map<Key, std::vector<Frets>> memo;
+    const std::lock_guard guard(lock);
+    const Key key = std::make_tuple(t.midi, std::string(type.key), familyRoot);
+    auto it = memo.find(key);
+    if (it == memo.end()) {
+        std::vector<Frets> forms;
+        for (const Frets& f : allGrips(t, type, familyRoot))
+            if (isOpenPosition(f) && isFullGrip(t, type, familyRoot, f)) forms.push_back(f);
+        std::vector<Frets> best;
+        for (const Ranked& r : ranked(t, type, familyRoot, forms, family)) best.push_back(r.frets);
+        it = memo.emplace(key, std::move(best)).first;
+    }
+    return it->second;
+}
+
 // The open forms of each family, up to `perFamily` of them, moved to this
 // root; at the family's own root the open grip itself.
 std::vector<std::pair<Family, Frets>> familyForms(const Tuning& t, const ChordType& type, int root,
@@ -230,14 +264,11 @@ std::vector<std::pair<Family, Frets>> familyForms(const Tuning& t, const ChordTy
     std::vector<std::pair<Family, Frets>> out;
     for (auto [family, familyRoot] : kFamilyRoots) {
         const int k = ((root - familyRoot) % 12 + 12) % 12;
-        std::vector<Frets> forms;
-        for (const Frets& f : allGrips(t, type, familyRoot))
-            if (isOpenPosition(f) && isFullGrip(t, type, familyRoot, f)) forms.push_back(f);
-        const auto formsRanked = ranked(t, type, familyRoot, forms, family);
-        for (std::size_t i = 0; i < formsRanked.size() && i < perFamily; ++i) {
+        const std::vector<Frets>& forms = openForms(t, type, family, familyRoot);
+        for (std::size_t i = 0; i < forms.size() && i < perFamily; ++i) {
             if (k == 0) {
-                out.emplace_back(Family::Open, formsRanked[i].frets);
-            } else if (auto moved = movedForm(t, type, root, formsRanked[i].frets, k)) {
+                out.emplace_back(Family::Open, forms[i]);
+            } else if (auto moved = movedForm(t, type, root, forms[i], k)) {
                 out.emplace_back(family, *moved);
             }
         }
