@@ -273,6 +273,7 @@ protected:
     }
     // Names and marks again after the tuning, the hand or the note names changed.
     void refreshNaming();
+    void clearMarks();
     // The root of the chord the window shows, empty when none.
     virtual std::string shownRoot() const {
         return {};

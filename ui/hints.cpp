@@ -58,9 +58,13 @@ std::string DemoWindow::toolTip(const Control& c) const {
     const std::string& n = c.name();
     if (n == "Chord_Display") return "Copy this diagram";
     if (n == "FretDisplay") return "Copy this fret number";
-    if (n == "Clear_Me") return "Clear: start again with no chord";
+    if (n == "Clear_Me")
+        return m_marks ? "Clear: start again with no chord and no marks"
+                       : "Clear: start again with no chord";
     if (n == "Clear_Masks") return "Remove every mask";
-    if (n == "Clear_Fretboard") return "Hide the notes on the fretboard";
+    if (n == "Clear_Fretboard")
+        return m_marks ? "Hide the notes and the marks on the fretboard"
+                       : "Hide the notes on the fretboard";
     if (n == "Options") return "Options: left-handed neck, note names";
     if (n.rfind("Select_", 0) == 0) return "Show the notes of " + shownNote(n.substr(7));
     if (n.rfind("Mask_", 0) == 0) {

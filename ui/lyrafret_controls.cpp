@@ -148,7 +148,10 @@ void LyrafretDemo::createSelectors() {
 }
 
 void LyrafretDemo::bindClicks() {
-    bind(*Clear_Me, [this] { Clear_Me_Click(); });
+    bind(*Clear_Me, [this] {
+        Clear_Me_Click();
+        clearMarks();
+    });
     bind(*Exit_Me, [this] { Exit_Me_Click(); });
     bind(*KeyUp, [this] { KeyUp_Click(); });
     bind(*KeyDown, [this] { KeyDown_Click(); });

@@ -103,6 +103,13 @@ void DemoWindow::Neck_Spot_Click(int Index) {
             sound::strum(one, tuning()));
 }
 
+// "Clear" and "Clear Fret" take the marks off too: what a player clears is the neck.
+void DemoWindow::clearMarks() {
+    if (!m_marks) return;
+    m_marks->fill(-1);
+    refreshNaming();
+}
+
 void DemoWindow::Chord_Name_Click(int Index) {
     if (!m_marks || Index < 0 || Index >= static_cast<int>(m_naming.names.size())) return;
     // A copy: choosing the chord may name the marks again.

@@ -157,7 +157,10 @@ void PennatoneDemo::createSelectors() {
 }
 
 void PennatoneDemo::bindClicks() {
-    bind(*Clear_Me, [this] { Clear_Me_Click(); });
+    bind(*Clear_Me, [this] {
+        Clear_Me_Click();
+        clearMarks();
+    });
     bind(*close_me, [this] { close_me_Click(); });
     bind(*Baseup, [this] { Baseup_Click(); });
     bind(*Basedown, [this] { Basedown_Click(); });

@@ -170,7 +170,10 @@ void DemoWindow::addCommandLabels(int left, int masksWidth, const std::string& c
     bind(*Clear_Masks, [this] { Clear_Masks_Click(); });
     Clear_Fretboard = &label("Clear_Fretboard", -1, nullptr, left, 7400, masksWidth, 200, clearFret,
                              kWhite, kBlack);
-    bind(*Clear_Fretboard, [this] { Clear_Fretboard_Click(); });
+    bind(*Clear_Fretboard, [this] {
+        Clear_Fretboard_Click();
+        clearMarks();
+    });
 }
 
 }  // namespace ui

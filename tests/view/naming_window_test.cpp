@@ -342,3 +342,27 @@ TEST(NamingWindow, TheNeckSaysWhatAClickMarks) {
 }
 
 }  // namespace
+
+// What clears the neck clears the marks too, as a click, as Esc, in either window.
+TEST(NamingWindow, ClearingTheNeckTakesTheMarksOff) {
+    for (bool pennatone : {true, false}) {
+        for (bool byClearFret : {true, false}) {
+            SCOPED_TRACE(std::string(pennatone ? "PennatoneDemo " : "LyrafretDemo ") +
+                         (byClearFret ? "Clear Fret" : "Esc"));
+            Pennatone p;
+            Lyrafret l;
+            ui::DemoWindow& w = pennatone ? static_cast<ui::DemoWindow&>(*p) : *l;
+            w.setNaming(true);
+            mark(w, {X, 3, 2, 0, 1, 0});
+            ASSERT_EQ(shownNames(w).at(0), "C");
+            if (byClearFret)
+                w.Clear_Fretboard->click();
+            else
+                w.keyTarget(ui::DemoWindow::StepKey::Escape)->click();
+            ASSERT_TRUE(w.marks()) << "the mode stays on";
+            EXPECT_EQ(*w.marks(), (theory::Frets{X, X, X, X, X, X}));
+            EXPECT_TRUE(shownNames(w).empty());
+            for (const auto& [s, dot] : w.Mark_Dot.members()) EXPECT_FALSE(dot->visible()) << s;
+        }
+    }
+}
