@@ -30,6 +30,25 @@ struct Fixture {
 using Pennatone = Fixture<ui::PennatoneDemo>;
 using Lyrafret = Fixture<ui::LyrafretDemo>;
 
+// A window that plays into a recorder instead of a device.
+// Records what the window hands to the platform.
+struct Recorder : sound::Output {
+    std::vector<std::vector<sound::Note>> performances;
+    void play(std::vector<sound::Note> notes) override { performances.push_back(std::move(notes)); }
+};
+
+template <typename Window>
+struct Heard {
+    ui::MemoryClipboard clipboard;
+    Recorder out;
+    std::unique_ptr<Window> window;
+    Heard() {
+        window = std::make_unique<Window>(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}, &out});
+        window->Form_Load();
+    }
+    Window* operator->() { return window.get(); }
+};
+
 inline std::string pic(const ui::Control& c) {
     return c.picture().name;
 }

@@ -23,23 +23,7 @@ namespace {
 using testing_support::Lyrafret;
 using testing_support::Pennatone;
 
-// Records what the window hands to the platform.
-struct Recorder : sound::Output {
-    std::vector<std::vector<sound::Note>> performances;
-    void play(std::vector<sound::Note> notes) override { performances.push_back(std::move(notes)); }
-};
-
-template <typename Window>
-struct Heard {
-    ui::MemoryClipboard clipboard;
-    Recorder out;
-    std::unique_ptr<Window> window;
-    Heard() {
-        window = std::make_unique<Window>(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}, &out});
-        window->Form_Load();
-    }
-    Window* operator->() { return window.get(); }
-};
+using testing_support::Heard;
 
 constexpr std::array<int, 6> kStandard{40, 45, 50, 55, 59, 64};  // E A D G B E
 

@@ -20,22 +20,7 @@ using testing_support::Pennatone;
 
 constexpr int X = -1;
 
-struct Recorder : sound::Output {
-    std::vector<std::vector<sound::Note>> performances;
-    void play(std::vector<sound::Note> notes) override { performances.push_back(std::move(notes)); }
-};
-
-template <typename Window>
-struct Heard {
-    ui::MemoryClipboard clipboard;
-    Recorder out;
-    std::unique_ptr<Window> window;
-    Heard() {
-        window = std::make_unique<Window>(ui::Platform{DEMO_BIN_DIR, &clipboard, [] {}, &out});
-        window->Form_Load();
-    }
-    Window* operator->() { return window.get(); }
-};
+using testing_support::Heard;
 
 void mark(ui::DemoWindow& w, const theory::Frets& frets) {
     for (int s = 0; s < 6; ++s)
