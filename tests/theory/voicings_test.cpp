@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/grip_oracle.h"
 #include "theory/chord_types.h"
 #include "theory/notes.h"
 
@@ -19,18 +20,8 @@ constexpr int X = -1;
 
 // ---- Pitch arithmetic, independent of the library's own helpers ----------
 
-// Semitones above the root of each formula symbol, written out here rather
-// than taken from the library so the two can be checked against each other.
-int semitones(std::string_view symbol) {
-    static const std::vector<std::pair<std::string_view, int>> table{
-        {"1", 0},  {"b9", 1}, {"2", 2},  {"9", 2},   {"b3", 3},  {"#9", 3},
-        {"3", 4},  {"4", 5},  {"11", 5}, {"b5", 6},  {"#11", 6}, {"5", 7},
-        {"#5", 8}, {"6", 9},  {"13", 9}, {"b7", 10}, {"7", 11},
-    };
-    for (const auto& [name, st] : table)
-        if (name == symbol) return st;
-    return -1;
-}
+// Semitones per formula symbol come from the tests' own table, not the library.
+using testing_support::semitones;
 
 struct Tones {
     unsigned allowed = 0;   // pitch classes above the root a shape may sound
