@@ -122,6 +122,7 @@ public:
     const std::optional<Played>& played() const { return m_played; }
     void Chord_Display_RightClick(int Index);
     void FretDisplay_RightClick(int Index);
+    void playShownGrip(const ControlArray& cells, const std::string& name, int Index);
     void Chord_Report_RightClick();
     // The platform's sound output could not play: said once, in one line.
     void soundFailed(const std::string& line);

@@ -67,25 +67,23 @@ void DemoWindow::rememberGrip(int index, const std::optional<theory::Frets>& fre
         m_grips.erase(index);
 }
 
-void DemoWindow::Chord_Display_RightClick(int Index) {
+// Only a diagram on screen is heard: a cleared or covered gallery is silent.
+void DemoWindow::playShownGrip(const ControlArray& cells, const std::string& name, int Index) {
     auto it = m_grips.find(Index);
-    // Only a diagram on screen is heard: a cleared or covered gallery is silent.
-    if (it == m_grips.end() || !Chord_Display.has(Index)) return;
-    const Control& cell = Chord_Display(Index);
+    if (it == m_grips.end() || !cells.has(Index)) return;
+    const Control& cell = cells(Index);
     if (cell.picture().name.empty() || !cell.visible() || Logo_Box->visible()) return;
     const theory::Tuning& tuning = this->tuning();
-    perform("Chord_Display(" + std::to_string(Index) + ")", sound::gripNotes(it->second, tuning),
+    perform(name + "(" + std::to_string(Index) + ")", sound::gripNotes(it->second, tuning),
             sound::strum(it->second, tuning), it->second);
 }
 
+void DemoWindow::Chord_Display_RightClick(int Index) {
+    playShownGrip(Chord_Display, "Chord_Display", Index);
+}
+
 void DemoWindow::FretDisplay_RightClick(int Index) {
-    auto it = m_grips.find(Index);
-    if (it == m_grips.end() || !FretDisplay.has(Index)) return;
-    const Control& number = FretDisplay(Index);
-    if (number.picture().name.empty() || !number.visible() || Logo_Box->visible()) return;
-    const theory::Tuning& tuning = this->tuning();
-    perform("FretDisplay(" + std::to_string(Index) + ")", sound::gripNotes(it->second, tuning),
-            sound::strum(it->second, tuning), it->second);
+    playShownGrip(FretDisplay, "FretDisplay", Index);
 }
 
 void DemoWindow::Chord_Report_RightClick() {
