@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "artwork/neck_overlays.h"
+#include "ui/builtin_artwork.h"
 
 namespace ui {
 
@@ -39,8 +40,7 @@ const Picture& Control::picture() const {
         const std::string file = m_picture.name.substr(kArtworkPrefix.size());
         // Overlays of a tuning other than standard are not stored: they are drawn here.
         m_picture.image = artwork::tunedOverlay(file);
-        if (m_picture.image.isNull())
-            m_picture.image = QImage(QString::fromStdString(":/artwork/" + file + ".png"));
+        if (m_picture.image.isNull()) m_picture.image = builtinArtwork(file);
         m_pictureDeferred = false;
     }
     return m_picture;

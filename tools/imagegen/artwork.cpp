@@ -510,25 +510,102 @@ bool writeFileIfChanged(const QString& path, const QByteArray& data) {
     return out.write(data) == data.size() && out.flush();
 }
 
+bool isStoredAsPixels(const std::string& name) {
+    const std::string base = name.substr(name.rfind('/') + 1);
+    return base.rfind("note_", 0) != 0 && base.rfind("keyoverlay_", 0) != 0;
+}
+
+std::uint32_t pixelChecksum(const QByteArray& bits) {
+    std::uint32_t h = 2166136261u;  // FNV-1a
+    for (char c : bits) h = (h ^ std::uint8_t(c)) * 16777619u;
+    return h;
+}
+
+namespace {
+
+struct StoredEntry {
+    std::string name;
+    QImage image;
+    QByteArray bits;
+    QString file;
+};
+
+// The program's table of stored pixels: the assembler includes each file
+// (found beside the table, which the build names as the assembler's include
+// folder), aligned for the image's rows, and the table points at them. The checksums
+// make the source change whenever a file does, so no build cache can pair new
+// source with old pixels.
+QByteArray pixelTable(std::vector<StoredEntry> entries) {
+    std::sort(entries.begin(), entries.end(),
+              [](const StoredEntry& a, const StoredEntry& b) { return a.name < b.name; });
+    QByteArray out =
+        "// Written by imagegen with the built-in artwork: the window's furniture as\n"
+        "// pixels ready to draw. Do not edit.\n"
+        "#include \"ui/builtin_artwork.h\"\n\n"
+        "asm(\".pushsection .rodata.demo_stored_pixels,\\\"a\\\"\\n\"\n";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QByteArray symbol = "demo_stored_pixels_" + QByteArray::number(qulonglong(i));
+        out += "    \".balign 16\\n.globl " + symbol + "\\n.hidden " + symbol + "\\n" + symbol +
+               ":\\n.incbin \\\"" + QByteArray::fromStdString(entries[i].name) +
+               ".pixels\\\"\\n\"\n";
+    }
+    out += "    \".popsection\");\n\n";
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        out += "extern \"C\" const unsigned char demo_stored_pixels_" +
+               QByteArray::number(qulonglong(i)) + "[];\n";
+    out += "\nnamespace ui {\n\nconst StoredPixels kStoredPixels[] = {\n";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const StoredEntry& e = entries[i];
+        out += "    {\"" + QByteArray::fromStdString(e.name) + "\", " +
+               QByteArray::number(e.image.width()) + ", " + QByteArray::number(e.image.height()) +
+               ", " + QByteArray::number(int(e.image.format())) + ", 0x" +
+               QByteArray::number(pixelChecksum(e.bits), 16) + "u, demo_stored_pixels_" +
+               QByteArray::number(qulonglong(i)) + "},\n";
+    }
+    out += "};\nconst std::size_t kStoredPixelCount = " +
+           QByteArray::number(qulonglong(entries.size())) + ";\n\n}  // namespace ui\n";
+    return out;
+}
+
+}  // namespace
+
 bool writeArtwork(const QString& dir) {
     if (!QDir().mkpath(dir)) return false;
+    const QString root = QDir(dir).absolutePath() + QLatin1Char('/');
     QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/artwork\">\n";
+    std::vector<StoredEntry> stored;
     for (const auto& [name, draw] : catalogue()) {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!draw().save(&buffer, "PNG")) return false;
         const QString file = QString::fromStdString(name) + QStringLiteral(".png");
-        if (name.find('/') != std::string::npos &&
-            !QDir().mkpath(QFileInfo(dir + QLatin1Char('/') + file).path()))
+        if (name.find('/') != std::string::npos && !QDir().mkpath(QFileInfo(root + file).path()))
             return false;
-        if (!writeFileIfChanged(dir + QLatin1Char('/') + file, png)) return false;
+        if (!writeFileIfChanged(root + file, png)) return false;
         qrc += "    <file>" + file.toUtf8() + "</file>\n";
+        if (!isStoredAsPixels(name)) continue;
+        // Exactly what the picture's file decodes to, row after row.
+        StoredEntry e{name, QImage::fromData(png, "PNG"), {}, {}};
+        if (e.image.isNull() || e.image.depth() != 32 ||
+            e.image.bytesPerLine() != e.image.width() * 4)
+            return false;
+        e.bits =
+            QByteArray(reinterpret_cast<const char*>(e.image.constBits()), e.image.sizeInBytes());
+        e.file = root + QString::fromStdString(name) + QStringLiteral(".pixels");
+        if (!writeFileIfChanged(e.file, e.bits)) return false;
+        stored.push_back(std::move(e));
     }
     qrc += "</qresource>\n</RCC>\n";
-    // Always rewritten: it is the build's stamp that the pictures are current,
-    // so the resource compiler reruns whenever they were redrawn.
-    QFile list(dir + QStringLiteral("/artwork.qrc"));
+    // Both always rewritten: they are the build's stamp that the pictures are
+    // current, so the resource compiler and the compiler rerun whenever they
+    // were redrawn.
+    QFile table(root + QStringLiteral("artwork_pixels.cpp"));
+    const QByteArray source = pixelTable(std::move(stored));
+    if (!table.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        table.write(source) != source.size() || !table.flush())
+        return false;
+    QFile list(root + QStringLiteral("artwork.qrc"));
     if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     return list.write(qrc) == qrc.size() && list.flush();
 }

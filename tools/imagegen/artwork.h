@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +22,17 @@ inline constexpr int kTwipsPerPixel = 15;
 std::vector<std::string> artworkNames();
 // The picture of one name; a null image for an unknown name.
 QImage drawArtwork(std::string_view name);
-// Writes NAME.png for every name and artwork.qrc into dir (created if missing).
-// Pictures whose bytes would not change are left untouched; the list is always written.
+// Writes NAME.png for every name and artwork.qrc into dir (created if missing),
+// and for the window's furniture (every picture but the neck's overlays) also
+// NAME.pixels, the decoded rows, with artwork_pixels.cpp, the table that puts
+// them into a program. Pictures whose bytes would not change are left
+// untouched; the list and the table are always written.
 bool writeArtwork(const QString& dir);
+
+// Whether the named picture is stored in the programs as pixels ready to draw.
+bool isStoredAsPixels(const std::string& name);
+// The checksum the table keeps of each picture's stored bytes.
+std::uint32_t pixelChecksum(const QByteArray& bits);
 
 // Writes data to path unless the file already holds exactly these bytes.
 bool writeFileIfChanged(const QString& path, const QByteArray& data);

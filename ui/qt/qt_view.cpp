@@ -23,11 +23,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <future>
 #include <map>
 #include <unordered_map>
 
 #include "theory/tunings.h"
+#include "ui/builtin_artwork.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/settings_store.h"
 #include "ui/qt/sound_module.h"
@@ -62,42 +62,11 @@ bool stacksBelow(const Control* a, const Control* b) {
 
 const QCursor& pointerCursor() {
     static const QCursor cursor = [] {
-        QPixmap pixmap(":/artwork/cursor.png");
+        const QPixmap pixmap = QPixmap::fromImage(builtinArtwork("cursor"));
         return pixmap.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pixmap, 0, 0);
     }();
     return cursor;
 }
-
-// The background is the largest picture of the first frame: a program
-// decodes it on a thread of its own while it makes the window and its
-// controls, rather than after them.
-constexpr const char* kBackground = ":/artwork/background.png";
-
-std::future<QImage>& backgroundDecode() {
-    static std::future<QImage> decode;
-    return decode;
-}
-
-QImage takeBackground() {
-    std::future<QImage>& decode = backgroundDecode();
-    return decode.valid() ? decode.get() : QImage(kBackground, "PNG");
-}
-
-// The window surface: black, with the background picture from the top-left.
-class Surface : public QWidget {
-public:
-    explicit Surface(QWidget* parent) : QWidget(parent), m_background(takeBackground()) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), Qt::black);
-        if (!m_background.isNull()) p.drawImage(0, 0, m_background);
-    }
-
-private:
-    QImage m_background;
-};
 
 // With DEMO_STARTUP_TRACE set, the program says on stderr when each start-up
 // stage ends: milliseconds since main(), processor time since the process
@@ -134,6 +103,32 @@ StartupTrace& startupTrace() {
     static StartupTrace trace;
     return trace;
 }
+
+// The window surface: black, with the background picture from the top-left.
+// It paints all of its box, so nothing under it is painted first.
+class Surface : public QWidget {
+public:
+    explicit Surface(QWidget* parent)
+        : QWidget(parent), m_background(builtinArtwork("background")) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+        if (!m_background.isNull()) p.drawImage(0, 0, m_background);
+        if (m_painted) return;
+        m_painted = true;
+        startupTrace().mark("first paint");
+        // Runs once the whole first frame is painted and handed to the screen.
+        QTimer::singleShot(0, this, [] { startupTrace().mark("first frame"); });
+    }
+
+private:
+    QImage m_background;
+    bool m_painted = false;
+};
 
 // What a screen reader reads for a control, asked of the window when it is
 // read: naming every control ahead would build an accessible object for each
@@ -357,15 +352,6 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         return true;
     }();
     (void)accessibleControls;
-    // The built-in artwork the first frame shows is decoded on a thread of its
-    // own while the widgets are made; until then no other code touches those
-    // controls' pictures.
-    std::vector<const Control*> shown;
-    for (const auto& c : window.controls())
-        if (c->visible() && c->pictureName().rfind("builtin:", 0) == 0) shown.push_back(c.get());
-    std::future<void> artwork = std::async(std::launch::async, [shown] {
-        for (const Control* c : shown) c->picture();
-    });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -373,8 +359,8 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
     // "PennatoneDemo" carries the icon "icon_pennatone".
     QString iconName = fromUtf8(window.programName()).toLower();
     if (iconName.endsWith("demo")) iconName.chop(4);
-    const QString iconFile = ":/artwork/icon_" + iconName + ".png";
-    if (QFile::exists(iconFile)) setWindowIcon(QIcon(iconFile));
+    const QImage icon = builtinArtwork("icon_" + iconName.toStdString());
+    if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     setFont(baseFont());
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -396,7 +382,6 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
     createChildren(nullptr, m_surface);
 
-    artwork.get();
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
         m_widgets[i]->apply(true);
         m_appliedLayer[i] = controls[i]->layer();
@@ -522,15 +507,6 @@ void QtView::showOptions(const QPoint& globalPosition) {
 void QtView::showOptionsAtLabel() {
     const ControlWidget* label = m_window.Options ? widgetFor(*m_window.Options) : nullptr;
     showOptions(label ? label->mapToGlobal(QPoint(0, label->height())) : mapToGlobal(QPoint()));
-}
-
-void QtView::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    if (m_painted) return;
-    m_painted = true;
-    startupTrace().mark("first paint");
-    // Runs once the whole first frame is painted and handed to the screen.
-    QTimer::singleShot(0, this, [] { startupTrace().mark("first frame"); });
 }
 
 void QtView::contextMenuEvent(QContextMenuEvent* event) {
@@ -665,9 +641,6 @@ int runProgram(int argc, char** argv, const char* programName,
     QApplication app(argc, argv);
     QApplication::setApplicationName(programName);
     initArtwork();
-    // Not before the application: its making and a picture reader's search
-    // for image plugins may not run side by side.
-    backgroundDecode() = std::async(std::launch::async, [] { return QImage(kBackground, "PNG"); });
     startupTrace().mark("application");
 
     QtClipboard clipboard;

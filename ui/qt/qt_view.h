@@ -144,7 +144,6 @@ signals:
     void exited();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -169,7 +168,6 @@ private:
     std::vector<int> m_cursorState;                        // -1 unknown, 0 plain, 1 pointer
     std::uint64_t m_frameRevision = 0;
     int m_lastPassApplied = 0;
-    bool m_painted = false;
     Reporter m_reporter = messageBoxReporter;
     QMenu* m_options = nullptr;
     QAction* m_leftHanded = nullptr;
