@@ -16,8 +16,15 @@ using ui::qt::ControlWidget;
 
 // The model and what the view last applied must agree after every sync.
 std::string viewMismatch(const ui::qt::QtView& view) {
-    for (ControlWidget* w : view.widgets()) {
-        const ui::Control& c = w->control();
+    const auto& controls = view.window().controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ui::Control& c = *controls[i];
+        const ControlWidget* w = view.widgets()[i];
+        // A control never shown has no widget yet.
+        if (!w) {
+            if (c.visible()) return c.key() + " is shown without a widget";
+            continue;
+        }
         if (w->pictureName().toStdString() != c.picture().name)
             return c.key() + " shows " + w->pictureName().toStdString() + " instead of " +
                    c.picture().name;

@@ -18,16 +18,18 @@ using testing_support::Lyrafret;
 using testing_support::Pennatone;
 
 QImage drawnWithoutThePromise(ui::qt::QtView& view) {
-    for (ui::qt::ControlWidget* w : view.widgets()) w->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    for (ui::qt::ControlWidget* w : view.widgets())
+        if (w) w->setAttribute(Qt::WA_OpaquePaintEvent, false);
     const QImage image = ui::qt::renderClientArea(view);
-    for (ui::qt::ControlWidget* w : view.widgets()) w->apply(true);
+    for (ui::qt::ControlWidget* w : view.widgets())
+        if (w) w->apply(true);
     return image;
 }
 
 int opaqueWidgets(const ui::qt::QtView& view) {
     int n = 0;
     for (const ui::qt::ControlWidget* w : view.widgets())
-        n += !w->isHidden() && w->testAttribute(Qt::WA_OpaquePaintEvent);
+        n += w && !w->isHidden() && w->testAttribute(Qt::WA_OpaquePaintEvent);
     return n;
 }
 

@@ -375,20 +375,18 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
     m_appliedLayer.assign(controls.size(), 0);
     m_cursorState.assign(controls.size(), -1);
     for (std::size_t i = 0; i < controls.size(); ++i) {
+        m_appliedLayer[i] = controls[i]->layer();
         m_index[controls[i].get()] = i;
         m_children[controls[i]->container()].push_back(controls[i].get());
     }
     for (auto& [container, siblings] : m_children)
         std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
-    createChildren(nullptr, m_surface);
-
-    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
-        m_widgets[i]->apply(true);
-        m_appliedLayer[i] = controls[i]->layer();
-        applyCursor(i);
-        applyHints(i);
-    }
-    m_lastPassApplied = static_cast<int>(m_widgets.size());
+    // Only what the first frame shows is made now; a hidden control gets its
+    // widget when it is first shown or asked for.
+    int made = 0;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i]->visible() && !m_widgets[i] && makeWidget(i)) ++made;
+    m_lastPassApplied = made;
     applyFrame(true);
     buildOptionsMenu();
     addStepKeys();
@@ -519,28 +517,41 @@ void QtView::chooseOption(const std::function<void()>& change) {
     runGuarded(change, m_reporter, this, windowTitle());
     sync();
     if (!(m_window.settings() == before))
-        for (std::size_t i = 0; i < m_widgets.size(); ++i) applyHints(i);
+        for (std::size_t i = 0; i < m_widgets.size(); ++i)
+            if (m_widgets[i]) applyHints(i);
     refreshOptionChecks();
     if (m_saveSettings && !(m_window.settings() == before)) m_saveSettings(m_window.settings());
 }
 
-void QtView::createChildren(Control* container, QWidget* parentWidget) {
-    auto it = m_children.find(container);
-    if (it == m_children.end()) return;
-    // Siblings come in stacking order: each new widget lies above the ones before it.
-    for (Control* c : it->second) {
-        auto* w = new ControlWidget(*c, parentWidget);
-        m_widgets[m_index.at(c)] = w;
-        connect(w, &ControlWidget::clicked, this, [this](Control* clicked) { click(*clicked); });
-        connect(w, &ControlWidget::rightClicked, this,
-                [this](Control* clicked) { rightClick(*clicked); });
-    }
-    for (Control* c : it->second) createChildren(c, m_widgets[m_index.at(c)]);
+ControlWidget* QtView::makeWidget(std::size_t i) {
+    if (m_widgets[i]) return m_widgets[i];
+    Control* c = m_window.controls()[i].get();
+    // A container's widget comes first: the new one lives inside it.
+    QWidget* parent = c->container() ? makeWidget(m_index.at(c->container())) : m_surface;
+    auto* w = new ControlWidget(*c, parent);
+    m_widgets[i] = w;
+    // Stacked under the nearest sibling above it that has a widget already;
+    // with none, a new widget lies on top of its siblings as it should.
+    const std::vector<Control*>& siblings = m_children[c->container()];
+    for (auto it = std::find(siblings.begin(), siblings.end(), c) + 1; it != siblings.end(); ++it)
+        if (ControlWidget* above = m_widgets[m_index.at(*it)]) {
+            w->stackUnder(above);
+            break;
+        }
+    connect(w, &ControlWidget::clicked, this, [this](Control* clicked) { click(*clicked); });
+    connect(w, &ControlWidget::rightClicked, this,
+            [this](Control* clicked) { rightClick(*clicked); });
+    w->apply(true);
+    applyCursor(i);
+    applyHints(i);
+    return w;
 }
 
 ControlWidget* QtView::widgetFor(const Control& control) const {
     auto it = m_index.find(&control);
-    return it == m_index.end() ? nullptr : m_widgets[it->second];
+    if (it == m_index.end()) return nullptr;
+    // Made on first need: asking for a widget changes nothing on screen.
+    return const_cast<QtView*>(this)->makeWidget(it->second);
 }
 
 void QtView::click(Control& control) {
@@ -569,14 +580,22 @@ void QtView::rightClick(Control& control) {
 
 void QtView::sync() {
     int applied = 0;
+    const auto& controls = m_window.controls();
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        if (!m_widgets[i]) {
+            if (!controls[i]->visible()) continue;
+            makeWidget(i);
+            ++applied;
+            continue;
+        }
         if (!m_widgets[i]->apply()) continue;
         ++applied;
         applyHints(i);
     }
     m_lastPassApplied = applied;
     restackIfNeeded();
-    for (std::size_t i = 0; i < m_widgets.size(); ++i) applyCursor(i);
+    for (std::size_t i = 0; i < m_widgets.size(); ++i)
+        if (m_widgets[i]) applyCursor(i);
     applyFrame(false);
 }
 
@@ -593,7 +612,8 @@ void QtView::restackIfNeeded() {
     for (Control* container : moved) {
         auto& siblings = m_children[container];
         std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
-        for (Control* c : siblings) m_widgets[m_index.at(c)]->raise();
+        for (Control* c : siblings)
+            if (ControlWidget* w = m_widgets[m_index.at(c)]) w->raise();
     }
 }
 

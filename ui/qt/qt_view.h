@@ -100,7 +100,8 @@ private:
     std::optional<QString> m_readName;
 };
 
-// The real window of one DemoWindow: one widget per control, created once.
+// The real window of one DemoWindow: one widget per control, made once, when
+// the control is first shown.
 class QtView : public QWidget {
     Q_OBJECT
 public:
@@ -110,7 +111,10 @@ public:
     DemoWindow& window() const { return m_window; }
     // The window's client surface: parent of every top-level control.
     QWidget* surface() const { return m_surface; }
+    // The widget of a control, made when first asked for.
     ControlWidget* widgetFor(const Control& control) const;
+    // Per control, in the window's creation order: its widget, or null while
+    // the control has never been shown nor asked for.
     const std::vector<ControlWidget*>& widgets() const { return m_widgets; }
 
     // What a user's click on the control does: the handler runs guarded, then
@@ -152,7 +156,7 @@ private:
     void refreshOptionChecks();
     void chooseOption(const std::function<void()>& change);
 
-    void createChildren(Control* container, QWidget* parentWidget);
+    ControlWidget* makeWidget(std::size_t i);
     void restackIfNeeded();
     void applyFrame(bool force);
     void applyCursor(std::size_t i);
