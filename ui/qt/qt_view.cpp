@@ -381,11 +381,12 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
     }
     for (auto& [container, siblings] : m_children)
         std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
-    // Only what the first frame shows is made now; a hidden control gets its
-    // widget when it is first shown or asked for.
+    // Only what the first frame shows is made now; a hidden control, or one
+    // a picture box wholly covers, gets its widget when it is first seen or
+    // asked for.
     int made = 0;
     for (std::size_t i = 0; i < controls.size(); ++i)
-        if (controls[i]->visible() && !m_widgets[i] && makeWidget(i)) ++made;
+        if (!m_widgets[i] && seen(*controls[i]) && makeWidget(i)) ++made;
     m_lastPassApplied = made;
     applyFrame(true);
     buildOptionsMenu();
@@ -523,6 +524,21 @@ void QtView::chooseOption(const std::function<void()>& change) {
     if (m_saveSettings && !(m_window.settings() == before)) m_saveSettings(m_window.settings());
 }
 
+bool QtView::seen(const Control& c) const {
+    if (!c.visible()) return false;
+    const auto inside = [&c](const Control& box) {
+        return box.left() <= c.left() && box.top() <= c.top() &&
+               c.left() + c.width() <= box.left() + box.width() &&
+               c.top() + c.height() <= box.top() + box.height();
+    };
+    // A picture box paints all of its box, so nothing under it shows.
+    for (const Control* box : m_children.at(c.container()))
+        if (box != &c && box->kind() == Kind::PictureBox && box->visible() &&
+            stacksBelow(&c, box) && inside(*box))
+            return false;
+    return true;
+}
+
 ControlWidget* QtView::makeWidget(std::size_t i) {
     if (m_widgets[i]) return m_widgets[i];
     Control* c = m_window.controls()[i].get();
@@ -583,7 +599,7 @@ void QtView::sync() {
     const auto& controls = m_window.controls();
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
         if (!m_widgets[i]) {
-            if (!controls[i]->visible()) continue;
+            if (!seen(*controls[i])) continue;
             makeWidget(i);
             ++applied;
             continue;

@@ -114,7 +114,8 @@ public:
     // The widget of a control, made when first asked for.
     ControlWidget* widgetFor(const Control& control) const;
     // Per control, in the window's creation order: its widget, or null while
-    // the control has never been shown nor asked for.
+    // the control has never shown (hidden or under a picture box) nor been
+    // asked for.
     const std::vector<ControlWidget*>& widgets() const { return m_widgets; }
 
     // What a user's click on the control does: the handler runs guarded, then
@@ -156,6 +157,9 @@ private:
     void refreshOptionChecks();
     void chooseOption(const std::function<void()>& change);
 
+    // Whether the control shows: visible and not wholly under a picture box
+    // stacked above it.
+    bool seen(const Control& c) const;
     ControlWidget* makeWidget(std::size_t i);
     void restackIfNeeded();
     void applyFrame(bool force);
