@@ -230,7 +230,9 @@ bool ControlWidget::apply(bool force) {
     if (!c.font().family.empty()) f.setFamily(fromUtf8(c.font().family));
     if (c.font().pointSize > 0) f.setPointSizeF(c.font().pointSize);
     f.setBold(c.bold());
-    setFont(f);
+    // A control on the window's surface in the window's font inherits it:
+    // setting it again would only cost time.
+    if (c.container() || font() != f) setFont(f);
     m_caption = captionText(c.caption());
     m_back = fromBgr(c.backColor());
     m_fore = fromBgr(c.foreColor());
@@ -378,6 +380,8 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         m_appliedLayer[i] = controls[i]->layer();
         m_index[controls[i].get()] = i;
         m_children[controls[i]->container()].push_back(controls[i].get());
+        if (controls[i]->kind() == Kind::PictureBox)
+            m_boxes[controls[i]->container()].push_back(controls[i].get());
     }
     for (auto& [container, siblings] : m_children)
         std::stable_sort(siblings.begin(), siblings.end(), stacksBelow);
@@ -532,10 +536,10 @@ bool QtView::seen(const Control& c) const {
                c.top() + c.height() <= box.top() + box.height();
     };
     // A picture box paints all of its box, so nothing under it shows.
-    for (const Control* box : m_children.at(c.container()))
-        if (box != &c && box->kind() == Kind::PictureBox && box->visible() &&
-            stacksBelow(&c, box) && inside(*box))
-            return false;
+    const auto boxes = m_boxes.find(c.container());
+    if (boxes == m_boxes.end()) return true;
+    for (const Control* box : boxes->second)
+        if (box != &c && box->visible() && stacksBelow(&c, box) && inside(*box)) return false;
     return true;
 }
 

@@ -172,6 +172,7 @@ private:
     std::vector<ControlWidget*> m_widgets;  // in the window's creation order
     std::unordered_map<const Control*, std::size_t> m_index;
     std::map<Control*, std::vector<Control*>> m_children;  // per container, bottom first
+    std::map<Control*, std::vector<Control*>> m_boxes;     // per container, its picture boxes
     std::vector<int> m_appliedLayer;                       // per control, to notice a new layer
     std::vector<int> m_cursorState;                        // -1 unknown, 0 plain, 1 pointer
     std::uint64_t m_frameRevision = 0;
