@@ -105,11 +105,14 @@ StartupTrace& startupTrace() {
 }
 
 // The window surface: black, with the background picture from the top-left.
-// It paints all of its box, so nothing under it is painted first.
+// It paints all of its box, so nothing under it is painted first. Once the
+// first frame is on screen it runs what the start-up left for later.
 class Surface : public QWidget {
 public:
-    explicit Surface(QWidget* parent)
-        : QWidget(parent), m_background(builtinArtwork("background")) {
+    Surface(QWidget* parent, std::function<void()> afterFirstFrame)
+        : QWidget(parent),
+          m_background(builtinArtwork("background")),
+          m_afterFirstFrame(std::move(afterFirstFrame)) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -122,11 +125,15 @@ protected:
         m_painted = true;
         startupTrace().mark("first paint");
         // Runs once the whole first frame is painted and handed to the screen.
-        QTimer::singleShot(0, this, [] { startupTrace().mark("first frame"); });
+        QTimer::singleShot(0, this, [this] {
+            startupTrace().mark("first frame");
+            if (m_afterFirstFrame) m_afterFirstFrame();
+        });
     }
 
 private:
     QImage m_background;
+    std::function<void()> m_afterFirstFrame;
     bool m_painted = false;
 };
 
@@ -369,7 +376,7 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
     setPalette(black);
     setAutoFillBackground(true);
 
-    m_surface = new Surface(this);
+    m_surface = new Surface(this, [this] { optionsMenu(); });
     m_surface->setGeometry(0, 0, kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
 
     const auto& controls = window.controls();
@@ -393,7 +400,10 @@ QtView::QtView(DemoWindow& window, QWidget* parent) : QWidget(parent), m_window(
         if (!m_widgets[i] && seen(*controls[i]) && makeWidget(i)) ++made;
     m_lastPassApplied = made;
     applyFrame(true);
-    buildOptionsMenu();
+    // The options menu is made after the first frame, or when first asked for.
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { showOptionsAtLabel(); });
+    m_window.setOptionsOpener([this] { showOptionsAtLabel(); });
     addStepKeys();
 }
 
@@ -459,9 +469,27 @@ void QtView::buildOptionsMenu() {
     buildTuningMenu();
     connect(m_options, &QMenu::aboutToShow, this, [this] { refreshOptionChecks(); });
     refreshOptionChecks();
-    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { showOptionsAtLabel(); });
-    m_window.setOptionsOpener([this] { showOptionsAtLabel(); });
+}
+
+QMenu* QtView::optionsMenu() const {
+    // Made on first need: asking for the menu changes nothing on screen.
+    if (!m_options) const_cast<QtView*>(this)->buildOptionsMenu();
+    return m_options;
+}
+
+QAction* QtView::leftHandedAction() const {
+    optionsMenu();
+    return m_leftHanded;
+}
+
+QAction* QtView::soundAction() const {
+    optionsMenu();
+    return m_sound;
+}
+
+QAction* QtView::namingAction() const {
+    optionsMenu();
+    return m_naming;
 }
 
 void QtView::buildTuningMenu() {
@@ -480,6 +508,7 @@ void QtView::buildTuningMenu() {
 }
 
 void QtView::refreshOptionChecks() {
+    if (!m_options) return;  // made later, with the checks of that time
     m_leftHanded->setChecked(m_window.settings().left_handed);
     m_sound->setChecked(m_window.settings().sound);
     m_naming->setChecked(m_window.settings().naming);
@@ -490,12 +519,14 @@ void QtView::refreshOptionChecks() {
 }
 
 QAction* QtView::namesAction(theory::NameSystem system) const {
+    optionsMenu();
     for (const auto& [s, action] : m_nameActions)
         if (s == system) return action;
     return nullptr;
 }
 
 QAction* QtView::tuningAction(const std::string& key) const {
+    optionsMenu();
     for (const auto& [k, action] : m_tuningActions)
         if (k == key) return action;
     return nullptr;
@@ -504,7 +535,7 @@ QAction* QtView::tuningAction(const std::string& key) const {
 void QtView::showOptions(const QPoint& globalPosition) {
     if (m_window.exited()) return;
     refreshOptionChecks();
-    m_options->popup(globalPosition);
+    optionsMenu()->popup(globalPosition);
 }
 
 void QtView::showOptionsAtLabel() {

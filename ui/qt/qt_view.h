@@ -133,12 +133,13 @@ public:
     // The options menu, opened by the Options label, a right-click on the
     // window's background or Ctrl+,. A choice goes to the window, then one
     // sync pass; a changed choice is handed to the saver.
-    QMenu* optionsMenu() const { return m_options; }
+    // Made after the first frame, or at the first of these calls.
+    QMenu* optionsMenu() const;
     void showOptions(const QPoint& globalPosition);
     void showOptionsAtLabel();
-    QAction* leftHandedAction() const { return m_leftHanded; }
-    QAction* soundAction() const { return m_sound; }
-    QAction* namingAction() const { return m_naming; }
+    QAction* leftHandedAction() const;
+    QAction* soundAction() const;
+    QAction* namingAction() const;
     QAction* namesAction(theory::NameSystem system) const;
     QAction* tuningAction(const std::string& key) const;
     void setSettingsSaver(std::function<void(const Settings&)> saver) {
