@@ -6,7 +6,7 @@
 set -eu
 
 build=${1:-build}
-runs=${RUNS:-15}
+runs=${RUNS:-30}
 for tool in Xvfb /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (apt-get install xvfb time)"; exit 1; }
 done

@@ -259,9 +259,13 @@ bool ControlWidget::apply(bool force) {
 }
 
 void ControlWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setFont(font());
-    switch (m_control.kind()) {
+    // Click targets over the neck draw nothing: no painter for them.
+    const Kind kind = m_control.kind();
+    if ((kind == Kind::Label && m_transparent && m_caption.isEmpty()) ||
+        (kind == Kind::Image && m_image.isNull()))
+        return;
+    QPainter p(this);  // in the widget's font
+    switch (kind) {
         case Kind::Label:
             paintLabel(p);
             break;
