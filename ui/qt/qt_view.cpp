@@ -119,8 +119,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), Qt::black);
-        if (!m_background.isNull()) p.drawImage(0, 0, m_background);
+        if (!QRect(QPoint(), m_background.size()).contains(rect())) p.fillRect(rect(), Qt::black);
+        p.drawImage(0, 0, m_background);
         if (m_painted) return;
         m_painted = true;
         startupTrace().mark("first paint");
@@ -244,11 +244,6 @@ bool ControlWidget::apply(bool force) {
     m_back = fromBgr(c.backColor());
     m_fore = fromBgr(c.foreColor());
     m_transparent = c.transparent();
-    // A control that fills its whole box says so: the toolkit then paints
-    // nothing that lies under it, neither the siblings it covers nor the
-    // parent's background there.
-    setAttribute(Qt::WA_OpaquePaintEvent,
-                 c.kind() != Kind::Image && !(c.kind() == Kind::Label && m_transparent));
     // A hidden control's artwork is decoded when it is first shown.
     m_image = c.visible() ? c.picture().image : QImage();
     m_pictureName = fromUtf8(c.pictureName());
