@@ -6,7 +6,6 @@ namespace images {
 
 namespace {
 
-constexpr std::string_view kBuiltin = "builtin:";
 constexpr std::string_view kLeft = "left/";
 constexpr std::array<std::string_view, 5> kNamedArtwork{"root_", "key_", "select_", "note_",
                                                         "keyoverlay_"};
@@ -82,11 +81,12 @@ std::string artworkName(std::string_view base, theory::NameSystem system, bool l
 
 std::string pictureFor(std::string_view pictureName, theory::NameSystem system, bool leftHanded,
                        std::string_view tuningKey) {
-    if (startsWith(pictureName, kBuiltin)) {
-        std::string_view base = withoutSystem(withoutTuning(pictureName.substr(kBuiltin.size())));
+    if (startsWith(pictureName, kBuiltinPrefix)) {
+        std::string_view base =
+            withoutSystem(withoutTuning(pictureName.substr(kBuiltinPrefix.size())));
         if (startsWith(base, kLeft)) base.remove_prefix(kLeft.size());
         if (!hasPrefixFrom(base, kNamedArtwork)) return std::string(pictureName);
-        return std::string(kBuiltin) + artworkName(base, system, leftHanded, tuningKey);
+        return std::string(kBuiltinPrefix) + artworkName(base, system, leftHanded, tuningKey);
     }
     if (startsWith(pictureName, kLibraryRoot)) {
         const std::string_view rest = withoutSystem(pictureName.substr(kLibraryRoot.size()));

@@ -13,6 +13,8 @@ namespace images {
 // what they hold; the windows compose their paths from these and the
 // generator writes the same ones.
 inline constexpr std::string_view kLibraryRoot = "img/demo/";
+// Picture names of artwork stored with the program start with this.
+inline constexpr std::string_view kBuiltinPrefix = "builtin:";
 namespace sub {
 inline constexpr const char* kNotes = "12";        // report notes, formula symbols, boxed notes
 inline constexpr const char* kFretNumbers = "13";  // and the blank chord box

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "artwork/neck_overlays.h"
+#include "images/library_paths.h"
 #include "ui/builtin_artwork.h"
 
 namespace ui {
@@ -15,10 +16,10 @@ std::string Control::key() const {
 }
 
 namespace {
-constexpr std::string_view kArtworkPrefix = "builtin:";
+using images::kBuiltinPrefix;
 
 bool isDeferredArtwork(const Picture& p) {
-    return p.image.isNull() && p.name.rfind(kArtworkPrefix, 0) == 0;
+    return p.image.isNull() && p.name.rfind(kBuiltinPrefix, 0) == 0;
 }
 
 Picture turnedOver(Picture p) {
@@ -30,14 +31,14 @@ Picture turnedOver(Picture p) {
 
 Picture deferredArtwork(const std::string& name, bool mirrored) {
     Picture p;
-    p.name = std::string(kArtworkPrefix) + name;
+    p.name = std::string(kBuiltinPrefix) + name;
     p.mirrored = mirrored;
     return p;
 }
 
 const Picture& Control::picture() const {
     if (m_pictureDeferred) {
-        const std::string file = m_picture.name.substr(kArtworkPrefix.size());
+        const std::string file = m_picture.name.substr(kBuiltinPrefix.size());
         // Overlays of a tuning other than standard are not stored: they are drawn here.
         m_picture.image = artwork::tunedOverlay(file);
         if (m_picture.image.isNull()) m_picture.image = builtinArtwork(file);

@@ -9,10 +9,6 @@
 
 namespace ui {
 
-namespace {
-constexpr std::string_view kBuiltinPrefix = "builtin:";
-}
-
 std::string DemoWindow::namesFolder(const std::string& sub) const {
     return images::noteFolder(Program_Folder, sub, m_settings.names);
 }
@@ -122,8 +118,8 @@ void DemoWindow::repointPictures() {
             images::pictureFor(name, m_settings.names, m_settings.left_handed, m_settings.tuning);
         if (wanted == name) continue;
         try {
-            if (wanted.rfind(kBuiltinPrefix, 0) == 0)
-                c->setPicture(Builtin(wanted.substr(kBuiltinPrefix.size())));
+            if (wanted.rfind(images::kBuiltinPrefix, 0) == 0)
+                c->setPicture(Builtin(wanted.substr(images::kBuiltinPrefix.size())));
             else
                 c->setPicture(LoadPicture(Program_Folder + "/" + wanted));
         } catch (const images::PictureLoadError& e) {

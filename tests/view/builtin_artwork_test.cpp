@@ -9,13 +9,12 @@
 #include <string>
 
 #include "../support/windows.h"
+#include "images/library_paths.h"
 #include "theory/notes.h"
 
 namespace {
 
 using namespace testing_support;
-
-constexpr std::string_view kBuiltin = "builtin:";
 
 // What Qt's own PNG reader makes of the picture's file in the resources.
 QImage decodedPng(std::string_view name) {
@@ -71,9 +70,9 @@ void expectFirstFrameStored(const char* program) {
             int shown = 0;
             for (const auto& c : w->controls()) {
                 const std::string& picture = c->pictureName();
-                if (!c->visible() || picture.rfind(kBuiltin, 0) != 0) continue;
+                if (!c->visible() || picture.rfind(images::kBuiltinPrefix, 0) != 0) continue;
                 ++shown;
-                EXPECT_NE(ui::storedPixels(picture.substr(kBuiltin.size())), nullptr)
+                EXPECT_NE(ui::storedPixels(picture.substr(images::kBuiltinPrefix.size())), nullptr)
                     << program << " " << c->key() << " " << picture;
             }
             EXPECT_GT(shown, 20) << program;
