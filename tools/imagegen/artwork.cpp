@@ -510,6 +510,10 @@ bool writeFileIfChanged(const QString& path, const QByteArray& data) {
     return out.write(data) == data.size() && out.flush();
 }
 
+namespace {
+
+// The window's furniture is stored as pixels; the neck's overlays, many and
+// shown one at a time after a click, stay PNG.
 bool isStoredAsPixels(const std::string& name) {
     const std::string base = name.substr(name.rfind('/') + 1);
     return base.rfind("note_", 0) != 0 && base.rfind("keyoverlay_", 0) != 0;
@@ -521,14 +525,21 @@ std::uint32_t pixelChecksum(const QByteArray& bits) {
     return h;
 }
 
-namespace {
-
+// The rows of a picture as its PNG decodes them.
 struct StoredEntry {
     std::string name;
     QImage image;
-    QByteArray bits;
-    QString file;
+    QByteArray bits() const {
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()),
+                                       image.sizeInBytes());
+    }
 };
+
+bool writeFile(const QString& path, const QByteArray& data) {
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size() &&
+           out.flush();
+}
 
 // The program's table of stored pixels: the assembler includes each file
 // (found beside the table, which the build names as the assembler's include
@@ -559,7 +570,7 @@ QByteArray pixelTable(std::vector<StoredEntry> entries) {
         out += "    {\"" + QByteArray::fromStdString(e.name) + "\", " +
                QByteArray::number(e.image.width()) + ", " + QByteArray::number(e.image.height()) +
                ", " + QByteArray::number(int(e.image.format())) + ", 0x" +
-               QByteArray::number(pixelChecksum(e.bits), 16) + "u, demo_stored_pixels_" +
+               QByteArray::number(pixelChecksum(e.bits()), 16) + "u, demo_stored_pixels_" +
                QByteArray::number(qulonglong(i)) + "},\n";
     }
     out += "};\nconst std::size_t kStoredPixelCount = " +
@@ -586,28 +597,19 @@ bool writeArtwork(const QString& dir) {
         qrc += "    <file>" + file.toUtf8() + "</file>\n";
         if (!isStoredAsPixels(name)) continue;
         // Exactly what the picture's file decodes to, row after row.
-        StoredEntry e{name, QImage::fromData(png, "PNG"), {}, {}};
+        StoredEntry e{name, QImage::fromData(png, "PNG")};
         if (e.image.isNull() || e.image.depth() != 32 ||
-            e.image.bytesPerLine() != e.image.width() * 4)
+            e.image.bytesPerLine() != e.image.width() * 4 ||
+            !writeFileIfChanged(root + QString::fromStdString(name) + ".pixels", e.bits()))
             return false;
-        e.bits =
-            QByteArray(reinterpret_cast<const char*>(e.image.constBits()), e.image.sizeInBytes());
-        e.file = root + QString::fromStdString(name) + QStringLiteral(".pixels");
-        if (!writeFileIfChanged(e.file, e.bits)) return false;
         stored.push_back(std::move(e));
     }
     qrc += "</qresource>\n</RCC>\n";
     // Both always rewritten: they are the build's stamp that the pictures are
     // current, so the resource compiler and the compiler rerun whenever they
     // were redrawn.
-    QFile table(root + QStringLiteral("artwork_pixels.cpp"));
-    const QByteArray source = pixelTable(std::move(stored));
-    if (!table.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        table.write(source) != source.size() || !table.flush())
-        return false;
-    QFile list(root + QStringLiteral("artwork.qrc"));
-    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    return list.write(qrc) == qrc.size() && list.flush();
+    return writeFile(root + "artwork_pixels.cpp", pixelTable(std::move(stored))) &&
+           writeFile(root + "artwork.qrc", qrc);
 }
 
 }  // namespace imagegen

@@ -29,11 +29,6 @@ QImage drawArtwork(std::string_view name);
 // untouched; the list and the table are always written.
 bool writeArtwork(const QString& dir);
 
-// Whether the named picture is stored in the programs as pixels ready to draw.
-bool isStoredAsPixels(const std::string& name);
-// The checksum the table keeps of each picture's stored bytes.
-std::uint32_t pixelChecksum(const QByteArray& bits);
-
 // Writes data to path unless the file already holds exactly these bytes.
 bool writeFileIfChanged(const QString& path, const QByteArray& data);
 
