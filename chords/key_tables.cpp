@@ -249,4 +249,19 @@ std::span<const KeyChord> keyChords() {
     return allChords();
 }
 
+int optionOffering(int keyIndex, int rootPitch, unsigned tones) {
+    if (keyIndex < 0 || keyIndex >= static_cast<int>(Key_Table.size())) return -1;
+    const KeyRow& row = Key_Table[std::size_t(keyIndex)];
+    for (std::size_t d = 0; d < row.scale.size(); ++d) {
+        if (theory::pitchOf(row.scale[d]) != rootPitch) continue;
+        const KeyColumn& column = kKeyColumns[d];
+        for (int m = 0; m < column.count; ++m) {
+            const KeyChord* c = keyChord(column.members[std::size_t(m)]);
+            const theory::ChordType* type = c ? theory::chordTypeByKey(c->Chord_Type) : nullptr;
+            if (type && theory::chordTones(*type).allowed == tones) return c->option;
+        }
+    }
+    return -1;
+}
+
 }  // namespace chords

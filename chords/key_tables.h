@@ -96,4 +96,9 @@ const std::vector<theory::GalleryCell>* keyGallery(
     int option, std::string_view key, const theory::Tuning& tuning = theory::standardTuning());
 std::span<const KeyChord> keyChords();
 
+// The option of a key (an index of Key_Table) that offers a chord: a degree
+// whose root has this pitch class, with a type of the same tones (a
+// theory::chordTones mask); -1 when the key has none.
+int optionOffering(int keyIndex, int rootPitch, unsigned tones);
+
 }  // namespace chords

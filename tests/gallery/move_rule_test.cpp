@@ -4,7 +4,7 @@
 
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
-#include "images/diagram_moves.h"
+#include "gallery/listed_rotations.h"
 #include "theory/notes.h"
 
 namespace {
@@ -16,7 +16,7 @@ std::vector<int> numbers(const std::vector<std::string>& texts) {
 }
 
 TEST(MoveRule, ReproducesEveryListedRotationOfTheChordFinder) {
-    for (const auto& row : images::kRootMoves) {
+    for (const auto& row : gallery::kRootMoves) {
         const chords::PennatoneType* type = nullptr;
         for (const auto& t : chords::pennatoneTypes())
             if (row.dir == std::string(t.dir)) type = &t;
@@ -31,7 +31,7 @@ TEST(MoveRule, ReproducesEveryListedRotationOfTheChordFinder) {
 }
 
 TEST(MoveRule, ReproducesEveryListedRotationOfTheKeyWindow) {
-    for (const auto& row : images::kKeyMoves) {
+    for (const auto& row : gallery::kKeyMoves) {
         const chords::KeyChord* chord = nullptr;
         for (const auto& c : chords::keyChords())
             if (row.dir == std::string(c.dir) && row.position == std::string(c.position))

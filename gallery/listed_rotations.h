@@ -4,7 +4,7 @@
 // and root or key.
 #include <array>
 
-namespace images {
+namespace gallery {
 
 // Rotation per diagram set and root, in root-button order (theory::Root_Names).
 struct RootMoves {
@@ -40,4 +40,4 @@ inline constexpr std::array<KeyMoves, 6> kKeyMoves{{
     {"q", "Minor__Third", 9, {2, 4, 4, 4, 4, 5, 6, 6, 7, 8, 0, 2}},
 }};
 
-}  // namespace images
+}  // namespace gallery

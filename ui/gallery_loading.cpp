@@ -1,9 +1,12 @@
-// Fills the gallery with the current chord's diagram set, rotated into fret order.
+// The gallery: the current chord's diagrams rotated into fret order, and the
+// fret numbers beside them.
+#include <algorithm>
 #include <array>
 
 #include "chords/key_tables.h"
+#include "gallery/layout.h"
+#include "gallery/listed_rotations.h"
 #include "gallery/move_rule.h"
-#include "images/diagram_moves.h"
 #include "images/grip_pictures.h"
 #include "images/library_paths.h"
 #include "theory/notes.h"
@@ -22,35 +25,25 @@ int indexOf(const std::array<const char*, N>& names, const std::string& name) {
     return -1;
 }
 
-// What picture i of a stored set sounds at this root: the stored shape moved
-// up by the distance between the roots, its open strings becoming a barre,
-// and shown twelve frets lower where it would pass the last fret.
+// What picture i of a stored set sounds at this root.
 std::optional<theory::Frets> movedShape(const theory::DiagramSet* set, int i,
                                         const std::string& root) {
     if (!set || i < 0 || i >= static_cast<int>(set->shapes.size())) return std::nullopt;
     const int to = theory::pitchOf(root), from = theory::pitchOf(set->chordRoot);
     if (to < 0 || from < 0) return std::nullopt;
-    const int shift = (to - from + 12) % 12;
-    theory::Frets frets = set->shapes[std::size_t(i)];
-    int highest = 0;
-    for (int& f : frets)
-        if (f >= 0) highest = std::max(highest, f += shift);
-    if (highest > 22 && theory::lowestFret(frets) >= 12)
-        for (int& f : frets)
-            if (f >= 0) f -= 12;
-    return frets;
+    return gallery::shiftedShape(set->shapes[std::size_t(i)], (to - from + 12) % 12);
 }
 
 }  // namespace
 
-using images::kKeyMoves;
-using images::kRootMoves;
+using gallery::kKeyMoves;
+using gallery::kRootMoves;
 
 void PennatoneDemo::Chord_Box_Loader(const std::string& dir) {
     Logo_Box->setVisible(false);
     const int root = indexOf(theory::Root_Names, K);
-    const images::RootMoves* listed = nullptr;
-    for (const images::RootMoves& r : kRootMoves)
+    const gallery::RootMoves* listed = nullptr;
+    for (const gallery::RootMoves& r : kRootMoves)
         if (dir == r.dir) listed = &r;
     const theory::DiagramSet* set = theory::diagramSet(dir);
     bool rootDiagram = false;
@@ -105,8 +98,8 @@ void DemoWindow::Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cel
 void LyrafretDemo::Chord_Box_Loader(const std::string& dir) {
     Logo_Box->setVisible(false);
     const int keyIndex = chords::keyIndex(K);
-    const images::KeyMoves* listed = nullptr;
-    for (const images::KeyMoves& row : kKeyMoves)
+    const gallery::KeyMoves* listed = nullptr;
+    for (const gallery::KeyMoves& row : kKeyMoves)
         if (dir == row.dir && position == row.position) listed = &row;
     if (keyIndex >= 0 && listed) {
         const std::string move = std::to_string(listed->move[keyIndex]);
@@ -125,6 +118,63 @@ void LyrafretDemo::Chord_Box_Loader(const std::string& dir) {
         Chord_Display(i).setPicture(LoadPicture(folder + std::to_string(i + 1) + ".bmp"));
         rememberGrip(i, movedShape(set, i, shownRoot()));
     }
+}
+
+void DemoWindow::placeByRotation(const std::string& move, int count, bool rowsChange) {
+    const auto m = gallery::acceptedRotation(move, count);
+    if (!m) return;  // not an accepted rotation: nothing moves
+    for (int i = 0; i < count; ++i) {
+        const gallery::CellPlace place = gallery::rotatedPlace(i, *m, count);
+        Chord_Display(i).setLeft(place.diagramLeft);
+        if (rowsChange) Chord_Display(i).setTop(place.top);
+        FretDisplay(i).setLeft(place.numberLeft);
+        if (rowsChange) FretDisplay(i).setTop(place.top);
+    }
+}
+
+void PennatoneDemo::Box18(const std::string& move) {
+    placeByRotation(move, 18, true);
+}
+void PennatoneDemo::Box11(const std::string& move) {
+    placeByRotation(move, 11, true);
+}
+void LyrafretDemo::Box9(const std::string& move) {
+    placeByRotation(move, 9, false);
+}
+void LyrafretDemo::Box8(const std::string& move) {
+    placeByRotation(move, 8, false);
+}
+
+void DemoWindow::Fret_Number_Loader(const std::vector<std::string>& Fret_Number) {
+    const int offset = rootOffset(K);  // -1: no row, the base numbers stand as they are
+    const int last = std::min(Chord_Number.value_or(-1), static_cast<int>(Fret_Number.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        int n = std::stoi(Fret_Number[i]) + (offset < 0 ? 0 : offset);
+        if (const theory::DiagramSet* set = theory::diagramSet(dir);
+            set && i < static_cast<int>(set->shapes.size())) {
+            const theory::Frets& shape = set->shapes[std::size_t(i)];
+            const int low = theory::lowestFret(shape);
+            n = gallery::onTheNeck(n, *std::max_element(shape.begin(), shape.end()) - low);
+        }
+        FretDisplay(i).setPicture(LoadPicture(Folder_13 + std::to_string(n) + ".bmp"));
+    }
+    Type_o->setPicture(LoadPicture(images::folder(Program_Folder, "19") + Chord_Type + ".bmp"));
+    if (showsTypeO2())
+        Type_o2->setPicture(
+            LoadPicture(images::folder(Program_Folder, "18") + Chord_Type + ".bmp"));
+}
+
+int PennatoneDemo::rootOffset(const std::string& key) const {
+    return theory::pitchOf(key);
+}
+
+void PennatoneDemo::Fret_Number_Loader_2(const std::vector<std::string>&) {
+    for (int i = 0; i <= 17; ++i) FretDisplay(i).removePicture();
+}
+
+void LyrafretDemo::Fret_Number_Loader_2(const std::vector<std::string>& Fret_Number) {
+    for (int i = 0; i <= 8 && i < static_cast<int>(Fret_Number.size()); ++i)
+        FretDisplay(i).setPicture(LoadPicture(Folder_13 + Fret_Number[i] + ".bmp"));
 }
 
 }  // namespace ui

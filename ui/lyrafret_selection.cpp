@@ -1,4 +1,4 @@
-// Key buttons, key steppers and the chord options of a key.
+// Key buttons, key steppers, the chord options of a key and the key's scale.
 #include "chords/key_tables.h"
 #include "images/library_paths.h"
 #include "theory/grips.h"
@@ -92,22 +92,10 @@ std::string LyrafretDemo::shownRoot() const {
     return (*Scales)[std::size_t(degree)];
 }
 
-// The option of a key that offers a named chord: a degree whose root is the
-// name's root, with a type of the same tones; -1 when the key has none.
+// The option of a key that offers a named chord, -1 when the key has none.
 int LyrafretDemo::optionFor(int keyIndex, const theory::ChordName& name) {
-    const int pitch = theory::pitchOf(name.root);
-    const unsigned tones = theory::chordTones(*name.type).allowed;
-    const chords::KeyRow& row = chords::Key_Table[std::size_t(keyIndex)];
-    for (std::size_t d = 0; d < row.scale.size(); ++d) {
-        if (theory::pitchOf(row.scale[d]) != pitch) continue;
-        const chords::KeyColumn& column = chords::kKeyColumns[d];
-        for (int m = 0; m < column.count; ++m) {
-            const chords::KeyChord* c = chords::keyChord(column.members[std::size_t(m)]);
-            const theory::ChordType* type = c ? theory::chordTypeByKey(c->Chord_Type) : nullptr;
-            if (type && theory::chordTones(*type).allowed == tones) return c->option;
-        }
-    }
-    return -1;
+    return chords::optionOffering(keyIndex, theory::pitchOf(name.root),
+                                  theory::chordTones(*name.type).allowed);
 }
 
 // A name is shown as a chord of a key, by the clicks a player would make: in
@@ -135,6 +123,23 @@ std::string LyrafretDemo::namedChordHint(const theory::ChordName& name,
     for (int k = 0; k < kKeyCount; ++k)
         if (optionFor(k, name) >= 0) return "Show " + shown + " among the chords of a key";
     return shown + " is not among the chords of any key";
+}
+
+void LyrafretDemo::Scales_Swap(const std::string& degree) {
+    const auto row = chords::degreeRow(K, degree);
+    if (!row) return;  // no row for this key and degree: nothing to show
+    Current_Scale = *row;
+    const std::string& r = Current_Scale[0];
+    Chord_Report->setPicture(LoadPicture(Folder_12 + r + ".bmp"));
+    Chord_Report2->setPicture(LoadPicture(Folder_17 + r + ".bmp"));
+    Report_Tone->setPicture(LoadPicture(Folder_12 + r + "_Box.bmp"));
+    Scale_Note_Loader_2(Current_Scale);
+}
+
+void LyrafretDemo::Scale_Note_Loader(const std::vector<std::string>& scaleList) {
+    Report_Key->setPicture(LoadPicture(Folder_12 + scaleList.at(0) + ".bmp"));
+    for (int i = 0; i < 7; ++i)
+        Roman(i).setPicture(LoadPicture(Folder_12 + scaleList.at(i) + ".bmp"));
 }
 
 }  // namespace ui
