@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/notes.h"
-#include "theory/voicings.h"
 
 namespace chords {
 
@@ -149,7 +149,7 @@ std::string setFor(const std::string& type) {
 }
 
 // Builds the row of an option from its caption and column; empty when the
-// type has no diagram set.
+// caption names no chord type, or a tone of the chord lies outside the key.
 std::optional<KeyChord> buildRow(int option) {
     const int degree = degreeOfOption(option);
     if (degree < 0) return std::nullopt;
@@ -157,18 +157,10 @@ std::optional<KeyChord> buildRow(int option) {
     if (!type) return std::nullopt;
     const std::string dir = setFor(type->key);
     const theory::DiagramSet* set = theory::diagramSet(dir);
-    if (!set || set->shapes.empty()) return std::nullopt;
     const theory::ChordData data = theory::chordData(*type);
-    KeyChord row{option,
-                 type->key,
-                 kDegreeNames[degree],
-                 set->dir,
-                 static_cast<int>(set->shapes.size()) - 1,
-                 {},
-                 {},
-                 data.tnt,
-                 data.cnc,
-                 data.noteColours};
+    KeyChord row{option,   type->key, kDegreeNames[degree], dir, std::nullopt, {}, {},
+                 data.tnt, data.cnc,  data.noteColours};
+    if (set) row.Chord_Number = static_cast<int>(set->shapes.size()) - 1;
     for (int fret : degreeBaseFrets(dir, degree)) row.baseFrets.push_back(std::to_string(fret));
     // Marker degrees are scale degrees of the key: every tone of these chords is one.
     for (const std::string& symbol : data.ula) {
@@ -235,7 +227,7 @@ const std::vector<theory::GalleryCell>* keyGallery(int option, std::string_view 
     const KeyChord* row = keyChord(option);
     const int k = keyIndex(key);
     if (!row || k < 0) return nullptr;
-    const bool given = std::string_view(row->dir).rfind("ly_", 0) != 0;
+    const bool given = theory::diagramSet(row->dir) != nullptr;
     const theory::ChordType* type = theory::chordTypeByKey(row->Chord_Type);
     const int degree = degreeIndex(row->position);
     if ((given && tuning.midi == theory::standardTuning().midi) || !type || degree < 0)

@@ -76,8 +76,8 @@ struct KeyChord {
     int option;
     const char* Chord_Type;
     const char* position;
-    const char* dir;
-    int Chord_Number;
+    std::string dir;                  // a given set, or "ly_" + type for one chosen per root
+    std::optional<int> Chord_Number;  // given sets only: a chosen gallery gives its own
     std::vector<std::string> baseFrets;
     std::vector<std::string> markerDegrees;  // into the key's Notes
     std::vector<int> tnt;                    // tone-bar numbers

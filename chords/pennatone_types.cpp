@@ -1,7 +1,6 @@
 #include "chords/pennatone_types.h"
 
 #include "theory/chord_types.h"
-#include "theory/voicings.h"
 
 namespace chords {
 
@@ -18,19 +17,13 @@ const std::vector<PennatoneType> kGivenTypes{
     {1, "add9", "21", 10, {"2", "3", "5", "7", "7", "8", "8", "8", "9", "10", "12"}},
 };
 
-// Every other type takes its set's shapes in stored order; the base fret of a
-// shape is its lowest fretted fret for root C.
+// Every other type is chosen per root.
 std::vector<PennatoneType> buildTypes() {
     std::vector<PennatoneType> types = kGivenTypes;
-    for (int option = 0; option < static_cast<int>(theory::kChordTypes.size()); ++option) {
-        const char* key = theory::kChordTypes[option].key;
-        if (option < static_cast<int>(kGivenTypes.size())) continue;
-        const theory::DiagramSet* set = theory::diagramSet(std::string("pt_") + key);
-        if (!set || set->shapes.empty()) continue;
-        PennatoneType t{option, key, set->dir, static_cast<int>(set->shapes.size()) - 1, {}};
-        for (const theory::Frets& shape : set->shapes)
-            t.baseFrets.push_back(std::to_string(theory::lowestFret(shape)));
-        types.push_back(std::move(t));
+    for (int option = static_cast<int>(kGivenTypes.size());
+         option < static_cast<int>(theory::kChordTypes.size()); ++option) {
+        const char* key = theory::kChordTypes[std::size_t(option)].key;
+        types.push_back({option, key, std::string("pt_") + key, std::nullopt, {}});
     }
     return types;
 }

@@ -9,13 +9,16 @@
 
 namespace chords {
 
-// What the chord finder shows for a chord-type option besides its formula:
-// the diagram set and the base fret of each of its shapes (for root C).
+// What the chord finder shows for a chord-type option besides its formula.
+// The two given types name their set, its last item and the base fret of
+// each shape (for root C); every other type is chosen per root, so its
+// gallery (theory/grips.h) gives the count and the frets, and `dir` only
+// names it ("pt_" + key).
 struct PennatoneType {
     int option;
     const char* key;
-    const char* dir;
-    int Chord_Number;
+    std::string dir;
+    std::optional<int> Chord_Number;
     std::vector<std::string> baseFrets;
 };
 

@@ -9,8 +9,8 @@
 #include "gallery/move_rule.h"
 #include "images/grip_pictures.h"
 #include "images/library_paths.h"
+#include "theory/given_sets.h"
 #include "theory/notes.h"
-#include "theory/voicings.h"
 #include "ui/lyrafret_demo.h"
 #include "ui/pennatone_demo.h"
 

@@ -24,15 +24,15 @@
 #include "images/library_paths.h"
 #include "theory/chord_naming.h"
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/notes.h"
-#include "theory/voicings.h"
 
 namespace storm {
 
 // What the shown chord must look like, taken from the tables, not from the window.
 struct ExpectedChord {
     std::string type, dir;
-    int lastItem;
+    std::optional<int> lastItem;  // given sets only
     std::vector<std::string> baseFrets;
 };
 
@@ -237,7 +237,7 @@ private:
 
     std::string checkItems(const ExpectedChord& chord) const {
         const int offset = theory::pitchOf(m_w.K);
-        for (int i = 0; i <= chord.lastItem; ++i) {
+        for (int i = 0; i <= chord.lastItem.value_or(-1); ++i) {
             const std::string diagram = kLibrary + chord.dir + "/" + std::to_string(i + 1) + ".bmp";
             if (m_w.Chord_Display(i).picture().name != diagram)
                 return "item " + std::to_string(i) + " shows " +

@@ -8,10 +8,10 @@
 #include <set>
 
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/grips.h"
 #include "theory/notes.h"
 #include "theory/tunings.h"
-#include "theory/voicings.h"
 
 namespace {
 
@@ -138,28 +138,27 @@ struct Shown {
     const theory::ChordType* type;
 };
 
-// Every diagram the windows can show in standard tuning: the galleries chosen
-// per root (18 cells in the chord finder, 9 in the key window, and the grip
-// beside the chord name) at all twelve roots, and the two given sets' stored
-// shapes moved to every root.
+// Every diagram the windows can show in standard tuning, and more: a gallery
+// chosen per root for every chord type at all twelve roots (18 cells as in the
+// chord finder with the grip beside the chord name, 9 as in the key window),
+// and the given sets' stored shapes moved to every root.
 std::vector<Shown> everyDiagram() {
     const auto& tuning = theory::standardTuning();
     std::vector<Shown> all;
+    for (const auto& t : theory::kChordTypes) {
+        for (int root = 0; root < 12; ++root) {
+            const std::string at = std::string(t.key) + " root " + std::to_string(root);
+            for (int cells : {18, 9})
+                for (const auto& cell : theory::gripGallery(tuning, t, root, cells))
+                    all.push_back(
+                        {at + " fret " + std::to_string(cell.fret), cell.frets, root, &t});
+            if (auto grip = theory::rootGrip(tuning, t, root))
+                all.push_back({at + " beside the name", *grip, root, &t});
+        }
+    }
     for (const auto& set : theory::diagramSets()) {
         const auto* type = theory::chordTypeByKey(set.chordType);
         const std::string dir = set.dir;
-        if (theory::chosenPerRoot(set)) {
-            const int cells = dir.starts_with("pt_") ? 18 : 9;
-            for (int root = 0; root < 12; ++root) {
-                const std::string at = dir + " root " + std::to_string(root);
-                for (const auto& cell : theory::gripGallery(tuning, *type, root, cells))
-                    all.push_back(
-                        {at + " fret " + std::to_string(cell.fret), cell.frets, root, type});
-                if (auto grip = theory::rootGrip(tuning, *type, root))
-                    all.push_back({at + " beside the name", *grip, root, type});
-            }
-            continue;
-        }
         for (std::size_t i = 0; i < set.shapes.size(); ++i) {
             const auto& shape = set.shapes[i];
             const bool movable =

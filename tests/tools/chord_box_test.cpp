@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "theory/given_sets.h"
+
 namespace {
 
 using theory::Frets;

@@ -19,8 +19,8 @@
 #include "images/bmp_reader.h"
 #include "images/library_paths.h"
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/notes.h"
-#include "theory/voicings.h"
 #include "tools/imagegen/artwork.h"
 #include "tools/imagegen/chord_box.h"
 #include "tools/imagegen/library.h"
@@ -121,7 +121,6 @@ std::vector<std::string> composedNames() {
         for (const char* folder : {"15/", "16/"})
             names.push_back(base + folder + std::to_string(key) + ".bmp");
     for (const auto& set : theory::diagramSets()) {
-        if (theory::chosenPerRoot(set)) continue;  // their grips are in the shared pool
         for (std::size_t i = 1; i <= set.shapes.size(); ++i)
             names.push_back(base + set.dir + "/" + std::to_string(i) + ".bmp");
         for (const auto& diagram : set.rootDiagrams)
@@ -298,7 +297,6 @@ TEST_F(LibraryTest, StripLabelsStandOverEveryToneBar) {
 
 TEST_F(LibraryTest, DiagramsAreTheChordBoxPictures) {
     for (const auto& set : theory::diagramSets()) {
-        if (theory::chosenPerRoot(set)) continue;
         for (std::size_t i = 0; i < set.shapes.size(); ++i)
             EXPECT_EQ(
                 load(std::string("img/demo/") + set.dir + "/" + std::to_string(i + 1) + ".bmp"),

@@ -7,8 +7,8 @@
 #include "../support/windows.h"
 #include "chords/pennatone_types.h"
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/notes.h"
-#include "theory/voicings.h"
 
 namespace {
 

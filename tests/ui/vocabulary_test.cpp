@@ -9,8 +9,8 @@
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/notes.h"
-#include "theory/voicings.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "chords/pennatone_types.h"
 #include "images/grip_pictures.h"
 #include "theory/chord_naming.h"
+#include "theory/given_sets.h"
 #include "theory/grips.h"
 #include "theory/notes.h"
 #include "theory/tunings.h"
-#include "theory/voicings.h"
 
 namespace driver {
 
@@ -73,22 +73,14 @@ QJsonObject gripEntry(const theory::Frets& frets, bool atNut, const std::string&
 // Per root pitch (named by its first spelling among the root buttons), the
 // cells in order with their shown frets, and for the chord finder the grip
 // beside the chord name.
-bool inFinder(const theory::DiagramSet& set) {
-    for (const chords::PennatoneType& t : chords::pennatoneTypes())
-        if (std::string_view(t.dir) == set.dir) return true;
-    return false;
-}
-
-QJsonObject galleriesOf(const theory::DiagramSet& set, const theory::Tuning& tuning) {
-    const theory::ChordType& type = *theory::chordTypeByKey(set.chordType);
-    const bool finder = inFinder(set);
+QJsonObject galleriesOf(const theory::ChordType& type, bool finder, const theory::Tuning& tuning) {
     const int cells = finder ? chords::kPennatoneCells : chords::kKeyCells;
     QJsonObject roots;
     for (int pitch = 0; pitch < 12; ++pitch) {
         std::string name;
         for (const char* n : theory::Root_Names)
             if (name.empty() && theory::pitchOf(n) == pitch) name = n;
-        const std::string chord = name + " " + set.chordType;
+        const std::string chord = name + " " + type.key;
         QJsonArray list;
         for (const theory::GalleryCell& cell : theory::gripGallery(tuning, type, pitch, cells)) {
             QJsonObject entry = gripEntry(cell.frets, cell.atNut(), chord);
@@ -161,13 +153,24 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
 QJsonObject catalog(const theory::Tuning& tuning) {
     const bool standard = tuning.midi == theory::standardTuning().midi;
     QJsonObject sets;
+    const auto chosen = [&](const std::string& dir, const char* key, bool finder) {
+        sets[QString::fromStdString(dir)] =
+            QJsonObject{{"chordType", key},
+                        {"pictures", QJsonArray()},
+                        {"galleries", galleriesOf(*theory::chordTypeByKey(key), finder, tuning)}};
+    };
+    for (const chords::PennatoneType& t : chords::pennatoneTypes())
+        if (!theory::diagramSet(t.dir)) chosen(t.dir, t.key, true);
+    for (const chords::KeyChord& row : chords::keyChords())
+        if (!theory::diagramSet(row.dir)) chosen(row.dir, row.Chord_Type, false);
     for (const theory::DiagramSet& set : theory::diagramSets()) {
         // The given sets sound their chords in standard tuning only; in any
         // other the window chooses their galleries per root too.
-        if (theory::chosenPerRoot(set) || (!standard && theory::chordTypeByKey(set.chordType))) {
-            sets[set.dir] = QJsonObject{{"chordType", set.chordType},
-                                        {"pictures", QJsonArray()},
-                                        {"galleries", galleriesOf(set, tuning)}};
+        if (!standard && theory::chordTypeByKey(set.chordType)) {
+            bool finder = false;
+            for (const chords::PennatoneType& t : chords::pennatoneTypes())
+                finder |= t.dir == set.dir;
+            chosen(set.dir, set.chordType, finder);
             continue;
         }
         const std::string chord = std::string(set.chordRoot) + " " + set.chordType;

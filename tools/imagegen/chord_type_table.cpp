@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "chords/key_tables.h"
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/grips.h"
-#include "theory/voicings.h"
 
 namespace imagegen {
 
@@ -35,10 +36,12 @@ std::string chordTypeMarkdown() {
         std::string formula;
         for (int n = 0; n < t.size(); ++n) formula += (n ? " " : "") + std::string(t.formula[n]);
         std::string finder, key = "—";
+        // A key-window option of the type that no given set holds is chosen per root.
+        for (const chords::KeyChord& row : chords::keyChords())
+            if (row.Chord_Type == std::string_view(t.key) && !theory::diagramSet(row.dir))
+                key.clear();
         for (const theory::DiagramSet& set : theory::diagramSets()) {
             if (std::string(set.chordType) != t.key) continue;
-            if (std::string(set.dir).rfind("ly_", 0) == 0) key.clear();
-            if (theory::chosenPerRoot(set)) continue;
             const std::string n = std::to_string(set.shapes.size()) + " (given)";
             (set.dir == std::string("20") || set.dir == std::string("21") ? finder : key) = n;
         }

@@ -15,9 +15,9 @@
 #include "images/library_paths.h"
 #include "images/window_geometry.h"
 #include "theory/chord_types.h"
+#include "theory/given_sets.h"
 #include "theory/grips.h"
 #include "theory/notes.h"
-#include "theory/voicings.h"
 #include "tools/imagegen/artwork.h"
 #include "tools/imagegen/chord_box.h"
 
@@ -182,7 +182,6 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
         }
 
         for (const auto& set : theory::diagramSets()) {
-            if (theory::chosenPerRoot(set)) continue;
             const std::string dir = std::string(set.dir) + "/";
             for (std::size_t i = 0; i < set.shapes.size(); ++i) {
                 const theory::Frets frets = set.shapes[i];

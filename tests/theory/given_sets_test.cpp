@@ -1,4 +1,4 @@
-#include "theory/voicings.h"
+#include "theory/given_sets.h"
 
 #include <gtest/gtest.h>
 
@@ -134,32 +134,6 @@ std::string_view rootDiagramFault(const Frets& f, const Tones& t, int root) {
 
 std::string_view rootDiagramFault(const Frets& f, std::string_view chordKey, int root) {
     return rootDiagramFault(f, tonesOf(chordKey), root);
-}
-
-// Pitch class of the lowest sounding string, relative to the root; -1 if none.
-int bassTone(const Frets& f, int root) {
-    for (int s = 0; s < 6; ++s)
-        if (f[s] >= 0) return ((theory::kOpenStringPitches[s] + f[s] - root) % 12 + 12) % 12;
-    return -1;
-}
-
-// Calls `visit` with every fingering whose strings are muted or hold one of
-// the frets lo..hi.
-template <typename Visit>
-void everyFingering(int lo, int hi, Visit visit) {
-    const int choices = hi - lo + 2;
-    int total = 1;
-    for (int s = 0; s < 6; ++s) total *= choices;
-    for (int code = 0; code < total; ++code) {
-        Frets f{};
-        int rest = code;
-        for (int s = 0; s < 6; ++s) {
-            const int k = rest % choices;
-            rest /= choices;
-            f[s] = k == 0 ? X : lo + k - 1;
-        }
-        visit(f);
-    }
 }
 
 // How the programs list a base fret: one above the twelfth reads twelve lower.
@@ -406,22 +380,9 @@ const std::vector<ExpectedSet>& expectedSets() {
     return sets;
 }
 
-// Chord types the key window shows beyond its original five, each with a
-// short "ly_" gallery.
-const std::vector<std::string>& keyWindowTypes() {
-    static const std::vector<std::string> keys{
-        "maj9", "maj13", "sus2",   "sus2-6", "sus4",   "sus4-6", "sus4-9", "m6",
-        "m6-9", "m7-11", "m9",     "m11",    "7sus2",  "7sus4",  "m7b9",   "6th",
-        "6-9",  "maj7",  "maj7-6", "7th",    "7-6",    "7-11",   "7-6-11", "7sus4-6",
-        "9th",  "11th",  "11-13",  "13th",   "13sus4", "dim",    "m7b5",
-    };
-    return keys;
-}
-
-TEST(DiagramSets, TheSevenOriginalFoldersComeFirst) {
+TEST(DiagramSets, OnlyTheSevenGivenSetsAreStored) {
     const auto sets = theory::diagramSets();
-    ASSERT_EQ(sets.size(),
-              expectedSets().size() + theory::kChordTypes.size() - 2 + keyWindowTypes().size());
+    ASSERT_EQ(sets.size(), expectedSets().size());
     for (size_t i = 0; i < expectedSets().size(); ++i) {
         const auto& want = expectedSets()[i];
         SCOPED_TRACE(want.dir);
@@ -437,6 +398,7 @@ TEST(DiagramSets, TheSevenOriginalFoldersComeFirst) {
     EXPECT_EQ(theory::diagramSet("200"), nullptr);
     EXPECT_EQ(theory::diagramSet("pt_"), nullptr);
     EXPECT_EQ(theory::diagramSet("pt_major"), nullptr);
+    EXPECT_EQ(theory::diagramSet("ly_maj9"), nullptr);  // chosen per root, not stored
 }
 
 TEST(DiagramSets, FolderNamesAreUnique) {
@@ -594,205 +556,6 @@ TEST(DiagramSets, EnharmonicRootsShareOneDiagram) {
             if (a) {
                 EXPECT_EQ(a->frets, b->frets) << set.dir << ' ' << sharp;
             }
-        }
-    }
-}
-
-// ---- The chord finder's sets, one per chord type ---------------------------
-
-// The finder shows "20" and "21" for its first two options and a "pt_" folder
-// for every other one.
-bool isFinderSet(const theory::DiagramSet& set) {
-    const std::string_view dir = set.dir;
-    return dir == "20" || dir == "21" || dir.starts_with("pt_");
-}
-
-std::vector<const theory::DiagramSet*> searchedSets() {
-    std::vector<const theory::DiagramSet*> out;
-    for (const auto& set : theory::diagramSets())
-        if (std::string_view(set.dir).starts_with("pt_")) out.push_back(&set);
-    return out;
-}
-
-TEST(FinderSets, EveryChordTypeOptionHasExactlyOne) {
-    for (size_t option = 0; option < theory::kChordTypes.size(); ++option) {
-        const char* key = theory::kChordTypes[option].key;
-        SCOPED_TRACE(key);
-        std::vector<std::string> dirs;
-        for (const auto& set : theory::diagramSets())
-            if (isFinderSet(set) && std::string_view(set.chordType) == key)
-                dirs.emplace_back(set.dir);
-        const std::string want = option == 0 ? "20" : option == 1 ? "21" : "pt_" + std::string(key);
-        EXPECT_EQ(dirs, std::vector<std::string>{want});
-    }
-    EXPECT_EQ(searchedSets().size(), theory::kChordTypes.size() - 2);
-}
-
-TEST(FinderSets, ShapesSpreadOverTheFirstTwelveFretsInOrder) {
-    for (const auto* set : searchedSets()) {
-        SCOPED_TRACE(set->dir);
-        EXPECT_STREQ(set->chordRoot, "C");
-        EXPECT_GE(set->shapes.size(), 6u);
-        EXPECT_LE(set->shapes.size(), 18u);
-        std::vector<int> bases;
-        for (const auto& shape : set->shapes) {
-            EXPECT_EQ(theory::lowestFret(shape), minFretted(shape)) << text(shape);
-            bases.push_back(minFretted(shape));
-        }
-        EXPECT_TRUE(std::is_sorted(bases.begin(), bases.end()));
-        for (int base : bases) {
-            EXPECT_GE(base, 1);
-            EXPECT_LE(base, 12);
-            EXPECT_LE(std::count(bases.begin(), bases.end(), base), 3) << "base fret " << base;
-        }
-    }
-}
-
-// Every base fret that has a shape of the chord at all is shown, and where a
-// shape there can stand on the root, one shown there does.
-TEST(FinderSets, NoBaseFretIsPassedOverAndRootsStayInTheBass) {
-    for (const auto* set : searchedSets()) {
-        SCOPED_TRACE(set->dir);
-        const Tones tones = tonesOf(set->chordType);
-        for (int base = 1; base <= 12; ++base) {
-            bool any = false, onRoot = false;
-            everyFingering(base, base + 3, [&](const Frets& f) {
-                if (minFretted(f) != base || !galleryFault(f, tones, 0).empty()) return;
-                any = true;
-                if (bassTone(f, 0) == 0) onRoot = true;
-            });
-            bool shown = false, shownOnRoot = false;
-            for (const auto& shape : set->shapes) {
-                if (minFretted(shape) != base) continue;
-                shown = true;
-                if (bassTone(shape, 0) == 0) shownOnRoot = true;
-            }
-            EXPECT_EQ(shown, any) << "base fret " << base;
-            EXPECT_EQ(shownOnRoot, onRoot) << "base fret " << base;
-        }
-    }
-}
-
-// One diagram per root that has a complete first-position grip on four
-// strings or more, in root-button order, on the root wherever one can be.
-TEST(FinderSets, RootDiagramsCoverEveryRootThatHasAGrip) {
-    for (const auto* set : searchedSets()) {
-        SCOPED_TRACE(set->dir);
-        const Tones tones = tonesOf(set->chordType);
-        size_t next = 0;
-        for (const auto& name : theory::kNoteNames) {
-            const theory::RootDiagram* d =
-                next < set->rootDiagrams.size() &&
-                        std::string_view(set->rootDiagrams[next].root) == name.name
-                    ? &set->rootDiagrams[next]
-                    : nullptr;
-            if (d) ++next;
-            SCOPED_TRACE(std::string(name.name) +
-                         (d ? ": " + text(d->frets) : std::string(": none")));
-            ASSERT_EQ(theory::pitchOf(name.name), name.pitch);
-            if (d) {
-                EXPECT_EQ(rootDiagramFault(d->frets, tones, name.pitch), "");
-                EXPECT_GE(soundingStrings(d->frets), 4);
-            }
-            if (d && bassTone(d->frets, name.pitch) == 0) continue;
-            // No diagram, or one off the root: then nothing better exists.
-            bool any = false, onRoot = false;
-            everyFingering(0, 4, [&](const Frets& f) {
-                if (soundingStrings(f) < 4 || !rootDiagramFault(f, tones, name.pitch).empty())
-                    return;
-                any = true;
-                if (bassTone(f, name.pitch) == 0) onRoot = true;
-            });
-            EXPECT_EQ(d != nullptr, any);
-            EXPECT_FALSE(onRoot);
-        }
-        EXPECT_EQ(next, set->rootDiagrams.size()) << "names out of root-button order";
-    }
-}
-
-// ---- The key window's short galleries --------------------------------------
-
-std::vector<const theory::DiagramSet*> keyWindowSets() {
-    std::vector<const theory::DiagramSet*> out;
-    for (const auto& set : theory::diagramSets())
-        if (std::string_view(set.dir).starts_with("ly_")) out.push_back(&set);
-    return out;
-}
-
-TEST(KeyWindowSets, OnePerChordTypeTheWindowAdds) {
-    std::vector<std::string> dirs, want;
-    for (const auto* set : keyWindowSets()) {
-        dirs.emplace_back(set->dir);
-        EXPECT_EQ(std::string(set->dir), "ly_" + std::string(set->chordType));
-        EXPECT_STREQ(set->chordRoot, "C") << set->dir;
-        EXPECT_TRUE(set->rootDiagrams.empty()) << set->dir;
-    }
-    for (const auto& key : keyWindowTypes()) {
-        EXPECT_NE(theory::chordTypeByKey(key), nullptr) << key;
-        want.push_back("ly_" + key);
-    }
-    EXPECT_EQ(dirs, want);
-}
-
-TEST(KeyWindowSets, AtMostNineShapesInBaseFretOrder) {
-    for (const auto* set : keyWindowSets()) {
-        SCOPED_TRACE(set->dir);
-        EXPECT_GE(set->shapes.size(), 1u);
-        EXPECT_LE(set->shapes.size(), 9u);
-        std::vector<int> bases;
-        for (const auto& shape : set->shapes) {
-            EXPECT_EQ(theory::lowestFret(shape), minFretted(shape)) << text(shape);
-            bases.push_back(minFretted(shape));
-        }
-        EXPECT_TRUE(std::is_sorted(bases.begin(), bases.end()));
-        for (int base : bases) {
-            EXPECT_GE(base, 1);
-            EXPECT_LE(base, 12);
-        }
-    }
-}
-
-// Each short gallery is drawn from the finder's set of its type, as full as
-// that set allows, over as many base frets as it allows; the best shape of
-// every base fret it shows is among them, and a base fret is left out only
-// when its best shape stands off the root or leaves out more tones than the
-// best shapes shown.
-TEST(KeyWindowSets, TakenFromTheFinderSetSpreadOverTheNeck) {
-    for (const auto* set : keyWindowSets()) {
-        SCOPED_TRACE(set->dir);
-        const theory::DiagramSet* finder = theory::diagramSet("pt_" + std::string(set->chordType));
-        ASSERT_NE(finder, nullptr);
-        const Tones tones = tonesOf(set->chordType);
-        for (const auto& shape : set->shapes)
-            EXPECT_TRUE(std::find(finder->shapes.begin(), finder->shapes.end(), shape) !=
-                        finder->shapes.end())
-                << text(shape);
-        EXPECT_EQ(set->shapes.size(), std::min<size_t>(9, finder->shapes.size()));
-
-        // The finder lists each base fret's shapes best first.
-        std::vector<std::pair<int, Frets>> bestPerBase;
-        for (const auto& shape : finder->shapes)
-            if (bestPerBase.empty() || bestPerBase.back().first != minFretted(shape))
-                bestPerBase.emplace_back(minFretted(shape), shape);
-        std::set<int> shownBases;
-        for (const auto& shape : set->shapes) shownBases.insert(minFretted(shape));
-        EXPECT_EQ(shownBases.size(), std::min<size_t>(9, bestPerBase.size()));
-
-        auto merit = [&](const Frets& f) {
-            return std::make_pair(bassTone(f, 0) != 0,
-                                  std::popcount(tones.allowed & ~soundedTones(f, 0)));
-        };
-        std::pair<bool, int> worstShown{false, 0};
-        for (const auto& [base, best] : bestPerBase) {
-            if (!shownBases.count(base)) continue;
-            EXPECT_TRUE(std::find(set->shapes.begin(), set->shapes.end(), best) !=
-                        set->shapes.end())
-                << "best shape at base fret " << base;
-            worstShown = std::max(worstShown, merit(best));
-        }
-        for (const auto& [base, best] : bestPerBase) {
-            if (shownBases.count(base)) continue;
-            EXPECT_GE(merit(best), worstShown) << "base fret " << base << " left out";
         }
     }
 }
