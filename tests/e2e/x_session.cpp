@@ -95,8 +95,12 @@ XSession::XSession() {
     const int width = 1024 + QRandomGenerator::global()->bounded(64);
     const int height = 768 + QRandomGenerator::global()->bounded(64);
     // -br: a black root, so that whatever is not black was painted by a program.
-    m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0",
-                            QString("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp", "-br"});
+    // -noreset: otherwise the server resets when its last client leaves and drops
+    // whoever connects meanwhile; the size check below is such a last client, and
+    // this program's QGuiApplication connects right after it.
+    m_server.start("Xvfb",
+                   {"-displayfd", "1", "-screen", "0", QString("%1x%2x24").arg(width).arg(height),
+                    "-nolisten", "tcp", "-br", "-noreset"});
     QElapsedTimer clock;
     clock.start();
     // The server writes its display number once it accepts connections.
