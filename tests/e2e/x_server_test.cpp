@@ -16,7 +16,8 @@
 
 namespace {
 
-// Set in the started test program: how it is to end ("abort" or "wait" to be killed).
+// Set in the started test program: how it is to end, once told ("abort", or
+// "wait" to be killed).
 constexpr char kEnding[] = "E2E_TEST_PROGRAM_ENDING";
 
 // Whether `pid` is an Xvfb that has not ended; a zombie has.
@@ -34,10 +35,11 @@ void endAsAsked(const QByteArray& ending) {
     ASSERT_NE(session, nullptr) << "the test program has no X server of its own";
     std::printf("server %lld\n", static_cast<long long>(session->serverPid()));
     std::fflush(stdout);
+    // The test says when it has seen the server; should that test end first, its
+    // pipe closes and this program ends as usual.
+    if (std::fgetc(stdin) == EOF) return;
     if (ending == "abort") std::abort();
-    // Killed by the test; should that test end first, its pipe closes and this
-    // program ends as usual.
-    while (std::fgetc(stdin) != EOF) {
+    while (std::fgetc(stdin) != EOF) {  // until the test kills it
     }
 }
 
@@ -62,7 +64,12 @@ void expectServerEndsWithTestProgram(const char* test, const char* ending) {
     ASSERT_NE(server, 0) << "the test program named no server:\n"
                          << output.toStdString() << program.readAllStandardError().toStdString();
     ASSERT_TRUE(xvfbRunning(server)) << "its server " << server << " was not running";
-    if (QByteArray(ending) != "abort") program.kill();
+    if (QByteArray(ending) == "abort") {
+        program.write("\n");
+        program.waitForBytesWritten(10000);
+    } else {
+        program.kill();
+    }
     ASSERT_TRUE(program.waitForFinished(60000));
     EXPECT_EQ(program.exitStatus(), QProcess::CrashExit)
         << "the test program was to end without its destructors";
