@@ -1,5 +1,9 @@
 #include "x_session.h"
 
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -78,6 +82,20 @@ double paintedShare(const QImage& image) {
     return total ? double(painted) / double(total) : 0;
 }
 
+// A test program that ends without its destructors, by abort() or by ctest's
+// timeout (which kills the test program only), would leave its children
+// running: the kernel ends them when the thread that started them ends.
+void endWithThisThread(QProcess& process) {
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // The parent may have ended before the request above was made.
+        if (::getppid() != parent) ::_exit(127);
+    });
+}
+
+const XSession* s_current = nullptr;
+
 }  // namespace
 
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -94,9 +112,14 @@ XSession::XSession() {
     if (!missingTools().isEmpty()) return;
     const int width = 1024 + QRandomGenerator::global()->bounded(64);
     const int height = 768 + QRandomGenerator::global()->bounded(64);
+    endWithThisThread(m_server);
     // -br: a black root, so that whatever is not black was painted by a program.
-    m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0",
-                            QString("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp", "-br"});
+    // -noreset: otherwise the server resets when its last client leaves and drops
+    // whoever connects meanwhile; the size check below is such a last client, and
+    // this program's QGuiApplication connects right after it.
+    m_server.start("Xvfb",
+                   {"-displayfd", "1", "-screen", "0", QString("%1x%2x24").arg(width).arg(height),
+                    "-nolisten", "tcp", "-br", "-noreset"});
     QElapsedTimer clock;
     clock.start();
     // The server writes its display number once it accepts connections.
@@ -119,17 +142,24 @@ XSession::XSession() {
         return;
     }
     m_running = true;
+    s_current = this;
 }
 
 XSession::~XSession() {
+    if (s_current == this) s_current = nullptr;
     m_server.terminate();
     m_server.waitForFinished(3000);
+}
+
+const XSession* XSession::current() {
+    return s_current;
 }
 
 RealProgram::RealProgram(const QString& name) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
     m_process.setProcessEnvironment(env);
+    endWithThisThread(m_process);
     m_process.start(QString(DEMO_BIN_DIR) + "/" + name, {});
     if (!m_process.waitForStarted(5000)) return;
     const QString pid = QString::number(m_process.processId());

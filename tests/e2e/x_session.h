@@ -35,12 +35,16 @@ bool inCi();
 // An Xvfb of this test program's own: the server picks a free display itself and
 // reports it (-displayfd), and the screen that answers must have the size this
 // session asked for, so two test programs started together never share a screen.
+// The server ends with the test program, however that ends.
 class XSession {
 public:
     XSession();  // starts the server and points DISPLAY at it
     ~XSession();
     bool running() const { return m_running; }
     const QString& failure() const { return m_failure; }
+    qint64 serverPid() const { return m_server.processId(); }
+    // The session this test program started, or null.
+    static const XSession* current();
 
 private:
     QProcess m_server;

@@ -4,6 +4,8 @@
 // dependencies, from the machine's own apt sources) is made once and kept in
 // the build folder; every run installs into it and leaves it as it found it.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -142,9 +144,18 @@ bool showsAWindow(const QImage& screen, QString* why = nullptr) {
 class Xvfb {
 public:
     Xvfb() {
-        // The server picks a free display itself and says which.
-        m_server.start(
-            "Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-br", "-nolisten", "tcp"});
+        // Ends with the thread that started it, however the test program ends: an
+        // abort or ctest's timeout runs no destructor.
+        const pid_t parent = ::getpid();
+        m_server.setChildProcessModifier([parent] {
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+            if (::getppid() != parent) ::_exit(127);  // ended before the request
+        });
+        // The server picks a free display itself and says which. -noreset: by
+        // default it resets when its last client (an xwd) leaves, and drops a
+        // program that connects meanwhile.
+        m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-br",
+                                "-nolisten", "tcp", "-noreset"});
         QElapsedTimer t;
         t.start();
         while (!m_server.canReadLine() && t.elapsed() < 20000 &&
