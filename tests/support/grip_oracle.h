@@ -21,6 +21,32 @@ inline int semitones(std::string_view symbol) {
     return -1;
 }
 
+// Pitch class of a note as the windows spell it ("C", "Cs", "Db" ... "B"); -1
+// for anything else.
+inline int pitchOfName(std::string_view name) {
+    static constexpr std::string_view kLetters = "C D EF G A B";
+    const auto letter = name.empty() ? std::string_view::npos : kLetters.find(name[0]);
+    if (letter == std::string_view::npos || name[0] == ' ' || name.size() > 2) return -1;
+    int pitch = static_cast<int>(letter);
+    if (name.size() == 2) {
+        if (name[1] == 's')
+            ++pitch;
+        else if (name[1] == 'b')
+            --pitch;
+        else
+            return -1;
+    }
+    return (pitch + 12) % 12;
+}
+
+// The note a library picture of the note folders names ("img/demo/12/Fs.bmp" -> "Fs").
+inline std::string noteOfPicture(const std::string& picture) {
+    const auto slash = picture.rfind('/');
+    const auto dot = picture.rfind('.');
+    if (slash == std::string::npos || dot == std::string::npos || dot < slash) return {};
+    return picture.substr(slash + 1, dot - slash - 1);
+}
+
 // The frets a gallery cell shows: its pool picture's name read against the fret
 // number beside it ("n_x02210" at the nut, "m_x13321" with 1 on the numbered fret).
 inline std::array<int, 6> shownFrets(const std::string& picture, int fret) {

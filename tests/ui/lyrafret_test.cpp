@@ -4,6 +4,7 @@
 #include <set>
 #include <tuple>
 
+#include "../support/grip_oracle.h"
 #include "../support/library.h"
 #include "../support/windows.h"
 #include "chords/key_tables.h"
@@ -264,12 +265,15 @@ TEST(KeyTables, GivenChordRowsMarkTheirDegreesTones) {
         const int d = chords::degreeIndex(chord.position);
         for (int k = 0; k < 12; ++k) {
             const auto& key = chords::Key_Table[k];
-            const int root = theory::pitchOf(key.scale[d]);
+            const int root = testing_support::pitchOfName(key.scale[d]);
+            const theory::ChordType* type = theory::chordTypeByKey(chord.Chord_Type);
+            ASSERT_NE(type, nullptr) << chord.Chord_Type;
             std::set<int> tones;
-            for (int bar : chord.tnt) tones.insert((root + theory::kRowSemitones[bar - 1]) % 12);
+            for (int i = 0; i < type->size(); ++i)
+                tones.insert((root + testing_support::semitones(type->formula[i])) % 12);
             std::set<int> marked;
             for (const auto& m : chord.markerDegrees)
-                marked.insert(theory::pitchOf(key.scale[std::stoi(m) - 1]));
+                marked.insert(testing_support::pitchOfName(key.scale[std::stoi(m) - 1]));
             EXPECT_EQ(marked, tones) << "option " << chord.option << " key " << key.K;
         }
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "../support/grip_oracle.h"
 #include "../support/library.h"
 #include "../support/windows.h"
 #include "chords/key_tables.h"
@@ -34,11 +35,11 @@ void expectChord(const ui::DemoWindow& w, const theory::ChordType& type, const s
     const std::string root = w.Current_Scale.at(0);
     std::set<std::string> expected;
     for (int i = 0; i < type.size(); ++i) {
-        const int position = theory::rowPosition(type.formula[i]);
-        const std::string note = w.Current_Scale[position];
-        EXPECT_EQ(theory::pitchOf(note),
-                  (theory::pitchOf(root) + theory::kRowSemitones[position]) % 12)
-            << where;
+        const std::string note = testing_support::noteOfPicture(pic(w.Notes_Report(i)));
+        EXPECT_EQ(
+            testing_support::pitchOfName(note),
+            (testing_support::pitchOfName(root) + testing_support::semitones(type.formula[i])) % 12)
+            << where << " tone " << type.formula[i];
         EXPECT_EQ(pic(w.Notes_Report(i)), "img/demo/12/" + note + ".bmp") << where;
         EXPECT_EQ(pic(w.Formula_Report(i)), std::string("img/demo/12/") + type.formula[i] + ".bmp")
             << where;
