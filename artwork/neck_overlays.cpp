@@ -8,6 +8,7 @@
 
 #include "artwork/text_pictures.h"
 #include "images/library_paths.h"
+#include "images/window_geometry.h"
 #include "theory/neck.h"
 #include "theory/notes.h"
 
@@ -17,11 +18,9 @@ using namespace theory::neck;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 // Twips of the window to pixels of a picture placed at origin.
 double toPixels(double windowTwips, int originTwips) {
-    return (windowTwips - originTwips) / kTwipsPerPixel;
+    return (windowTwips - originTwips) / images::kTwipsPerPixel;
 }
 
 // Odd-sized dots look crisp when centred on a pixel centre.

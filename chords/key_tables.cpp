@@ -127,7 +127,13 @@ struct TypeSet {
 constexpr std::array<TypeSet, 5> kGivenSets{
     {{"major", "a"}, {"add9", "b"}, {"minor", "n"}, {"madd9", "o"}, {"m7", "q"}}};
 
-constexpr std::array<int, 7> kMajorSteps{0, 2, 4, 5, 7, 9, 11};
+// Semitones of the major scale's degrees above its root, from the row positions.
+constexpr std::array<int, 7> kMajorSteps = [] {
+    std::array<int, 7> steps{};
+    for (std::size_t d = 0; d < steps.size(); ++d)
+        steps[d] = theory::kRowSemitones[std::size_t(theory::kMajorScalePositions[d])];
+    return steps;
+}();
 
 std::string lower(std::string_view s) {
     std::string out(s);
@@ -164,7 +170,7 @@ std::optional<KeyChord> buildRow(int option) {
     for (int fret : degreeBaseFrets(dir, degree)) row.baseFrets.push_back(std::to_string(fret));
     // Marker degrees are scale degrees of the key: every tone of these chords is one.
     for (const std::string& symbol : data.ula) {
-        const int semis = theory::kRowSemitones[theory::rowPosition(symbol)];
+        const int semis = theory::semitonesOf(symbol);
         const int pitch = (kMajorSteps[degree] + semis) % 12;
         const auto* step = std::find(kMajorSteps.begin(), kMajorSteps.end(), pitch);
         if (step == kMajorSteps.end()) return std::nullopt;

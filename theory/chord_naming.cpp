@@ -15,11 +15,6 @@ namespace {
 
 constexpr unsigned kFifthBit = 1u << 7;
 
-// Semitones above the root of each formula symbol.
-int semitones(const char* symbol) {
-    return kRowSemitones[static_cast<std::size_t>(rowPosition(symbol))];
-}
-
 // What each type may and must sound: the grip search's rule, so that every
 // grip a gallery shows is named by its own chord.
 const std::array<ChordTones, kChordTypes.size()>& toneSets() {
@@ -40,7 +35,7 @@ bool hasSymbol(const ChordType& type, std::string_view symbol) {
 // Place of an interval in the formula, for the bass of an inversion.
 int formulaIndex(const ChordType& type, int interval) {
     for (int i = 0; i < type.size(); ++i)
-        if (semitones(type.formula[std::size_t(i)]) == interval) return i;
+        if (semitonesOf(type.formula[std::size_t(i)]) == interval) return i;
     return type.size();
 }
 

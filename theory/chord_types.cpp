@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "theory/notes.h"
+
 namespace theory {
 
 namespace {
@@ -44,6 +46,11 @@ const Interval* find(std::string_view symbol) {
 int rowPosition(std::string_view symbol) {
     const Interval* i = find(symbol);
     return i ? i->position : -1;
+}
+
+int semitonesOf(std::string_view symbol) {
+    const int position = rowPosition(symbol);
+    return position < 0 ? -1 : kRowSemitones[std::size_t(position)];
 }
 
 int markerDegree(std::string_view symbol) {

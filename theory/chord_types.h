@@ -81,6 +81,10 @@ inline constexpr std::array<ChordType, 53> kChordTypes{{
 // Chord-root-row position of an interval symbol, -1 for an unknown symbol.
 int rowPosition(std::string_view symbol);
 
+// Semitones above the root of an interval symbol (b9 is 1, 13 is 9); -1 for
+// an unknown symbol.
+int semitonesOf(std::string_view symbol);
+
 // Degree-to-marker entry of an interval symbol (1 root, 2 for 2/9, ... 12 for #5).
 int markerDegree(std::string_view symbol);
 

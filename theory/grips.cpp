@@ -22,10 +22,6 @@ bool hasSymbol(const ChordType& type, std::string_view symbol) {
     return false;
 }
 
-int semitonesOf(std::string_view symbol) {
-    return kRowSemitones[std::size_t(rowPosition(symbol))];
-}
-
 int pitchAbove(const Tuning& t, int string, int fret, int root) {
     return ((pitchAt(t, string, fret) - root) % 12 + 12) % 12;
 }

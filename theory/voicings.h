@@ -9,8 +9,6 @@ namespace theory {
 // fret.
 using Frets = std::array<int, 6>;
 
-inline constexpr std::array<int, 6> kOpenStringPitches{4, 9, 2, 7, 11, 4};  // E A D G B E
-
 // Lowest fretted (non-open, non-muted) fret of a shape; 0 when none.
 int lowestFret(const Frets& frets);
 

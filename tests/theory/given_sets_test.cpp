@@ -59,11 +59,13 @@ Tones tonesOf(std::string_view chordKey) {
     return t;
 }
 
+// Pitch classes of the open strings in standard tuning, E A D G B E.
+constexpr int kOpenStrings[6] = {4, 9, 2, 7, 11, 4};
+
 unsigned soundedTones(const Frets& f, int root) {
     unsigned tones = 0;
     for (int s = 0; s < 6; ++s)
-        if (f[s] >= 0)
-            tones |= 1u << (((theory::kOpenStringPitches[s] + f[s] - root) % 12 + 12) % 12);
+        if (f[s] >= 0) tones |= 1u << (((kOpenStrings[s] + f[s] - root) % 12 + 12) % 12);
     return tones;
 }
 

@@ -32,7 +32,6 @@ namespace {
 const theory::Tuning& kStandard = theory::standardTuning();
 
 constexpr QRgb kAmber = 0xfff2b134;
-constexpr QRgb kPaper = 0xfff4f1ea;
 
 // Repeatable pixel noise: the pictures must come out byte-identical every build.
 double noise(int x, int y, std::uint32_t seed) {

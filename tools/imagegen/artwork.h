@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -8,14 +9,18 @@
 #include <string_view>
 #include <vector>
 
+#include "images/window_geometry.h"
 #include "theory/neck.h"
 
 namespace imagegen {
 
-// Where the fretboard pictures sit in the window: the neck's geometry, in twips (15 per pixel).
+// The warm white of headings on the wood and of the icon's strings.
+inline constexpr QRgb kPaper = 0xfff4f1ea;
+
+// Where the fretboard pictures sit in the window: the neck's geometry, in twips.
 namespace board {
 using namespace theory::neck;
-inline constexpr int kTwipsPerPixel = 15;
+using images::kTwipsPerPixel;
 }  // namespace board
 
 // Every built-in picture, in the order written to the resource list.

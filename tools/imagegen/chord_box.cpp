@@ -16,7 +16,7 @@ constexpr int kRows = 5;
 constexpr int kNutThickness = 3;
 constexpr int kMarkY = 3;  // centre of the x / o marks above the grid
 
-constexpr QRgb kPaper = qRgb(255, 255, 255);
+constexpr QRgb kBoxPaper = qRgb(255, 255, 255);  // chord boxes are black on white
 constexpr QRgb kInk = qRgb(0, 0, 0);
 
 using Sprite = std::array<const char*, 5>;
@@ -47,7 +47,7 @@ void stamp(QImage& image, const Sprite& sprite, int cx, int cy) {
 
 QImage grid(bool nut) {
     QImage image(kChordBoxWidth, kChordBoxHeight, QImage::Format_RGB32);
-    image.fill(kPaper);
+    image.fill(kBoxPaper);
     const int left = stringX(0), right = stringX(5);
     const int bottom = kTopLineY + kRows * kRowHeight;
     for (int s = 0; s < 6; ++s) fill(image, stringX(s), kTopLineY, stringX(s), bottom);

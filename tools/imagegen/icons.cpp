@@ -15,7 +15,6 @@ namespace imagegen {
 namespace {
 
 constexpr double kGrid = 64;  // every coordinate below is on this grid
-constexpr QRgb kPaper = 0xfff4f1ea;
 
 struct Stop {
     double at;

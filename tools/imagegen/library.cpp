@@ -219,7 +219,8 @@ QImage drawRootStrip(std::string_view root, theory::NameSystem system) {
     image.fill(kBlack);
     QPainter painter(&image);
     for (std::size_t k = 0; k < kToneBarLefts.size(); ++k) {
-        const double centre = (kToneBarLefts[k] + kToneBarWidth / 2.0 - kStripLeft) / 15.0;
+        const double centre =
+            (kToneBarLefts[k] + kToneBarWidth / 2.0 - kStripLeft) / double(images::kTwipsPerPixel);
         const double half = 17;
         paintLabel(painter, QRectF(centre - half, 2, 2 * half, 20),
                    fitted(noteText(row[k], 15, kWhite, system), 34));
