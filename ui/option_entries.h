@@ -18,8 +18,8 @@ enum class Option { LeftHanded, Sound, Naming, Names, Tuning };
 // state; a one-of choice has no state of its own and ignores it.
 struct OptionEntry {
     Option option;
-    std::string
-        value;  // a one-of choice's word in the settings ("german", "dadgad"); "" for a switch
+    // A one-of choice's word in the settings ("german", "dadgad"); "" for a switch.
+    std::string value;
     std::string text;  // UTF-8
     std::function<bool(const Settings&)> chosen;
     std::function<void(DemoWindow&, bool on)> choose;
