@@ -1,4 +1,5 @@
-// The player's options: a left-handed neck, the naming of notes and the tuning.
+// The player's options: a left-handed neck, the naming of notes and the tuning,
+// and the list of them the options menu shows.
 #include <array>
 #include <optional>
 
@@ -6,6 +7,7 @@
 #include "theory/neck.h"
 #include "theory/tunings.h"
 #include "ui/demo_window.h"
+#include "ui/option_entries.h"
 
 namespace ui {
 
@@ -128,6 +130,39 @@ void DemoWindow::repointPictures() {
         }
     }
     if (failed) throw *failed;
+}
+
+const std::vector<OptionGroup>& optionMenu() {
+    static const std::vector<OptionGroup> menu = [] {
+        const auto toggle = [](Option option, const char* text, bool Settings::*field,
+                               void (DemoWindow::*set)(bool)) {
+            return OptionEntry{option, "", text, [field](const Settings& s) { return s.*field; },
+                               [set](DemoWindow& w, bool on) { (w.*set)(on); }};
+        };
+        OptionGroup switches{
+            "",
+            {toggle(Option::LeftHanded, "Left-handed", &Settings::left_handed,
+                    &DemoWindow::setLeftHanded),
+             toggle(Option::Sound, "Sound", &Settings::sound, &DemoWindow::setSound),
+             toggle(Option::Naming, "Name a chord", &Settings::naming, &DemoWindow::setNaming)}};
+        OptionGroup names{"Note names", {}};
+        for (theory::NameSystem system : theory::kNameSystems)
+            names.entries.push_back({Option::Names, std::string(theory::nameSystemKey(system)),
+                                     std::string(nameSystemTitle(system)),
+                                     [system](const Settings& s) { return s.names == system; },
+                                     [system](DemoWindow& w, bool) { w.setNames(system); }});
+        OptionGroup tunings{"Tuning", {}};
+        for (const theory::Tuning& t : theory::kTunings) {
+            const std::string key = t.key;
+            const bool standard = &t == &theory::standardTuning();
+            tunings.entries.push_back({Option::Tuning, key,
+                                       std::string(t.name) + (standard ? " (default)" : ""),
+                                       [key](const Settings& s) { return s.tuning == key; },
+                                       [key](DemoWindow& w, bool) { w.setTuning(key); }});
+        }
+        return std::vector<OptionGroup>{switches, names, tunings};
+    }();
+    return menu;
 }
 
 }  // namespace ui

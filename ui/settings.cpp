@@ -13,4 +13,16 @@ QJsonObject settingsJson(const Settings& settings) {
     };
 }
 
+std::string_view nameSystemTitle(theory::NameSystem system) {
+    switch (system) {
+        case theory::NameSystem::German:
+            return "German";
+        case theory::NameSystem::Solfege:
+            return "Solf\u00e8ge";
+        case theory::NameSystem::English:
+            break;
+    }
+    return "English";
+}
+
 }  // namespace ui

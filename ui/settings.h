@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <string>
+#include <string_view>
 
 #include "theory/note_names.h"
 
@@ -21,5 +22,9 @@ struct Settings {
 
 // {"left_handed": false, "names": "english", "tuning": "standard", "sound": true, "naming": false}
 QJsonObject settingsJson(const Settings& settings);
+
+// What the player reads for a naming of notes, in UTF-8: "English", "German",
+// "Solfège". The settings file keeps theory::nameSystemKey instead.
+std::string_view nameSystemTitle(theory::NameSystem system);
 
 }  // namespace ui

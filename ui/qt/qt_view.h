@@ -1,104 +1,37 @@
 #pragma once
 
-#include <QFont>
+// The Qt view of the window model, and with it everything a program or a test
+// of the view needs: the control widgets, failure reports, the program's run.
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "ui/demo_window.h"
+#include "ui/option_entries.h"
+#include "ui/qt/control_widget.h"
+#include "ui/qt/failures.h"
+#include "ui/qt/program.h"
 
 class QAction;
 class QMenu;
 
 namespace ui::qt {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-// Twips to pixels, rounding towards minus infinity so that every position
-// maps the same way whatever its sign.
-int twipsToPixels(int twips);
-
 // Makes the built-in artwork available; the resources sit in a static
 // library, so somebody has to reference them. Safe to call more than once.
 void initArtwork();
 
-// The window's base font: Courier New 8.25 pt, or its metric twin when the
-// machine has no Courier New. Also registers substitutes for the other
-// families the windows name.
-QFont baseFont();
-
-// Shows a failure of the window's code to the user.
-using Reporter = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
-void messageBoxReporter(QWidget* parent, const QString& title, const QString& text);
-
-// What the user reads about a failure: the file and the reason for a picture
-// that cannot be loaded, the message for anything else.
-QString describeFailure(const std::exception& failure);
-
-// Runs one step of the window's code; a failure is reported and the program
-// goes on. Returns false when the step failed.
-bool runGuarded(const std::function<void()>& step, const Reporter& report, QWidget* parent,
-                const QString& title);
-
-// The real widget of one model control. It keeps a copy of what was last
-// applied, so that what is on screen changes only in a sync pass.
-class ControlWidget : public QWidget {
-    Q_OBJECT
-public:
-    ControlWidget(Control& control, QWidget* parent);
-
-    Control& control() const { return m_control; }
-    // Copies every property of the control; returns false when its revision
-    // has not moved since the last time.
-    bool apply(bool force = false);
-
-    const QString& caption() const { return m_caption; }
-    QColor backColor() const { return m_back; }
-    QColor foreColor() const { return m_fore; }
-    bool transparentBackground() const { return m_transparent; }
-    const QImage& image() const { return m_image; }
-    const QString& pictureName() const { return m_pictureName; }
-    bool selected() const { return m_value; }
-    // The accessible name a screen reader last read; none while none asked.
-    const std::optional<QString>& readName() const { return m_readName; }
-    void setReadName(const QString& name) { m_readName = name; }
-
-signals:
-    void clicked(ui::Control* control);
-    void rightClicked(ui::Control* control);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
-private:
-    void paintLabel(QPainter& p);
-    void paintOption(QPainter& p);
-    void paintFrame(QPainter& p);
-
-    Control& m_control;
-    std::uint64_t m_applied = 0;
-    bool m_pressed = false;
-    QString m_caption;
-    QColor m_back, m_fore;
-    bool m_transparent = false;
-    QImage m_image;
-    QString m_pictureName;
-    bool m_value = false;
-    std::optional<QString> m_readName;
-};
+class OptionsMenu;
 
 // The real window of one DemoWindow: one widget per control, made once, when
 // the control is first shown.
@@ -142,6 +75,8 @@ public:
     QAction* namingAction() const;
     QAction* namesAction(theory::NameSystem system) const;
     QAction* tuningAction(const std::string& key) const;
+    // The action of any entry of the menu, as the window model lists it.
+    QAction* optionAction(Option option, std::string_view value = {}) const;
     void setSettingsSaver(std::function<void(const Settings&)> saver) {
         m_saveSettings = std::move(saver);
     }
@@ -153,8 +88,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void buildOptionsMenu();
-    void buildTuningMenu();
+    OptionsMenu& options() const;
     void refreshOptionChecks();
     void chooseOption(const std::function<void()>& change);
 
@@ -179,12 +113,7 @@ private:
     std::uint64_t m_frameRevision = 0;
     int m_lastPassApplied = 0;
     Reporter m_reporter = messageBoxReporter;
-    QMenu* m_options = nullptr;
-    QAction* m_leftHanded = nullptr;
-    QAction* m_sound = nullptr;
-    QAction* m_naming = nullptr;
-    std::vector<std::pair<theory::NameSystem, QAction*>> m_nameActions;
-    std::vector<std::pair<std::string, QAction*>> m_tuningActions;
+    std::unique_ptr<OptionsMenu> m_options;  // made on first need
     std::function<void(const Settings&)> m_saveSettings;
 };
 
@@ -201,10 +130,5 @@ void showSoundFailures(QtView& view, Player& player) {
         view.sync();
     });
 }
-
-// The whole program around one window: display check, application, clipboard,
-// platform, Form_Load, view, event loop. Returns the exit code.
-int runProgram(int argc, char** argv, const char* programName,
-               const std::function<std::unique_ptr<DemoWindow>(Platform)>& makeWindow);
 
 }  // namespace ui::qt
