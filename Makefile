@@ -58,9 +58,10 @@ bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target click_bench
 	@$(BUILD)/bench/click_bench
 
-# A .deb of both programs with their image library: $(BUILD)/package/*.deb
-package: build
-	@cd $(BUILD) && cpack -G DEB
+# A .deb of both programs with their image library, built as a distribution
+# builds it (Debian's hardening flags, no -Werror) in $(BUILD)/deb: $(BUILD)/package/*.deb
+package: setup
+	@JOBS=$(JOBS) packaging/build-deb.sh $(BUILD)/deb $(BUILD)/package
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (storms
 # included), both programs started and closed under LeakSanitizer, then a minute of
