@@ -22,8 +22,8 @@ if [ $# -eq 2 ]; then
 fi
 jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
-# Every feature dpkg-buildflags knows, immediate binding included (its start-up
-# cost is measured by bench/bindnow.sh; README, "Package").
+# Every feature dpkg-buildflags knows, immediate binding included: it costs no
+# start-up time that bench/bindnow.sh can tell from noise (README, "Package").
 DEB_BUILD_MAINT_OPTIONS=${DEB_BUILD_MAINT_OPTIONS-hardening=+all}
 export DEB_BUILD_MAINT_OPTIONS
 # dpkg-buildflags maps the current folder to "." in the debug information.
