@@ -43,8 +43,9 @@ cmake --build "$build" -j "$jobs" --target PennatoneDemo LyrafretDemo demo-drive
 [ -n "$out" ] || exit 0
 
 deb=$(ls -t "$out"/guitar-reference_*.deb 2>/dev/null | head -n 1)
+# CMake's own bookkeeping below the build folder changes at every build.
 if [ -n "$deb" ] && [ -z "$(find "$build/bin" "$build/packaging" "$build/CPackConfig.cmake" \
-    "$source/packaging" -newer "$deb" -print -quit)" ]; then
+    "$source/packaging" -path '*/CMakeFiles' -prune -o -type f -newer "$deb" -print -quit)" ]; then
     echo "$deb is up to date"
     exit 0
 fi
