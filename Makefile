@@ -24,8 +24,13 @@ setup:
 	  fi; \
 	fi
 
+# Warnings are errors in our own tests and CI (WERROR=ON); a plain build
+# leaves the option as the build folder has it (off in a new one).
+test check: WERROR ?= ON
+
 configure: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $(if $(WERROR),-DDEMO_WERROR=$(WERROR)) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -53,9 +58,10 @@ bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target click_bench
 	@$(BUILD)/bench/click_bench
 
-# A .deb of both programs with their image library: $(BUILD)/package/*.deb
-package: build
-	@cd $(BUILD) && cpack -G DEB
+# A .deb of both programs with their image library, built as a distribution
+# builds it (Debian's hardening flags, no -Werror) in $(BUILD)/deb: $(BUILD)/package/*.deb
+package: setup
+	@JOBS=$(JOBS) packaging/build-deb.sh $(BUILD)/deb $(BUILD)/package
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (storms
 # included), both programs started and closed under LeakSanitizer, then a minute of
@@ -71,7 +77,8 @@ FUZZ_SECONDS ?= 60
 
 .PHONY: check fuzz-corpus
 check: setup
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEMO_SANITIZE=ON >/dev/null
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEMO_SANITIZE=ON \
+	  -DDEMO_WERROR=$(WERROR) >/dev/null
 	@$(SANITIZER_ENV) cmake --build build-asan -j $(JOBS)
 	@cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 	@$(SANITIZER_ENV) build-asan/bin/demo-driver PennatoneDemo --screenshot build-asan/leaks.png \
@@ -82,7 +89,7 @@ check: setup
 	  option naming on fret 1 0 fret 2 2 fret 3 2 name 0 Exit_Me >/dev/null
 	@echo "Both programs start, click and exit without a sanitizer report."
 	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DDEMO_FUZZ=ON >/dev/null
+	  -DDEMO_FUZZ=ON -DDEMO_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target bmp_fuzz
 	@rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
 	@# A smaller quarantine keeps the fuzzer well inside its memory limit.

@@ -27,7 +27,9 @@ inline constexpr const char* kTypeCaptions = "19";
 
 // Folders of the image library below the program folder. The separators of
 // the stored folder texts are this platform's.
-inline const std::string kLibrary = "/" + std::string(kLibraryRoot);
+// Built front to back: GCC 12 at -O3 takes `"/" + string`, an insert at the
+// front, for an overlapping copy (-Wrestrict).
+inline const std::string kLibrary = std::string("/").append(kLibraryRoot);
 inline std::string folder(const std::string& programFolder, const std::string& sub) {
     return programFolder + kLibrary + sub + "/";
 }

@@ -165,16 +165,23 @@ std::string chordSymbol(const ChordName& name, const NoteSpeller& speller) {
                 symbol += caption[i];
         }
     }
+    // Appended piece by piece: GCC 12 at -O3 takes `"/" + string`, an insert at
+    // the front, for an overlapping copy (-Wrestrict).
     std::string text = speller(name.root) + symbol;
-    if (name.bass) text += "/" + speller(*name.bass);
+    if (name.bass) {
+        text += '/';
+        text += speller(*name.bass);
+    }
     return text;
 }
 
 std::string namingText(const Naming& naming, const NoteSpeller& speller) {
     std::string text;
     if (!naming.names.empty()) {
-        for (const ChordName& n : naming.names)
-            text += (text.empty() ? "" : ", ") + chordSymbol(n, speller);
+        for (const ChordName& n : naming.names) {
+            if (!text.empty()) text += ", ";
+            text += chordSymbol(n, speller);
+        }
         return text;
     }
     const std::size_t n = naming.notes.size();

@@ -133,7 +133,8 @@ std::string DemoWindow::diagramText(int Index) const {
     for (int f : frets) {
         open |= f == 0;
         if (f > 0 && (lowest == 0 || f < lowest)) lowest = f;
-        grip += (grip.empty() ? "" : " ") + (f < 0 ? std::string("x") : std::to_string(f));
+        if (!grip.empty()) grip += ' ';
+        grip += f < 0 ? std::string("x") : std::to_string(f);
     }
     return name + ", " + (open || lowest == 0 ? "open" : ordinal(lowest) + " fret") + ": " + grip;
 }

@@ -49,7 +49,7 @@ void PennatoneDemo::Radio0() {
 
 void PennatoneDemo::Clear__() {
     Box18("0");
-    LineNumber = "1";
+    LineNumber.assign(1, '1');  // = "1" trips GCC 12's -Wrestrict at -O3
     clearReports();
     Type_o2->removePicture();
     Fret_Number_Loader_2(std::vector<std::string>(9, "0"));
@@ -87,7 +87,7 @@ void LyrafretDemo::Radio0() {
 }
 
 void LyrafretDemo::Clear__() {
-    LineNumber = "1";
+    LineNumber.assign(1, '1');  // as in PennatoneDemo::Clear__
     clearReports();
     // The type panel is no longer under Logo_Box, so a kept picture would name a
     // chord that is not shown.

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <utility>
 
@@ -21,11 +22,33 @@ using pkg::run;
 
 const QString kInstallDir = "usr/lib/guitar-reference";
 
-// Made once per ctest run (the DebPackage.Made fixture) before the tests that read it.
-TEST(DebPackageMade, IsCurrent) {
-    REQUIRE_TOOLS("cpack", "dpkg-deb");
+// Made once per ctest run (the DebPackage.Made fixture) before the tests that
+// read it, as `make package` makes it: with Debian's flags and without
+// -Werror, as a distribution builds it. Such a build must still be free of
+// warnings, since a packager reads them in the build log.
+TEST(DebPackageMade, IsCurrentAndBuiltAsADistributionBuildsIt) {
+    REQUIRE_TOOLS("cmake", "cpack", "dpkg-buildflags", "dpkg-deb");
     QString why;
-    EXPECT_FALSE(pkg::packageFile(why).isEmpty()) << why.toStdString();
+    QByteArray log;
+    ASSERT_FALSE(pkg::makePackage(why, &log).isEmpty()) << why.toStdString();
+
+    QStringList warnings;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(R"(^.*(:\d+:(\d+:)? warning: |\bld: warning: ).*$)",
+                           QRegularExpression::MultilineOption)
+            .globalMatch(QString::fromUtf8(log));
+    while (it.hasNext()) warnings << it.next().captured(0);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join("\n").toStdString();
+
+    QFile cache(pkg::packageBuildDir() + "/CMakeCache.txt");
+    ASSERT_TRUE(cache.open(QIODevice::ReadOnly));
+    const QString settings = QString::fromUtf8(cache.readAll());
+    EXPECT_TRUE(settings.contains("\nDEMO_WERROR:BOOL=OFF\n"));
+    const QRegularExpressionMatch flags =
+        QRegularExpression("\nCMAKE_CXX_FLAGS:STRING=([^\n]*)\n").match(settings);
+    for (const char* flag : {"-D_FORTIFY_SOURCE=2", "-fstack-protector-strong"})
+        EXPECT_TRUE(flags.captured(1).contains(flag))
+            << flag << " in " << flags.captured(1).toStdString();
 }
 
 class DebPackage : public testing::Test {

@@ -34,52 +34,77 @@ QString buildDir() {
     return QDir::cleanPath(QString(DEMO_BIN_DIR) + "/..");
 }
 
+QString packageBuildDir() {
+    return buildDir() + "/deb";
+}
+
 namespace {
 
+QString packageFolder() {
+    return buildDir() + "/package";
+}
+
+// What the .deb packs comes from the package's own build; a change built into
+// this build since then means the sources moved on too.
 QDateTime newestBuildOutput() {
     QDateTime newest;
-    for (const char* name : {"PennatoneDemo", "LyrafretDemo", "demo-driver", "sound-player.so"})
-        newest = std::max(newest, QFileInfo(QString(DEMO_BIN_DIR) + "/" + name).lastModified());
     const auto below = [&](const QString& dir, const QStringList& names) {
         QDirIterator it(dir, names, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) newest = std::max(newest, it.nextFileInfo().lastModified());
     };
-    below(QString(DEMO_BIN_DIR) + "/img", {});
-    below(buildDir() + "/packaging", {"*.gz", "*.xml", "*.png", "*.svg"});
+    for (const QString& bin : {QString(DEMO_BIN_DIR), packageBuildDir() + "/bin"}) {
+        for (const char* name : {"PennatoneDemo", "LyrafretDemo", "demo-driver", "sound-player.so"})
+            newest = std::max(newest, QFileInfo(bin + "/" + name).lastModified());
+        below(bin + "/img", {});
+    }
+    below(packageBuildDir() + "/packaging", {"*.gz", "*.xml", "*.png", "*.svg"});
     below(QString(DEMO_SOURCE_DIR) + "/packaging", {});
     return newest;
 }
 
+QFileInfo newestPackage() {
+    const QFileInfoList made =
+        QDir(packageFolder()).entryInfoList({"guitar-reference_*.deb"}, QDir::Files, QDir::Time);
+    return made.isEmpty() ? QFileInfo() : made.first();
+}
+
+// Runs what `make package` runs; the caller holds the lock.
+QString build(QString& why, QByteArray* log) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Under `make test` these carry the outer make's job server, which the
+    // package's own build cannot reach.
+    for (const char* var : {"MAKEFLAGS", "MFLAGS", "MAKELEVEL"}) env.remove(var);
+    // Generous: on a busy machine with nothing cached the build takes many
+    // minutes and packing two thousand pictures several more; ctest makes the
+    // package once, before the tests that read it.
+    const Result r = run(QString(DEMO_SOURCE_DIR) + "/packaging/build-deb.sh",
+                         {packageBuildDir(), packageFolder()}, env, 2340000);
+    if (log) *log = r.out + r.err;
+    if (r.exitCode != 0 || !newestPackage().exists()) {
+        why = "packaging/build-deb.sh failed: " + QString::fromUtf8(r.out + r.err);
+        return {};
+    }
+    return newestPackage().absoluteFilePath();
+}
+
 }  // namespace
 
-QString packageFile(QString& why) {
-    const QString folder = buildDir() + "/package";
-    QDir().mkpath(folder);
-    QLockFile lock(folder + "/.making");  // test processes run side by side
+QString makePackage(QString& why, QByteArray* log) {
+    QDir().mkpath(packageFolder());
+    QLockFile lock(packageFolder() + "/.making");  // test processes run side by side
     lock.setStaleLockTime(0);
     lock.lock();
-    auto newest = [&] {
-        const QFileInfoList made =
-            QDir(folder).entryInfoList({"guitar-reference_*.deb"}, QDir::Files, QDir::Time);
-        return made.isEmpty() ? QFileInfo() : made.first();
-    };
-    if (newest().exists() && newest().lastModified() >= newestBuildOutput())
-        return newest().absoluteFilePath();
-    const QString cpack = QStandardPaths::findExecutable("cpack");
-    if (cpack.isEmpty()) {
-        why = "cpack not found";
-        return {};
-    }
-    // Generous: on a busy machine packing two thousand pictures can take minutes;
-    // ctest makes the package once, before the tests that read it.
-    const Result r =
-        run(cpack, {"-G", "DEB", "--config", buildDir() + "/CPackConfig.cmake", "-B", folder},
-            QProcessEnvironment::systemEnvironment(), 900000);
-    if (r.exitCode != 0 || !newest().exists()) {
-        why = "cpack failed: " + QString::fromUtf8(r.out + r.err);
-        return {};
-    }
-    return newest().absoluteFilePath();
+    return build(why, log);
+}
+
+QString packageFile(QString& why) {
+    QDir().mkpath(packageFolder());
+    QLockFile lock(packageFolder() + "/.making");
+    lock.setStaleLockTime(0);
+    lock.lock();
+    const QFileInfo made = newestPackage();
+    if (made.exists() && made.lastModified() >= newestBuildOutput()) return made.absoluteFilePath();
+    return build(why, nullptr);
 }
 
 QString missingTools(const QStringList& tools) {

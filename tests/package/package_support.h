@@ -22,10 +22,17 @@ Result run(const QString& program, const QStringList& args,
 
 QString buildDir();
 
+// The folder `make package` builds the package in, with Debian's flags.
+QString packageBuildDir();
+
 // The .deb `make package` left when it is newer than what it packs; otherwise
-// it is made now, in the same place, so that the other test processes find it.
-// Empty, with `why` set, when that fails.
+// it is made now, as `make package` makes it and in the same place, so that
+// the other test processes find it. Empty, with `why` set, when that fails.
 QString packageFile(QString& why);
+
+// Builds and packs as `make package` does, whatever is there already (both
+// steps skip what is up to date); `log` gets what the build printed.
+QString makePackage(QString& why, QByteArray* log);
 
 // The tools among `tools` that are not on the PATH, as one line; empty when all are.
 QString missingTools(const QStringList& tools);

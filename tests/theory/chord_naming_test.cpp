@@ -105,8 +105,8 @@ TEST(ChordNaming, StructuredEntriesKeepTheInternalSpellingAndCaption) {
     EXPECT_EQ(e[0].type, "m7");
     EXPECT_EQ(e[0].bass, std::nullopt);
     // Another system's speller changes only the text.
-    const auto german =
-        theory::namedEntries(n, [](std::string_view s) { return "<" + std::string(s) + ">"; });
+    const auto german = theory::namedEntries(
+        n, [](std::string_view s) { return std::string("<").append(s) + ">"; });
     EXPECT_EQ(german[0].text, "<Cs>m7");
     EXPECT_EQ(german[0].root, "Cs");
 }

@@ -81,7 +81,8 @@ TEST(NoteNames, EveryPictureAnyClickLoadsExistsInEveryNaming) {
         if (system != NameSystem::English) {
             std::size_t inFolder = 0;
             for (const std::string& name : seen)
-                inFolder += name.find("/" + images::systemFolder(system)) != std::string::npos;
+                inFolder += name.find(std::string("/").append(images::systemFolder(system))) !=
+                            std::string::npos;
             EXPECT_GT(inFolder, 100u) << "the naming's own pictures were loaded";
         }
     }

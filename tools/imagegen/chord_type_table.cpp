@@ -34,7 +34,10 @@ std::string chordTypeMarkdown() {
     for (std::size_t i = 0; i < theory::kChordTypes.size(); ++i) {
         const theory::ChordType& t = theory::kChordTypes[i];
         std::string formula;
-        for (int n = 0; n < t.size(); ++n) formula += (n ? " " : "") + std::string(t.formula[n]);
+        for (int n = 0; n < t.size(); ++n) {
+            if (n) formula += ' ';
+            formula += t.formula[n];
+        }
         std::string finder, key = "—";
         // A key-window option of the type that no given set holds is chosen per root.
         for (const chords::KeyChord& row : chords::keyChords())
