@@ -2,6 +2,9 @@
 // and for the window tests that put them in a library copy.
 #pragma once
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
