@@ -11,6 +11,7 @@
 #include "theory/chord_naming.h"
 #include "theory/grips.h"
 #include "ui/control.h"
+#include "ui/naming.h"
 #include "ui/platform.h"
 #include "ui/settings.h"
 
@@ -63,6 +64,10 @@ int stringMaskLeft(int s);
 // What both windows share: the widget store, the common controls and
 // variables, and the operations both programs run the same way.
 class DemoWindow {
+protected:
+    // The parts the window is made of, first: the controls below refer into them.
+    NamingPart m_namingPart{*this};
+
 public:
     DemoWindow(std::string programName, std::string caption, Platform platform);
     virtual ~DemoWindow() = default;
@@ -128,23 +133,22 @@ public:
     void soundFailed(const std::string& line);
     Control* Sound_Status = nullptr;
 
-    // "Name a chord": while on, a click on the neck marks a string at a fret
-    // (a second click on the mark removes it) and the window names the marked
-    // notes; leaving removes the marks. Marks: lowest string first, -1 unmarked.
-    void setNaming(bool on);
-    const std::optional<theory::Frets>& marks() const { return m_marks; }
-    const theory::Naming& naming() const { return m_naming; }
-    // The click target of a string (0 = lowest) at a fret (0 = open row).
-    static constexpr int spotIndex(int string, int fret) { return 100 * string + fret; }
+    // "Name a chord", as NamingPart has it.
+    void setNaming(bool on) { m_namingPart.setOn(on); }
+    const std::optional<theory::Frets>& marks() const { return m_namingPart.marks(); }
+    const theory::Naming& naming() const { return m_namingPart.naming(); }
+    static constexpr int spotIndex(int string, int fret) {
+        return NamingPart::spotIndex(string, fret);
+    }
     theory::NoteSpeller speller() const;  // note names in the system in force
-    void Name_Chord_Click();
-    void Neck_Spot_Click(int Index);
-    void Chord_Name_Click(int Index);
-    Control* Name_Chord = nullptr;   // the mode's switch beside the neck
-    Control* Name_Report = nullptr;  // why nothing is named
-    ControlArray Chord_Name{"Chord_Name"};
-    ControlArray Mark_Dot{"Mark_Dot"};    // one per string
-    ControlArray Neck_Spot{"Neck_Spot"};  // spotIndex(string, fret)
+    void Name_Chord_Click() { m_namingPart.toggle(); }
+    void Neck_Spot_Click(int Index) { m_namingPart.markSpot(Index); }
+    void Chord_Name_Click(int Index) { m_namingPart.showChord(Index); }
+    Control* const& Name_Chord = m_namingPart.Name_Chord;
+    Control* const& Name_Report = m_namingPart.Name_Report;
+    ControlArray& Chord_Name = m_namingPart.Chord_Name;
+    ControlArray& Mark_Dot = m_namingPart.Mark_Dot;
+    ControlArray& Neck_Spot = m_namingPart.Neck_Spot;
 
     // Shared controls (Part of both inventories).
     Control* Logo_Box = nullptr;
@@ -266,15 +270,11 @@ protected:
     void addToNeck(Control& c, bool turnsPictures = false);
     void addOptionsLabel(int left, int top, int width);
     void addHearing(int left, int top, int width);
-    void addNaming(int left, int top, int width);
     // Shows a named chord as the window's own selectors would, and says so.
     virtual void showNamedChord(const theory::ChordName&) {}
     virtual std::string namedChordHint(const theory::ChordName&, const std::string& shown) const {
         return "Show " + shown + " with its diagrams and notes";
     }
-    // Names and marks again after the tuning, the hand or the note names changed.
-    void refreshNaming();
-    void clearMarks();
     // The root of the chord the window shows, empty when none.
     virtual std::string shownRoot() const {
         return {};
@@ -314,9 +314,9 @@ protected:
     Platform m_platform;
 
 private:
-    void placeMarks();
-    void showNames();
-    std::string namingToolTip(const Control& c) const;
+    // The parts build their controls with the window's factory and call its hooks.
+    friend class NamingPart;
+
     void repointPictures();
     void showTuningOnNeck();
 
@@ -338,8 +338,6 @@ private:
     std::map<int, theory::Frets> m_grips;    // per Chord_Display index
     std::optional<Played> m_played;
     bool m_soundFailureShown = false;
-    std::optional<theory::Frets> m_marks;  // set only in "Name a chord"
-    theory::Naming m_naming;
 
     void perform(const std::string& source, std::vector<int> midi, std::vector<sound::Note> notes,
                  std::optional<theory::Frets> frets = {});

@@ -59,11 +59,11 @@ std::string DemoWindow::toolTip(const Control& c) const {
     if (n == "Chord_Display") return "Copy this diagram";
     if (n == "FretDisplay") return "Copy this fret number";
     if (n == "Clear_Me")
-        return m_marks ? "Clear: start again with no chord and no marks"
+        return marks() ? "Clear: start again with no chord and no marks"
                        : "Clear: start again with no chord";
     if (n == "Clear_Masks") return "Remove every mask";
     if (n == "Clear_Fretboard")
-        return m_marks ? "Hide the notes and the marks on the fretboard"
+        return marks() ? "Hide the notes and the marks on the fretboard"
                        : "Hide the notes on the fretboard";
     if (n == "Options") return "Options: left-handed neck, note names";
     if (n.rfind("Select_", 0) == 0) return "Show the notes of " + shownNote(n.substr(7));
@@ -74,7 +74,7 @@ std::string DemoWindow::toolTip(const Control& c) const {
         for (const StringMask& m : kStringMasks)
             if (suffix == m.suffix) return m.text;
     }
-    if (std::string naming = namingToolTip(c); !naming.empty()) return naming;
+    if (std::string naming = m_namingPart.toolTip(c); !naming.empty()) return naming;
     return ownToolTip(c);
 }
 

@@ -58,7 +58,7 @@ void LyrafretDemo::createControls() {
     capo_cover = &make(Kind::PictureBox, "capo_cover", -1, nullptr, 11550, 165, 200, 3225);
     capo_cover->setPicture(Builtin("capo")).setBackColor(kBlack);
     addToNeck(*capo_cover);
-    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
+    m_namingPart.addControls(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 
@@ -150,7 +150,7 @@ void LyrafretDemo::createSelectors() {
 void LyrafretDemo::bindClicks() {
     bind(*Clear_Me, [this] {
         Clear_Me_Click();
-        clearMarks();
+        m_namingPart.clearMarks();
     });
     bind(*Exit_Me, [this] { Exit_Me_Click(); });
     bind(*KeyUp, [this] { KeyUp_Click(); });

@@ -4,6 +4,7 @@
 
 #include "images/library_paths.h"
 #include "theory/neck.h"
+#include "theory/note_names.h"
 #include "theory/tunings.h"
 #include "ui/demo_window.h"
 
@@ -11,6 +12,12 @@ namespace ui {
 
 std::string DemoWindow::namesFolder(const std::string& sub) const {
     return images::noteFolder(Program_Folder, sub, m_settings.names);
+}
+
+theory::NoteSpeller DemoWindow::speller() const {
+    return [system = m_settings.names](std::string_view note) {
+        return theory::shownName(note, system);
+    };
 }
 
 void DemoWindow::addToNeck(Control& c, bool turnsPictures) {
@@ -38,7 +45,7 @@ void DemoWindow::setLeftHanded(bool on) {
     for (Control* c : m_neck) c->setLeft(theory::neck::mirroredLeft(c->left(), c->width()));
     for (Control* c : m_turnedWithNeck) c->setMirrorsPictures(on);
     for (const auto& [i, c] : Chord_Display.members()) c->setMirrorsPictures(on);
-    refreshNaming();
+    m_namingPart.refresh();
     repointPictures();
 }
 
@@ -50,7 +57,7 @@ void DemoWindow::setNames(theory::NameSystem system) {
         Folder_12 = namesFolder("12");
         Folder_17 = namesFolder("17");
     }
-    refreshNaming();
+    m_namingPart.refresh();
     repointPictures();
 }
 
@@ -64,7 +71,7 @@ void DemoWindow::setTuning(const std::string& key) {
     m_settings.tuning = key;
     showTuningOnNeck();
     repointPictures();
-    refreshNaming();
+    m_namingPart.refresh();
     reshowChord();
 }
 

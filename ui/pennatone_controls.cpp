@@ -70,7 +70,7 @@ void PennatoneDemo::createControls() {
     addToNeck(*Overlay);
     addNoteOverlays();
     addMasks();
-    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
+    m_namingPart.addControls(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 
@@ -159,7 +159,7 @@ void PennatoneDemo::createSelectors() {
 void PennatoneDemo::bindClicks() {
     bind(*Clear_Me, [this] {
         Clear_Me_Click();
-        clearMarks();
+        m_namingPart.clearMarks();
     });
     bind(*close_me, [this] { close_me_Click(); });
     bind(*Baseup, [this] { Baseup_Click(); });
