@@ -11,6 +11,7 @@
 #include "theory/chord_naming.h"
 #include "theory/grips.h"
 #include "ui/control.h"
+#include "ui/hear.h"
 #include "ui/naming.h"
 #include "ui/platform.h"
 #include "ui/settings.h"
@@ -67,6 +68,7 @@ class DemoWindow {
 protected:
     // The parts the window is made of, first: the controls below refer into them.
     NamingPart m_namingPart{*this};
+    HearingPart m_hearing{*this};
 
 public:
     DemoWindow(std::string programName, std::string caption, Platform platform);
@@ -113,25 +115,20 @@ public:
     // What opens the options menu: the view's, none without a screen.
     void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
 
-    // Hearing: a right-click plays a diagram as a strum, or a chord's notes
-    // rising from its root, through the platform's sound output.
-    struct Played {
-        std::string source;  // the control right-clicked, "Chord_Display(3)"
-        std::vector<int> midi;
-        std::optional<theory::Frets> frets;  // the diagram played, if one was
-    };
-    // What a copied diagram says in words: "E9, 6th fret: x 7 6 7 7 x";
-    // empty where the cell shows no diagram.
-    std::string diagramText(int Index) const;
+    // Hearing, as HearingPart has it.
+    using Played = HearingPart::Played;
+    std::string diagramText(int Index) const { return m_hearing.diagramText(Index); }
     void setSound(bool on);
-    const std::optional<Played>& played() const { return m_played; }
-    void Chord_Display_RightClick(int Index);
-    void FretDisplay_RightClick(int Index);
-    void playShownGrip(const ControlArray& cells, const std::string& name, int Index);
-    void Chord_Report_RightClick();
-    // The platform's sound output could not play: said once, in one line.
-    void soundFailed(const std::string& line);
-    Control* Sound_Status = nullptr;
+    const std::optional<Played>& played() const { return m_hearing.played(); }
+    void Chord_Display_RightClick(int Index) {
+        m_hearing.playShownGrip(Chord_Display, "Chord_Display", Index);
+    }
+    void FretDisplay_RightClick(int Index) {
+        m_hearing.playShownGrip(FretDisplay, "FretDisplay", Index);
+    }
+    void Chord_Report_RightClick() { m_hearing.playReport(); }
+    void soundFailed(const std::string& line) { m_hearing.failed(line); }
+    Control* const& Sound_Status = m_hearing.Sound_Status;
 
     // "Name a chord", as NamingPart has it.
     void setNaming(bool on) { m_namingPart.setOn(on); }
@@ -269,7 +266,6 @@ protected:
     std::string namesFolder(const std::string& sub) const;
     void addToNeck(Control& c, bool turnsPictures = false);
     void addOptionsLabel(int left, int top, int width);
-    void addHearing(int left, int top, int width);
     // Shows a named chord as the window's own selectors would, and says so.
     virtual void showNamedChord(const theory::ChordName&) {}
     virtual std::string namedChordHint(const theory::ChordName&, const std::string& shown) const {
@@ -279,8 +275,6 @@ protected:
     virtual std::string shownRoot() const {
         return {};
     }
-    // Plays the chord of type Chord_Type on this root as a rising arpeggio.
-    void playChord(const std::string& root, const std::string& source);
     // The grip each gallery cell shows (19 = the diagram beside the name).
     void rememberGrip(int index, const std::optional<theory::Frets>& frets);
     void forgetGrips() {
@@ -316,6 +310,7 @@ protected:
 private:
     // The parts build their controls with the window's factory and call its hooks.
     friend class NamingPart;
+    friend class HearingPart;
 
     void repointPictures();
     void showTuningOnNeck();
@@ -336,11 +331,6 @@ private:
     std::vector<Control*> m_neck;
     std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
     std::map<int, theory::Frets> m_grips;    // per Chord_Display index
-    std::optional<Played> m_played;
-    bool m_soundFailureShown = false;
-
-    void perform(const std::string& source, std::vector<int> midi, std::vector<sound::Note> notes,
-                 std::optional<theory::Frets> frets = {});
 };
 
 }  // namespace ui

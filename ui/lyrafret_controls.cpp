@@ -44,7 +44,7 @@ void LyrafretDemo::createControls() {
     addOptionsLabel(8350, 7700, 840);
     addTuningLabel(8350, 6780, 1150);
     addFretboard();
-    addHearing(300, 7980, 7900);
+    m_hearing.addControls(300, 7980, 7900);
     for (int i = 0; i < kKeyCount; ++i)
         addToNeck(item(Overlay, Kind::Image, i, nullptr, 9525, -60, 1950, i == 0 ? 7695 : 7770,
                        kLayerNoteOverlay)

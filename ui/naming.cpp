@@ -103,8 +103,8 @@ void NamingPart::markSpot(int Index) {
     theory::Frets one{-1, -1, -1, -1, -1, -1};
     one[std::size_t(string)] = fret;
     const theory::Tuning& tuning = m_window.tuning();
-    m_window.perform("Neck_Spot(" + std::to_string(Index) + ")", sound::gripNotes(one, tuning),
-                     sound::strum(one, tuning));
+    m_window.m_hearing.perform("Neck_Spot(" + std::to_string(Index) + ")",
+                               sound::gripNotes(one, tuning), sound::strum(one, tuning));
 }
 
 void NamingPart::clearMarks() {

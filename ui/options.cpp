@@ -14,6 +14,10 @@ std::string DemoWindow::namesFolder(const std::string& sub) const {
     return images::noteFolder(Program_Folder, sub, m_settings.names);
 }
 
+void DemoWindow::setSound(bool on) {
+    m_settings.sound = on;
+}
+
 theory::NoteSpeller DemoWindow::speller() const {
     return [system = m_settings.names](std::string_view note) {
         return theory::shownName(note, system);

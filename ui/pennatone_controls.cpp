@@ -62,10 +62,11 @@ void PennatoneDemo::createControls() {
     addOptionsLabel(8420, 7700, 840);
     addTuningLabel(8420, 6780, 1050);
     addFretboard();
-    addHearing(300, 7980, 7900);
+    m_hearing.addControls(300, 7980, 7900);
     for (const auto& [i, button] : Base.members())
-        button->onRightClick(
-            [this, i = i] { playChord(rootForButton(i), "Base(" + std::to_string(i) + ")"); });
+        button->onRightClick([this, i = i] {
+            m_hearing.playChord(rootForButton(i), "Base(" + std::to_string(i) + ")");
+        });
     Overlay = &make(Kind::Image, "Overlay", -1, nullptr, 9525, -60, 1950, 7830, kLayerOverlay);
     addToNeck(*Overlay);
     addNoteOverlays();
