@@ -12,6 +12,7 @@
 #include "theory/grips.h"
 #include "ui/control.h"
 #include "ui/hear.h"
+#include "ui/hints.h"
 #include "ui/naming.h"
 #include "ui/platform.h"
 #include "ui/settings.h"
@@ -69,6 +70,7 @@ protected:
     // The parts the window is made of, first: the controls below refer into them.
     NamingPart m_namingPart{*this};
     HearingPart m_hearing{*this};
+    HintsPart m_hints{*this};
 
 public:
     DemoWindow(std::string programName, std::string caption, Platform platform);
@@ -104,11 +106,9 @@ public:
     const std::vector<Control*>& neckControls() const { return m_neck; }
     void Options_Click();
 
-    // What a click on the control does, for its tooltip; empty for a control
-    // that takes no click.
-    std::string toolTip(const Control& c) const;
-    // What a screen reader calls the control.
-    std::string accessibleName(const Control& c) const;
+    // Hints, as HintsPart has them.
+    std::string toolTip(const Control& c) const { return m_hints.toolTip(c); }
+    std::string accessibleName(const Control& c) const { return m_hints.accessibleName(c); }
     // Keys that stand for a click: the arrows step as the arrow controls do.
     enum class StepKey { Left, Right, Up, Down, Escape };
     virtual Control* keyTarget(StepKey) const { return nullptr; }
@@ -311,6 +311,7 @@ private:
     // The parts build their controls with the window's factory and call its hooks.
     friend class NamingPart;
     friend class HearingPart;
+    friend class HintsPart;
 
     void repointPictures();
     void showTuningOnNeck();
