@@ -14,6 +14,7 @@
 #include "ui/hear.h"
 #include "ui/hints.h"
 #include "ui/naming.h"
+#include "ui/options.h"
 #include "ui/platform.h"
 #include "ui/settings.h"
 
@@ -71,6 +72,7 @@ protected:
     NamingPart m_namingPart{*this};
     HearingPart m_hearing{*this};
     HintsPart m_hints{*this};
+    OptionsPart m_options{*this};
 
 public:
     DemoWindow(std::string programName, std::string caption, Platform platform);
@@ -92,19 +94,17 @@ public:
     virtual void Form_Load();
     virtual QJsonObject variables() const;
 
-    // The player's options. Each takes effect at once and keeps what is on
-    // screen; the pictures shown are swapped for the same pictures in the
-    // new naming or turned over with the neck.
-    const Settings& settings() const { return m_settings; }
-    void setLeftHanded(bool on);
-    void setNames(theory::NameSystem system);
-    // A key of theory::kTunings; the chord shown is shown again in the new tuning.
-    void setTuning(const std::string& key);
-    const theory::Tuning& tuning() const;
-    void applySettings(const Settings& settings);
+    // The player's options, as OptionsPart has them.
+    const Settings& settings() const { return m_options.settings(); }
+    void setLeftHanded(bool on) { m_options.setLeftHanded(on); }
+    void setNames(theory::NameSystem system) { m_options.setNames(system); }
+    void setTuning(const std::string& key) { m_options.setTuning(key); }
+    const theory::Tuning& tuning() const { return m_options.tuning(); }
+    void applySettings(const Settings& settings) { m_options.apply(settings); }
+    void setSound(bool on) { m_options.setSound(on); }
     // Controls that depict the neck and move when it is mirrored.
     const std::vector<Control*>& neckControls() const { return m_neck; }
-    void Options_Click();
+    void Options_Click() { m_options.open(); }
 
     // Hints, as HintsPart has them.
     std::string toolTip(const Control& c) const { return m_hints.toolTip(c); }
@@ -112,13 +112,11 @@ public:
     // Keys that stand for a click: the arrows step as the arrow controls do.
     enum class StepKey { Left, Right, Up, Down, Escape };
     virtual Control* keyTarget(StepKey) const { return nullptr; }
-    // What opens the options menu: the view's, none without a screen.
-    void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
+    void setOptionsOpener(std::function<void()> open) { m_options.setOpener(std::move(open)); }
 
     // Hearing, as HearingPart has it.
     using Played = HearingPart::Played;
     std::string diagramText(int Index) const { return m_hearing.diagramText(Index); }
-    void setSound(bool on);
     const std::optional<Played>& played() const { return m_hearing.played(); }
     void Chord_Display_RightClick(int Index) {
         m_hearing.playShownGrip(Chord_Display, "Chord_Display", Index);
@@ -131,7 +129,10 @@ public:
     Control* const& Sound_Status = m_hearing.Sound_Status;
 
     // "Name a chord", as NamingPart has it.
-    void setNaming(bool on) { m_namingPart.setOn(on); }
+    void setNaming(bool on) {
+        m_options.keepNaming(on);
+        m_namingPart.setOn(on);
+    }
     const std::optional<theory::Frets>& marks() const { return m_namingPart.marks(); }
     const theory::Naming& naming() const { return m_namingPart.naming(); }
     static constexpr int spotIndex(int string, int fret) {
@@ -175,8 +176,8 @@ public:
     Control* Clear_Masks = nullptr;
     Control* Clear_Fretboard = nullptr;
     Control* Fret_Board = nullptr;
-    Control* Options = nullptr;       // opens the options menu
-    Control* Tuning_Label = nullptr;  // names the tuning in force, hidden in standard
+    Control* const& Options = m_options.Options;
+    Control* const& Tuning_Label = m_options.Tuning_Label;
 
     Control& Tone(int k) const;                         // Tone_1 .. Tone_12
     Control& NoteEntry(const std::string& note) const;  // NoteEntry_C ..
@@ -265,7 +266,6 @@ protected:
     // Where the library keeps pictures with note names for the current naming.
     std::string namesFolder(const std::string& sub) const;
     void addToNeck(Control& c, bool turnsPictures = false);
-    void addOptionsLabel(int left, int top, int width);
     // Shows a named chord as the window's own selectors would, and says so.
     virtual void showNamedChord(const theory::ChordName&) {}
     virtual std::string namedChordHint(const theory::ChordName&, const std::string& shown) const {
@@ -280,7 +280,6 @@ protected:
     void forgetGrips() {
         m_grips.clear();
     }
-    void addTuningLabel(int left, int top, int width);
     void addMasks();
     void addFretboard();
     void addNoteOverlays();
@@ -312,9 +311,7 @@ private:
     friend class NamingPart;
     friend class HearingPart;
     friend class HintsPart;
-
-    void repointPictures();
-    void showTuningOnNeck();
+    friend class OptionsPart;
 
     int absoluteLeft(const Control* c) const;
     int absoluteTop(const Control* c) const;
@@ -327,8 +324,6 @@ private:
     std::map<std::string, std::vector<Control*>> m_optionGroups;
     WindowFrame m_frame;
     bool m_exited = false;
-    Settings m_settings;
-    std::function<void()> m_openOptions;
     std::vector<Control*> m_neck;
     std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
     std::map<int, theory::Frets> m_grips;    // per Chord_Display index

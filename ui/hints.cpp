@@ -51,7 +51,7 @@ std::string spokenType(const std::string& caption) {
 }  // namespace
 
 std::string DemoWindow::shownNote(const std::string& spelling) const {
-    const std::string shown = theory::shownName(spelling, m_settings.names);
+    const std::string shown = theory::shownName(spelling, settings().names);
     return shown.empty() ? spelling : shown;
 }
 

@@ -41,8 +41,8 @@ void LyrafretDemo::createControls() {
     addNotePickers();
     addCommandLabels(8350, 1200, "Clear Masks ", "Clear Frets");
     Exit_Me = &label("Exit_Me", -1, nullptr, 8350, 8000, 840, 200, "Exit", kWhite, kButtonText);
-    addOptionsLabel(8350, 7700, 840);
-    addTuningLabel(8350, 6780, 1150);
+    m_options.addLabel(8350, 7700, 840);
+    m_options.addTuningLabel(8350, 6780, 1150);
     addFretboard();
     m_hearing.addControls(300, 7980, 7900);
     for (int i = 0; i < kKeyCount; ++i)

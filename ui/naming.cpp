@@ -80,7 +80,6 @@ void NamingPart::toggle() {
 }
 
 void NamingPart::setOn(bool on) {
-    m_window.m_settings.naming = on;
     if (!Name_Chord || on == m_marks.has_value()) return;
     if (on)
         m_marks = theory::Frets{-1, -1, -1, -1, -1, -1};

@@ -59,8 +59,8 @@ void PennatoneDemo::createControls() {
     addNotePickers();
     addCommandLabels(8420, 1050, "Clear Mask ", "Clear Fret");
     close_me = &label("close_me", -1, nullptr, 8420, 8000, 400, 200, "Exit", kWhite, kButtonText);
-    addOptionsLabel(8420, 7700, 840);
-    addTuningLabel(8420, 6780, 1050);
+    m_options.addLabel(8420, 7700, 840);
+    m_options.addTuningLabel(8420, 6780, 1050);
     addFretboard();
     m_hearing.addControls(300, 7980, 7900);
     for (const auto& [i, button] : Base.members())
