@@ -11,6 +11,10 @@
 #include "theory/chord_naming.h"
 #include "theory/grips.h"
 #include "ui/control.h"
+#include "ui/hear.h"
+#include "ui/hints.h"
+#include "ui/naming.h"
+#include "ui/options.h"
 #include "ui/platform.h"
 #include "ui/settings.h"
 
@@ -63,6 +67,13 @@ int stringMaskLeft(int s);
 // What both windows share: the widget store, the common controls and
 // variables, and the operations both programs run the same way.
 class DemoWindow {
+protected:
+    // The parts the window is made of, first: the controls below refer into them.
+    NamingPart m_namingPart{*this};
+    HearingPart m_hearing{*this};
+    HintsPart m_hints{*this};
+    OptionsPart m_options{*this};
+
 public:
     DemoWindow(std::string programName, std::string caption, Platform platform);
     virtual ~DemoWindow() = default;
@@ -83,70 +94,61 @@ public:
     virtual void Form_Load();
     virtual QJsonObject variables() const;
 
-    // The player's options. Each takes effect at once and keeps what is on
-    // screen; the pictures shown are swapped for the same pictures in the
-    // new naming or turned over with the neck.
-    const Settings& settings() const { return m_settings; }
-    void setLeftHanded(bool on);
-    void setNames(theory::NameSystem system);
-    // A key of theory::kTunings; the chord shown is shown again in the new tuning.
-    void setTuning(const std::string& key);
-    const theory::Tuning& tuning() const;
-    void applySettings(const Settings& settings);
+    // The player's options, as OptionsPart has them.
+    const Settings& settings() const { return m_options.settings(); }
+    void setLeftHanded(bool on) { m_options.setLeftHanded(on); }
+    void setNames(theory::NameSystem system) { m_options.setNames(system); }
+    void setTuning(const std::string& key) { m_options.setTuning(key); }
+    const theory::Tuning& tuning() const { return m_options.tuning(); }
+    void applySettings(const Settings& settings) { m_options.apply(settings); }
+    void setSound(bool on) { m_options.setSound(on); }
     // Controls that depict the neck and move when it is mirrored.
     const std::vector<Control*>& neckControls() const { return m_neck; }
-    void Options_Click();
+    void Options_Click() { m_options.open(); }
 
-    // What a click on the control does, for its tooltip; empty for a control
-    // that takes no click.
-    std::string toolTip(const Control& c) const;
-    // What a screen reader calls the control.
-    std::string accessibleName(const Control& c) const;
+    // Hints, as HintsPart has them.
+    std::string toolTip(const Control& c) const { return m_hints.toolTip(c); }
+    std::string accessibleName(const Control& c) const { return m_hints.accessibleName(c); }
     // Keys that stand for a click: the arrows step as the arrow controls do.
     enum class StepKey { Left, Right, Up, Down, Escape };
     virtual Control* keyTarget(StepKey) const { return nullptr; }
-    // What opens the options menu: the view's, none without a screen.
-    void setOptionsOpener(std::function<void()> open) { m_openOptions = std::move(open); }
+    void setOptionsOpener(std::function<void()> open) { m_options.setOpener(std::move(open)); }
 
-    // Hearing: a right-click plays a diagram as a strum, or a chord's notes
-    // rising from its root, through the platform's sound output.
-    struct Played {
-        std::string source;  // the control right-clicked, "Chord_Display(3)"
-        std::vector<int> midi;
-        std::optional<theory::Frets> frets;  // the diagram played, if one was
-    };
-    // What a copied diagram says in words: "E9, 6th fret: x 7 6 7 7 x";
-    // empty where the cell shows no diagram.
-    std::string diagramText(int Index) const;
-    void setSound(bool on);
-    const std::optional<Played>& played() const { return m_played; }
-    void Chord_Display_RightClick(int Index);
-    void FretDisplay_RightClick(int Index);
-    void playShownGrip(const ControlArray& cells, const std::string& name, int Index);
-    void Chord_Report_RightClick();
-    // The platform's sound output could not play: said once, in one line.
-    void soundFailed(const std::string& line);
-    Control* Sound_Status = nullptr;
+    // Hearing, as HearingPart has it.
+    using Played = HearingPart::Played;
+    std::string diagramText(int Index) const { return m_hearing.diagramText(Index); }
+    const std::optional<Played>& played() const { return m_hearing.played(); }
+    void Chord_Display_RightClick(int Index) {
+        m_hearing.playShownGrip(Chord_Display, "Chord_Display", Index);
+    }
+    void FretDisplay_RightClick(int Index) {
+        m_hearing.playShownGrip(FretDisplay, "FretDisplay", Index);
+    }
+    void Chord_Report_RightClick() { m_hearing.playReport(); }
+    void soundFailed(const std::string& line) { m_hearing.failed(line); }
+    Control* const& Sound_Status = m_hearing.Sound_Status;
 
-    // "Name a chord": while on, a click on the neck marks a string at a fret
-    // (a second click on the mark removes it) and the window names the marked
-    // notes; leaving removes the marks. Marks: lowest string first, -1 unmarked.
-    void setNaming(bool on);
-    const std::optional<theory::Frets>& marks() const { return m_marks; }
-    const theory::Naming& naming() const { return m_naming; }
-    // The click target of a string (0 = lowest) at a fret (0 = open row).
-    static constexpr int spotIndex(int string, int fret) { return 100 * string + fret; }
+    // "Name a chord", as NamingPart has it.
+    void setNaming(bool on) {
+        m_options.keepNaming(on);
+        m_namingPart.setOn(on);
+    }
+    const std::optional<theory::Frets>& marks() const { return m_namingPart.marks(); }
+    const theory::Naming& naming() const { return m_namingPart.naming(); }
+    static constexpr int spotIndex(int string, int fret) {
+        return NamingPart::spotIndex(string, fret);
+    }
     theory::NoteSpeller speller() const;  // note names in the system in force
-    void Name_Chord_Click();
-    void Neck_Spot_Click(int Index);
-    void Chord_Name_Click(int Index);
-    Control* Name_Chord = nullptr;   // the mode's switch beside the neck
-    Control* Name_Report = nullptr;  // why nothing is named
-    ControlArray Chord_Name{"Chord_Name"};
-    ControlArray Mark_Dot{"Mark_Dot"};    // one per string
-    ControlArray Neck_Spot{"Neck_Spot"};  // spotIndex(string, fret)
+    void Name_Chord_Click() { m_namingPart.toggle(); }
+    void Neck_Spot_Click(int Index) { m_namingPart.markSpot(Index); }
+    void Chord_Name_Click(int Index) { m_namingPart.showChord(Index); }
+    Control* const& Name_Chord = m_namingPart.Name_Chord;
+    Control* const& Name_Report = m_namingPart.Name_Report;
+    ControlArray& Chord_Name = m_namingPart.Chord_Name;
+    ControlArray& Mark_Dot = m_namingPart.Mark_Dot;
+    ControlArray& Neck_Spot = m_namingPart.Neck_Spot;
 
-    // Shared controls (Part of both inventories).
+    // Controls both windows have.
     Control* Logo_Box = nullptr;
     Control* Chord_Report2 = nullptr;
     Control* Type_o2 = nullptr;
@@ -174,8 +176,8 @@ public:
     Control* Clear_Masks = nullptr;
     Control* Clear_Fretboard = nullptr;
     Control* Fret_Board = nullptr;
-    Control* Options = nullptr;       // opens the options menu
-    Control* Tuning_Label = nullptr;  // names the tuning in force, hidden in standard
+    Control* const& Options = m_options.Options;
+    Control* const& Tuning_Label = m_options.Tuning_Label;
 
     Control& Tone(int k) const;                         // Tone_1 .. Tone_12
     Control& NoteEntry(const std::string& note) const;  // NoteEntry_C ..
@@ -264,29 +266,20 @@ protected:
     // Where the library keeps pictures with note names for the current naming.
     std::string namesFolder(const std::string& sub) const;
     void addToNeck(Control& c, bool turnsPictures = false);
-    void addOptionsLabel(int left, int top, int width);
-    void addHearing(int left, int top, int width);
-    void addNaming(int left, int top, int width);
     // Shows a named chord as the window's own selectors would, and says so.
     virtual void showNamedChord(const theory::ChordName&) {}
     virtual std::string namedChordHint(const theory::ChordName&, const std::string& shown) const {
         return "Show " + shown + " with its diagrams and notes";
     }
-    // Names and marks again after the tuning, the hand or the note names changed.
-    void refreshNaming();
-    void clearMarks();
     // The root of the chord the window shows, empty when none.
     virtual std::string shownRoot() const {
         return {};
     }
-    // Plays the chord of type Chord_Type on this root as a rising arpeggio.
-    void playChord(const std::string& root, const std::string& source);
     // The grip each gallery cell shows (19 = the diagram beside the name).
     void rememberGrip(int index, const std::optional<theory::Frets>& frets);
     void forgetGrips() {
         m_grips.clear();
     }
-    void addTuningLabel(int left, int top, int width);
     void addMasks();
     void addFretboard();
     void addNoteOverlays();
@@ -314,11 +307,11 @@ protected:
     Platform m_platform;
 
 private:
-    void placeMarks();
-    void showNames();
-    std::string namingToolTip(const Control& c) const;
-    void repointPictures();
-    void showTuningOnNeck();
+    // The parts build their controls with the window's factory and call its hooks.
+    friend class NamingPart;
+    friend class HearingPart;
+    friend class HintsPart;
+    friend class OptionsPart;
 
     int absoluteLeft(const Control* c) const;
     int absoluteTop(const Control* c) const;
@@ -331,18 +324,9 @@ private:
     std::map<std::string, std::vector<Control*>> m_optionGroups;
     WindowFrame m_frame;
     bool m_exited = false;
-    Settings m_settings;
-    std::function<void()> m_openOptions;
     std::vector<Control*> m_neck;
     std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
     std::map<int, theory::Frets> m_grips;    // per Chord_Display index
-    std::optional<Played> m_played;
-    bool m_soundFailureShown = false;
-    std::optional<theory::Frets> m_marks;  // set only in "Name a chord"
-    theory::Naming m_naming;
-
-    void perform(const std::string& source, std::vector<int> midi, std::vector<sound::Note> notes,
-                 std::optional<theory::Frets> frets = {});
 };
 
 }  // namespace ui

@@ -1,4 +1,6 @@
 // Hearing a diagram or a chord: right-clicks play through the platform's output.
+#include "ui/hear.h"
+
 #include <cctype>
 
 #include "sound/performance.h"
@@ -45,56 +47,41 @@ std::string ordinal(int n) {
 
 }  // namespace
 
-void DemoWindow::addHearing(int left, int top, int width) {
+void HearingPart::addControls(int left, int top, int width) {
+    DemoWindow& w = m_window;
     // Says once that the sound device failed; hidden while sound works.
-    Sound_Status = &label("Sound_Status", -1, nullptr, left, top, width, 200, "", kYellow, kBlack);
+    Sound_Status =
+        &w.label("Sound_Status", -1, nullptr, left, top, width, 200, "", kYellow, kBlack);
     Sound_Status->setVisible(false);
-    for (const auto& [i, c] : Chord_Display.members())
-        c->onRightClick([this, i = i] { Chord_Display_RightClick(i); });
-    for (const auto& [i, c] : FretDisplay.members())
-        c->onRightClick([this, i = i] { FretDisplay_RightClick(i); });
-    Chord_Report->onRightClick([this] { Chord_Report_RightClick(); });
-}
-
-void DemoWindow::setSound(bool on) {
-    m_settings.sound = on;
-}
-
-void DemoWindow::rememberGrip(int index, const std::optional<theory::Frets>& frets) {
-    if (frets)
-        m_grips[index] = *frets;
-    else
-        m_grips.erase(index);
+    for (const auto& [i, c] : w.Chord_Display.members())
+        c->onRightClick([&w, i = i] { w.Chord_Display_RightClick(i); });
+    for (const auto& [i, c] : w.FretDisplay.members())
+        c->onRightClick([&w, i = i] { w.FretDisplay_RightClick(i); });
+    w.Chord_Report->onRightClick([&w] { w.Chord_Report_RightClick(); });
 }
 
 // Only a diagram on screen is heard: a cleared or covered gallery is silent.
-void DemoWindow::playShownGrip(const ControlArray& cells, const std::string& name, int Index) {
-    auto it = m_grips.find(Index);
-    if (it == m_grips.end() || !cells.has(Index)) return;
+void HearingPart::playShownGrip(const ControlArray& cells, const std::string& name, int Index) {
+    const auto& grips = m_window.m_grips;
+    auto it = grips.find(Index);
+    if (it == grips.end() || !cells.has(Index)) return;
     const Control& cell = cells(Index);
-    if (cell.picture().name.empty() || !cell.visible() || Logo_Box->visible()) return;
-    const theory::Tuning& tuning = this->tuning();
+    if (cell.picture().name.empty() || !cell.visible() || m_window.Logo_Box->visible()) return;
+    const theory::Tuning& tuning = m_window.tuning();
     perform(name + "(" + std::to_string(Index) + ")", sound::gripNotes(it->second, tuning),
             sound::strum(it->second, tuning), it->second);
 }
 
-void DemoWindow::Chord_Display_RightClick(int Index) {
-    playShownGrip(Chord_Display, "Chord_Display", Index);
+void HearingPart::playReport() {
+    if (m_window.Chord_Report->picture().name.empty()) return;
+    playChord(m_window.shownRoot(), "Chord_Report");
 }
 
-void DemoWindow::FretDisplay_RightClick(int Index) {
-    playShownGrip(FretDisplay, "FretDisplay", Index);
-}
-
-void DemoWindow::Chord_Report_RightClick() {
-    if (Chord_Report->picture().name.empty()) return;
-    playChord(shownRoot(), "Chord_Report");
-}
-
-void DemoWindow::playChord(const std::string& root, const std::string& source) {
+void HearingPart::playChord(const std::string& root, const std::string& source) {
     const int pitch = root.empty() ? -1 : theory::pitchOf(root);
     if (pitch < 0) return;
     std::vector<int> midi;
+    const std::string& Chord_Type = m_window.Chord_Type;
     const theory::ChordType* type =
         Chord_Type.empty() ? nullptr : theory::chordTypeByKey(Chord_Type);
     if (type) {
@@ -109,20 +96,22 @@ void DemoWindow::playChord(const std::string& root, const std::string& source) {
     perform(source, midi, sound::arpeggio(midi));
 }
 
-void DemoWindow::perform(const std::string& source, std::vector<int> midi,
-                         std::vector<sound::Note> notes, std::optional<theory::Frets> frets) {
-    if (!m_settings.sound || notes.empty()) return;
+void HearingPart::perform(const std::string& source, std::vector<int> midi,
+                          std::vector<sound::Note> notes, std::optional<theory::Frets> frets) {
+    if (!m_window.settings().sound || notes.empty()) return;
     m_played = Played{source, std::move(midi), frets};
-    if (m_platform.sound) m_platform.sound->play(std::move(notes));
+    if (m_window.m_platform.sound) m_window.m_platform.sound->play(std::move(notes));
 }
 
-std::string DemoWindow::diagramText(int Index) const {
-    auto it = m_grips.find(Index);
+std::string HearingPart::diagramText(int Index) const {
+    const auto& grips = m_window.m_grips;
+    auto it = grips.find(Index);
+    const std::string& Chord_Type = m_window.Chord_Type;
     const theory::ChordType* type =
         Chord_Type.empty() ? nullptr : theory::chordTypeByKey(Chord_Type);
-    const std::string root = shownRoot();
-    if (it == m_grips.end() || !type || theory::pitchOf(root) < 0) return {};
-    const theory::NameSystem system = m_settings.names;
+    const std::string root = m_window.shownRoot();
+    if (it == grips.end() || !type || theory::pitchOf(root) < 0) return {};
+    const theory::NameSystem system = m_window.settings().names;
     const std::string name = theory::chordSymbol(
         theory::ChordName{root, type, std::nullopt, false},
         [system](std::string_view note) { return theory::shownName(note, system); });
@@ -139,9 +128,9 @@ std::string DemoWindow::diagramText(int Index) const {
     return name + ", " + (open || lowest == 0 ? "open" : ordinal(lowest) + " fret") + ": " + grip;
 }
 
-void DemoWindow::soundFailed(const std::string& line) {
-    if (m_soundFailureShown || !Sound_Status) return;
-    m_soundFailureShown = true;
+void HearingPart::failed(const std::string& line) {
+    if (m_failureShown || !Sound_Status) return;
+    m_failureShown = true;
     Sound_Status->setCaption(line).setVisible(true);
 }
 

@@ -1,5 +1,7 @@
 // What each control tells a user who hovers it or reads the window with a
 // screen reader, and the keys that stand for the arrows and "Clear".
+#include "ui/hints.h"
+
 #include <cctype>
 
 #include "chords/key_tables.h"
@@ -49,24 +51,24 @@ std::string spokenType(const std::string& caption) {
 }  // namespace
 
 std::string DemoWindow::shownNote(const std::string& spelling) const {
-    const std::string shown = theory::shownName(spelling, m_settings.names);
+    const std::string shown = theory::shownName(spelling, settings().names);
     return shown.empty() ? spelling : shown;
 }
 
-std::string DemoWindow::toolTip(const Control& c) const {
+std::string HintsPart::toolTip(const Control& c) const {
     if (!c.clickable()) return {};
     const std::string& n = c.name();
     if (n == "Chord_Display") return "Copy this diagram";
     if (n == "FretDisplay") return "Copy this fret number";
     if (n == "Clear_Me")
-        return m_marks ? "Clear: start again with no chord and no marks"
-                       : "Clear: start again with no chord";
+        return m_window.marks() ? "Clear: start again with no chord and no marks"
+                                : "Clear: start again with no chord";
     if (n == "Clear_Masks") return "Remove every mask";
     if (n == "Clear_Fretboard")
-        return m_marks ? "Hide the notes and the marks on the fretboard"
-                       : "Hide the notes on the fretboard";
+        return m_window.marks() ? "Hide the notes and the marks on the fretboard"
+                                : "Hide the notes on the fretboard";
     if (n == "Options") return "Options: left-handed neck, note names";
-    if (n.rfind("Select_", 0) == 0) return "Show the notes of " + shownNote(n.substr(7));
+    if (n.rfind("Select_", 0) == 0) return "Show the notes of " + m_window.shownNote(n.substr(7));
     if (n.rfind("Mask_", 0) == 0) {
         const std::string suffix = n.substr(5);
         if (suffix == "0") return "Mask the open strings";
@@ -74,18 +76,18 @@ std::string DemoWindow::toolTip(const Control& c) const {
         for (const StringMask& m : kStringMasks)
             if (suffix == m.suffix) return m.text;
     }
-    if (std::string naming = namingToolTip(c); !naming.empty()) return naming;
-    return ownToolTip(c);
+    if (std::string naming = m_window.m_namingPart.toolTip(c); !naming.empty()) return naming;
+    return m_window.ownToolTip(c);
 }
 
-std::string DemoWindow::accessibleName(const Control& c) const {
+std::string HintsPart::accessibleName(const Control& c) const {
     if (c.name() == "Chord_Display") {
         const int shown = c.index() + 1;
         if (c.pictureName().empty()) return "Empty diagram " + std::to_string(shown);
-        std::string text = chordName();
+        std::string text = m_window.chordName();
         text += (text.empty() ? "" : ", ") + std::string("diagram ") + std::to_string(shown);
-        if (FretDisplay.has(c.index())) {
-            const std::string fret = stem(FretDisplay(c.index()).pictureName());
+        if (m_window.FretDisplay.has(c.index())) {
+            const std::string fret = stem(m_window.FretDisplay(c.index()).pictureName());
             if (isNumber(fret)) text += ", fret " + fret;
         }
         return text;

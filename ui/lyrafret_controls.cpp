@@ -41,10 +41,10 @@ void LyrafretDemo::createControls() {
     addNotePickers();
     addCommandLabels(8350, 1200, "Clear Masks ", "Clear Frets");
     Exit_Me = &label("Exit_Me", -1, nullptr, 8350, 8000, 840, 200, "Exit", kWhite, kButtonText);
-    addOptionsLabel(8350, 7700, 840);
-    addTuningLabel(8350, 6780, 1150);
+    m_options.addLabel(8350, 7700, 840);
+    m_options.addTuningLabel(8350, 6780, 1150);
     addFretboard();
-    addHearing(300, 7980, 7900);
+    m_hearing.addControls(300, 7980, 7900);
     for (int i = 0; i < kKeyCount; ++i)
         addToNeck(item(Overlay, Kind::Image, i, nullptr, 9525, -60, 1950, i == 0 ? 7695 : 7770,
                        kLayerNoteOverlay)
@@ -58,7 +58,7 @@ void LyrafretDemo::createControls() {
     capo_cover = &make(Kind::PictureBox, "capo_cover", -1, nullptr, 11550, 165, 200, 3225);
     capo_cover->setPicture(Builtin("capo")).setBackColor(kBlack);
     addToNeck(*capo_cover);
-    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
+    m_namingPart.addControls(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 
@@ -150,7 +150,7 @@ void LyrafretDemo::createSelectors() {
 void LyrafretDemo::bindClicks() {
     bind(*Clear_Me, [this] {
         Clear_Me_Click();
-        clearMarks();
+        m_namingPart.clearMarks();
     });
     bind(*Exit_Me, [this] { Exit_Me_Click(); });
     bind(*KeyUp, [this] { KeyUp_Click(); });

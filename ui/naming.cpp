@@ -1,6 +1,8 @@
 // "Name a chord": a click on the neck marks a string at a fret, and the window
 // names what the marks sound. The neck gets one invisible click target per
 // string and fret row, so the view still only forwards clicks on controls.
+#include "ui/naming.h"
+
 #include "sound/performance.h"
 #include "theory/chord_naming.h"
 #include "theory/neck.h"
@@ -37,47 +39,47 @@ std::string stringNumber(int string) {
 
 }  // namespace
 
-void DemoWindow::addNaming(int left, int top, int width) {
+void NamingPart::addControls(int left, int top, int width) {
+    DemoWindow& w = m_window;
     Name_Chord =
-        &label("Name_Chord", -1, nullptr, left, top, width, 200, "Name a chord", kWhite, kBlack);
+        &w.label("Name_Chord", -1, nullptr, left, top, width, 200, "Name a chord", kWhite, kBlack);
     Name_Chord->setTransparent(true);
-    bind(*Name_Chord, [this] { Name_Chord_Click(); });
+    w.bind(*Name_Chord, [&w] { w.Name_Chord_Click(); });
     const Font small{"MS Sans Serif", 8.25};
-    Name_Report = &label("Name_Report", -1, nullptr, left, top + 240, width, 3 * kNameHeight, "",
-                         kWhite, kBlack);
+    Name_Report = &w.label("Name_Report", -1, nullptr, left, top + 240, width, 3 * kNameHeight, "",
+                           kWhite, kBlack);
     Name_Report->setFont(small).setTransparent(true).setVisible(false);
     for (int i = 0; i < static_cast<int>(theory::kMaxNames); ++i) {
-        Control& name = item(Chord_Name, Kind::Label, i, nullptr, left, top + 240 + kNameHeight * i,
-                             width, kNameHeight);
+        Control& name = w.item(Chord_Name, Kind::Label, i, nullptr, left,
+                               top + 240 + kNameHeight * i, width, kNameHeight);
         name.setForeColor(kYellow);
         name.setFont({"MS Sans Serif", 9.75})
             .setBold(i == 0)
             .setTransparent(true)
             .setVisible(false);
-        bind(name, [this, i] { Chord_Name_Click(i); });
+        w.bind(name, [&w, i] { w.Chord_Name_Click(i); });
     }
     for (int s = 0; s < neck::kStrings; ++s) {
-        item(Mark_Dot, Kind::Image, s, nullptr, 0, 0, kMarkSize, kMarkSize, kLayerMarks)
-            .setPicture(Builtin("mark"))
+        w.item(Mark_Dot, Kind::Image, s, nullptr, 0, 0, kMarkSize, kMarkSize, kLayerMarks)
+            .setPicture(DemoWindow::Builtin("mark"))
             .setVisible(false);
         const int spotLeft = static_cast<int>(neck::stringCentre(s)) - neck::kStringPitch / 2;
         for (int f = 0; f <= neck::kFrets; ++f) {
             const int i = spotIndex(s, f);
-            Control& spot = item(Neck_Spot, Kind::Image, i, nullptr, spotLeft, rowTop(f),
-                                 neck::kStringPitch, rowHeight(f), kLayerSpots);
+            Control& spot = w.item(Neck_Spot, Kind::Image, i, nullptr, spotLeft, rowTop(f),
+                                   neck::kStringPitch, rowHeight(f), kLayerSpots);
             spot.setVisible(false);
-            bind(spot, [this, i] { Neck_Spot_Click(i); });
-            addToNeck(spot);
+            w.bind(spot, [&w, i] { w.Neck_Spot_Click(i); });
+            w.addToNeck(spot);
         }
     }
 }
 
-void DemoWindow::Name_Chord_Click() {
-    setNaming(!m_marks.has_value());
+void NamingPart::toggle() {
+    m_window.setNaming(!m_marks.has_value());
 }
 
-void DemoWindow::setNaming(bool on) {
-    m_settings.naming = on;
+void NamingPart::setOn(bool on) {
     if (!Name_Chord || on == m_marks.has_value()) return;
     if (on)
         m_marks = theory::Frets{-1, -1, -1, -1, -1, -1};
@@ -90,40 +92,40 @@ void DemoWindow::setNaming(bool on) {
     showNames();
 }
 
-void DemoWindow::Neck_Spot_Click(int Index) {
+void NamingPart::markSpot(int Index) {
     const int string = Index / 100, fret = Index % 100;
     if (!m_marks || string < 0 || string >= neck::kStrings || fret > neck::kFrets) return;
     int& mark = (*m_marks)[std::size_t(string)];
     mark = mark == fret ? -1 : fret;
-    refreshNaming();
+    refresh();
     if (mark < 0) return;
     theory::Frets one{-1, -1, -1, -1, -1, -1};
     one[std::size_t(string)] = fret;
-    perform("Neck_Spot(" + std::to_string(Index) + ")", sound::gripNotes(one, tuning()),
-            sound::strum(one, tuning()));
+    const theory::Tuning& tuning = m_window.tuning();
+    m_window.m_hearing.perform("Neck_Spot(" + std::to_string(Index) + ")",
+                               sound::gripNotes(one, tuning), sound::strum(one, tuning));
 }
 
-// "Clear" and "Clear Fret" take the marks off too: what a player clears is the neck.
-void DemoWindow::clearMarks() {
+void NamingPart::clearMarks() {
     if (!m_marks) return;
     m_marks->fill(-1);
-    refreshNaming();
+    refresh();
 }
 
-void DemoWindow::Chord_Name_Click(int Index) {
+void NamingPart::showChord(int Index) {
     if (!m_marks || Index < 0 || Index >= static_cast<int>(m_naming.names.size())) return;
     // A copy: choosing the chord may name the marks again.
     const theory::ChordName name = m_naming.names[std::size_t(Index)];
-    showNamedChord(name);
+    m_window.showNamedChord(name);
 }
 
-void DemoWindow::refreshNaming() {
-    if (m_marks) m_naming = theory::nameChord(*m_marks, tuning());
+void NamingPart::refresh() {
+    if (m_marks) m_naming = theory::nameChord(*m_marks, m_window.tuning());
     placeMarks();
     showNames();
 }
 
-void DemoWindow::placeMarks() {
+void NamingPart::placeMarks() {
     for (const auto& [s, dot] : Mark_Dot.members()) {
         const int fret = m_marks ? (*m_marks)[std::size_t(s)] : -1;
         dot->setVisible(fret >= 0);
@@ -133,21 +135,15 @@ void DemoWindow::placeMarks() {
             dot->setLeft(0).setTop(0);
             continue;
         }
-        dot->setLeft(markEdge(neck::stringCentre(s, m_settings.left_handed)));
+        dot->setLeft(markEdge(neck::stringCentre(s, m_window.settings().left_handed)));
         dot->setTop(markEdge(neck::rowCentre(fret)));
     }
 }
 
-theory::NoteSpeller DemoWindow::speller() const {
-    return [system = m_settings.names](std::string_view note) {
-        return theory::shownName(note, system);
-    };
-}
-
-void DemoWindow::showNames() {
+void NamingPart::showNames() {
     if (!Name_Report) return;
     const bool on = m_marks.has_value();
-    const auto spell = speller();
+    const auto spell = m_window.speller();
     for (const auto& [i, name] : Chord_Name.members()) {
         const bool shown = on && i < static_cast<int>(m_naming.names.size());
         name->setCaption(shown ? theory::chordSymbol(m_naming.names[std::size_t(i)], spell) : "");
@@ -159,7 +155,7 @@ void DemoWindow::showNames() {
                                                      : theory::namingText(m_naming, spell));
 }
 
-std::string DemoWindow::namingToolTip(const Control& c) const {
+std::string NamingPart::toolTip(const Control& c) const {
     const std::string& n = c.name();
     if (n == "Name_Chord")
         return m_marks ? "Leave \"Name a chord\" and remove the marks"
@@ -171,7 +167,8 @@ std::string DemoWindow::namingToolTip(const Control& c) const {
     }
     if (n == "Chord_Name") {
         const auto i = static_cast<std::size_t>(c.index());
-        if (i < m_naming.names.size()) return namedChordHint(m_naming.names[i], c.caption());
+        if (i < m_naming.names.size())
+            return m_window.namedChordHint(m_naming.names[i], c.caption());
         return "Show this chord";
     }
     return {};

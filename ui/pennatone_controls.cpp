@@ -59,18 +59,19 @@ void PennatoneDemo::createControls() {
     addNotePickers();
     addCommandLabels(8420, 1050, "Clear Mask ", "Clear Fret");
     close_me = &label("close_me", -1, nullptr, 8420, 8000, 400, 200, "Exit", kWhite, kButtonText);
-    addOptionsLabel(8420, 7700, 840);
-    addTuningLabel(8420, 6780, 1050);
+    m_options.addLabel(8420, 7700, 840);
+    m_options.addTuningLabel(8420, 6780, 1050);
     addFretboard();
-    addHearing(300, 7980, 7900);
+    m_hearing.addControls(300, 7980, 7900);
     for (const auto& [i, button] : Base.members())
-        button->onRightClick(
-            [this, i = i] { playChord(rootForButton(i), "Base(" + std::to_string(i) + ")"); });
+        button->onRightClick([this, i = i] {
+            m_hearing.playChord(rootForButton(i), "Base(" + std::to_string(i) + ")");
+        });
     Overlay = &make(Kind::Image, "Overlay", -1, nullptr, 9525, -60, 1950, 7830, kLayerOverlay);
     addToNeck(*Overlay);
     addNoteOverlays();
     addMasks();
-    addNaming(kNamingLeft, kNamingTop, kNamingWidth);
+    m_namingPart.addControls(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }
 
@@ -159,7 +160,7 @@ void PennatoneDemo::createSelectors() {
 void PennatoneDemo::bindClicks() {
     bind(*Clear_Me, [this] {
         Clear_Me_Click();
-        clearMarks();
+        m_namingPart.clearMarks();
     });
     bind(*close_me, [this] { close_me_Click(); });
     bind(*Baseup, [this] { Baseup_Click(); });

@@ -172,7 +172,7 @@ void DemoWindow::addCommandLabels(int left, int masksWidth, const std::string& c
                              kWhite, kBlack);
     bind(*Clear_Fretboard, [this] {
         Clear_Fretboard_Click();
-        clearMarks();
+        m_namingPart.clearMarks();
     });
 }
 
