@@ -158,10 +158,11 @@ void DemoWindow::Fret_Number_Loader(const std::vector<std::string>& Fret_Number)
         }
         FretDisplay(i).setPicture(LoadPicture(Folder_13 + std::to_string(n) + ".bmp"));
     }
-    Type_o->setPicture(LoadPicture(images::folder(Program_Folder, "19") + Chord_Type + ".bmp"));
+    Type_o->setPicture(LoadPicture(images::folder(Program_Folder, images::sub::kTypeCaptions) +
+                                   Chord_Type + ".bmp"));
     if (showsTypeO2())
-        Type_o2->setPicture(
-            LoadPicture(images::folder(Program_Folder, "18") + Chord_Type + ".bmp"));
+        Type_o2->setPicture(LoadPicture(images::folder(Program_Folder, images::sub::kTypeNames) +
+                                        Chord_Type + ".bmp"));
 }
 
 int PennatoneDemo::rootOffset(const std::string& key) const {

@@ -17,7 +17,7 @@ void LyrafretDemo::Key_C_Click(int Index) {
     Baser = Index;
     for (int i = 0; i < kKeyCount; ++i) Overlay(i).setVisible(false);
     Radio0();
-    const std::string normal = namesFolder("16");
+    const std::string normal = namesFolder(images::sub::kButtons);
     for (int i = 0; i < kKeyCount; ++i)
         Key_C(i).setPicture(LoadPicture(normal + std::to_string(i) + ".bmp"));
     Clear__();
@@ -29,7 +29,8 @@ void LyrafretDemo::Key_C_Click(int Index) {
     cover->setVisible(false);
     Scale_Note_Loader(*Scales);
     Overlay(Index).setVisible(true);
-    Key_C(Index).setPicture(LoadPicture(namesFolder("15") + std::to_string(Index) + ".bmp"));
+    Key_C(Index).setPicture(
+        LoadPicture(namesFolder(images::sub::kChosenButtons) + std::to_string(Index) + ".bmp"));
     Chord_Report2->setPicture(LoadPicture(Folder_17 + K + ".bmp"));
 }
 
@@ -61,7 +62,8 @@ void LyrafretDemo::key_Click(int Index) {
     for (int bar : row->tnt) tnt.push_back(&Tone(bar));
     cnc = row->cnc;
     showChordTones(row->markerDegrees, row->noteColours);
-    Type_o2->setPicture(LoadPicture(images::folder(Program_Folder, "18") + Chord_Type + ".bmp"));
+    Type_o2->setPicture(
+        LoadPicture(images::folder(Program_Folder, images::sub::kTypeNames) + Chord_Type + ".bmp"));
 }
 
 void LyrafretDemo::reshowChord() {

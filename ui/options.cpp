@@ -59,8 +59,8 @@ void OptionsPart::setNames(theory::NameSystem system) {
     DemoWindow& w = m_window;
     // Before start-up the folders are still unset; Form_Load fills them in.
     if (!w.Folder_12.empty()) {
-        w.Folder_12 = w.namesFolder("12");
-        w.Folder_17 = w.namesFolder("17");
+        w.Folder_12 = w.namesFolder(images::sub::kNotes);
+        w.Folder_17 = w.namesFolder(images::sub::kLargeNotes);
     }
     w.m_namingPart.refresh();
     repointPictures();

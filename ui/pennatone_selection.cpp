@@ -28,7 +28,7 @@ void PennatoneDemo::showNamedChord(const theory::ChordName& name) {
 void PennatoneDemo::Base_Click(int Index) {
     if (Index < 0 || Index > 16) return;
     Radio0();
-    const std::string normal = namesFolder("16");
+    const std::string normal = namesFolder(images::sub::kButtons);
     for (int i = 0; i < 17; ++i)
         Base(i).setPicture(LoadPicture(normal + theory::Root_Names[i] + ".bmp"));
     Clear__();
@@ -38,7 +38,8 @@ void PennatoneDemo::Base_Click(int Index) {
     Notes.assign(1, nullptr);
     for (std::size_t e = 1; e < markers.size(); ++e) Notes.push_back(&NoteEntry(markers[e]));
     Cover->setVisible(false);
-    Base(Index).setPicture(LoadPicture(namesFolder("15") + theory::Root_Names[Index] + ".bmp"));
+    Base(Index).setPicture(
+        LoadPicture(namesFolder(images::sub::kChosenButtons) + theory::Root_Names[Index] + ".bmp"));
 }
 
 void PennatoneDemo::Baseup_Click() {

@@ -8,9 +8,9 @@ namespace ui {
 
 void DemoWindow::Form_Load() {
     Program_Folder = m_platform.programFolder;
-    Folder_13 = images::folder(Program_Folder, "13");
-    Folder_17 = namesFolder("17");
-    Folder_12 = namesFolder("12");
+    Folder_13 = images::folder(Program_Folder, images::sub::kFretNumbers);
+    Folder_17 = namesFolder(images::sub::kLargeNotes);
+    Folder_12 = namesFolder(images::sub::kNotes);
     Chord_Number = 8;
     K = "Null";
     LineNumber = "Null";
@@ -65,7 +65,7 @@ void PennatoneDemo::Clear_Me_Click() {
     for (Control* c : {Overlay, Type_o, Type_o2, Mini_Clip, Chord_Report, Chord_Report2})
         c->removePicture();
     Scales = std::vector<std::string>(8);
-    const std::string normal = namesFolder("16");
+    const std::string normal = namesFolder(images::sub::kButtons);
     for (int i = 0; i < 17; ++i)
         Base(i).setPicture(LoadPicture(normal + theory::Root_Names[i] + ".bmp"));
 }
@@ -108,7 +108,7 @@ void LyrafretDemo::Clear_Me_Click() {
     for (Control* c : {Type_o, Mini_Clip, Chord_Report, Chord_Report2}) c->removePicture();
     for (int i = 0; i < 7; ++i) Roman(i).removePicture();
     Scales = std::vector<std::string>(8);
-    const std::string normal = namesFolder("16");
+    const std::string normal = namesFolder(images::sub::kButtons);
     for (int i = 0; i < kKeyCount; ++i)
         Key_C(i).setPicture(LoadPicture(normal + std::to_string(i) + ".bmp"));
 }

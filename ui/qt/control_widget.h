@@ -8,11 +8,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "images/window_geometry.h"
 #include "ui/control.h"
 
 namespace ui::qt {
 
-inline constexpr int kTwipsPerPixel = 15;
+using images::kTwipsPerPixel;
 
 // Twips to pixels, rounding towards minus infinity so that every position
 // maps the same way whatever its sign.
