@@ -104,6 +104,12 @@ public:
     void rightClick() {
         if (m_onRightClick) m_onRightClick();
     }
+    // The pointer coming to rest on the control (true) and leaving it (false).
+    void onHover(std::function<void(bool)> handler) { m_onHover = std::move(handler); }
+    bool hoverable() const { return static_cast<bool>(m_onHover); }
+    void hover(bool entered) {
+        if (m_onHover) m_onHover(entered);
+    }
 
 private:
     template <typename T>
@@ -136,6 +142,7 @@ private:
     std::vector<Control*>* m_group = nullptr;
     std::function<void()> m_onClick;
     std::function<void()> m_onRightClick;
+    std::function<void(bool)> m_onHover;
     std::uint64_t m_revision = 1;
 };
 

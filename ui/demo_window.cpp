@@ -114,13 +114,6 @@ Picture DemoWindow::Builtin(const std::string& name) {
     return deferredArtwork(name, name.find("left/") != std::string::npos);
 }
 
-void DemoWindow::rememberGrip(int index, const std::optional<theory::Frets>& frets) {
-    if (frets)
-        m_grips[index] = *frets;
-    else
-        m_grips.erase(index);
-}
-
 void DemoWindow::exitProgram() {
     m_exited = true;
     if (m_platform.exitProgram) m_platform.exitProgram();

@@ -11,6 +11,7 @@
 #include "theory/chord_naming.h"
 #include "theory/grips.h"
 #include "ui/control.h"
+#include "ui/gallery.h"
 #include "ui/hear.h"
 #include "ui/hints.h"
 #include "ui/naming.h"
@@ -39,14 +40,15 @@ enum Layer {
     kLayerOverlay = 11,
     kLayerNoteOverlay = 12,
     kLayerMaskImage = 13,
-    kLayerMarks = 14,     // "Name a chord": the marked notes, over overlays and masks
-    kLayerSpots = 15,     // and the invisible click targets over them
-    kLayerBox = 20,       // picture boxes, frames, option buttons
-    kLayerDotStrip = 21,  // black strips over the option dots
-    kLayerCover = 22,     // cover picture over the option columns
-    kLayerLogoBox = 30,   // covers the gallery
-    kLayerPanel = 31,     // Picture7 / Picture1 lie above Logo_Box
-    kLayerRootBox = 32,   // Chord_Display(18) lies above Picture7
+    kLayerMarks = 14,         // "Name a chord": the marked notes, over overlays and masks
+    kLayerSpots = 15,         // and the invisible click targets over them
+    kLayerBox = 20,           // picture boxes, frames, option buttons
+    kLayerDotStrip = 21,      // black strips over the option dots
+    kLayerCover = 22,         // cover picture over the option columns
+    kLayerLogoBox = 30,       // covers the gallery
+    kLayerPanel = 31,         // Picture7 / Picture1 lie above Logo_Box
+    kLayerRootBox = 32,       // Chord_Display(18) lies above Picture7
+    kLayerLargeDiagram = 40,  // the diagram under the pointer, drawn large
 };
 
 // Outer window frame in twips: what the size switches set.
@@ -73,6 +75,7 @@ protected:
     HearingPart m_hearing{*this};
     HintsPart m_hints{*this};
     OptionsPart m_options{*this};
+    GalleryPart m_gallery{*this};
 
 public:
     DemoWindow(std::string programName, std::string caption, Platform platform);
@@ -96,12 +99,25 @@ public:
 
     // The player's options, as OptionsPart has them.
     const Settings& settings() const { return m_options.settings(); }
-    void setLeftHanded(bool on) { m_options.setLeftHanded(on); }
-    void setNames(theory::NameSystem system) { m_options.setNames(system); }
-    void setTuning(const std::string& key) { m_options.setTuning(key); }
+    void setLeftHanded(bool on) {
+        FollowGallery follow{m_gallery};
+        m_options.setLeftHanded(on);
+    }
+    void setNames(theory::NameSystem system) {
+        FollowGallery follow{m_gallery};
+        m_options.setNames(system);
+    }
+    void setTuning(const std::string& key) {
+        FollowGallery follow{m_gallery};
+        m_options.setTuning(key);
+    }
     const theory::Tuning& tuning() const { return m_options.tuning(); }
-    void applySettings(const Settings& settings) { m_options.apply(settings); }
+    void applySettings(const Settings& settings) {
+        FollowGallery follow{m_gallery};
+        m_options.apply(settings);
+    }
     void setSound(bool on) { m_options.setSound(on); }
+    void setFingers(bool on) { m_options.setFingers(on); }
     // Controls that depict the neck and move when it is mirrored.
     const std::vector<Control*>& neckControls() const { return m_neck; }
     void Options_Click() { m_options.open(); }
@@ -116,7 +132,7 @@ public:
 
     // Hearing, as HearingPart has it.
     using Played = HearingPart::Played;
-    std::string diagramText(int Index) const { return m_hearing.diagramText(Index); }
+    std::string diagramText(int Index) const { return m_gallery.diagramText(Index); }
     const std::optional<Played>& played() const { return m_hearing.played(); }
     void Chord_Display_RightClick(int Index) {
         m_hearing.playShownGrip(Chord_Display, "Chord_Display", Index);
@@ -125,11 +141,18 @@ public:
         m_hearing.playShownGrip(FretDisplay, "FretDisplay", Index);
     }
     void Chord_Report_RightClick() { m_hearing.playReport(); }
+
+    // The gallery, as GalleryPart has it: the large diagram under the pointer.
+    Control* const& Large_Diagram = m_gallery.Large_Diagram;
+    int hoveredDiagram() const { return m_gallery.hovered(); }
+    // The grip gallery cell `index` shows (18: the diagram beside the name), if any.
+    const theory::Frets* shownGrip(int index) const { return m_gallery.grip(index); }
     void soundFailed(const std::string& line) { m_hearing.failed(line); }
     Control* const& Sound_Status = m_hearing.Sound_Status;
 
     // "Name a chord", as NamingPart has it.
     void setNaming(bool on) {
+        FollowGallery follow{m_gallery};
         m_options.keepNaming(on);
         m_namingPart.setOn(on);
     }
@@ -260,8 +283,17 @@ protected:
                   int width, int height, int layer = -1);
     Control& label(const std::string& name, int index, Control* container, int left, int top,
                    int width, int height, const std::string& caption, int fore, int back);
+    // After every click and choice of an option the large diagram still stands
+    // for a diagram on show, or goes; also when a picture failed to load half-way.
+    struct FollowGallery {
+        GalleryPart& gallery;
+        ~FollowGallery() { gallery.followClick(); }
+    };
     void bind(Control& c, std::function<void()> handler) {
-        c.onClick(std::move(handler));
+        c.onClick([this, handler = std::move(handler)] {
+            FollowGallery follow{m_gallery};
+            handler();
+        });
     }
     // Where the library keeps pictures with note names for the current naming.
     std::string namesFolder(const std::string& sub) const;
@@ -275,10 +307,12 @@ protected:
     virtual std::string shownRoot() const {
         return {};
     }
-    // The grip each gallery cell shows (19 = the diagram beside the name).
-    void rememberGrip(int index, const std::optional<theory::Frets>& frets);
+    // The grip each gallery cell shows (18 = the diagram beside the name).
+    void rememberGrip(int index, const std::optional<theory::Frets>& frets, bool atNut = false) {
+        m_gallery.remember(index, frets, atNut);
+    }
     void forgetGrips() {
-        m_grips.clear();
+        m_gallery.forget();
     }
     void addMasks();
     void addFretboard();
@@ -312,6 +346,7 @@ private:
     friend class HearingPart;
     friend class HintsPart;
     friend class OptionsPart;
+    friend class GalleryPart;
 
     int absoluteLeft(const Control* c) const;
     int absoluteTop(const Control* c) const;
@@ -326,7 +361,6 @@ private:
     bool m_exited = false;
     std::vector<Control*> m_neck;
     std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
-    std::map<int, theory::Frets> m_grips;    // per Chord_Display index
 };
 
 }  // namespace ui

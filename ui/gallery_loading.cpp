@@ -70,7 +70,7 @@ void PennatoneDemo::Chord_Box_Loader(const std::string& dir) {
         Chord_Display(18).setPicture(LoadPicture(folder + K + ".bmp"));
         if (set)
             for (const theory::RootDiagram& d : set->rootDiagrams)
-                if (K == d.root) rememberGrip(18, d.frets);
+                if (K == d.root) rememberGrip(18, d.frets, true);
     }
 }
 
@@ -86,12 +86,13 @@ void DemoWindow::Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cel
         const theory::GalleryCell& cell = cells[std::size_t(i)];
         Chord_Display(i).setPicture(
             LoadPicture(library + images::gripPicture(cell.frets, cell.atNut())));
+        // Remembered at once: a fret number that fails to load leaves the diagram on show.
+        rememberGrip(i, cell.frets, cell.atNut());
         FretDisplay(i).setPicture(LoadPicture(Folder_13 + std::to_string(cell.fret) + ".bmp"));
-        rememberGrip(i, cell.frets);
     }
     if (rootGrip) {
         Chord_Display(18).setPicture(LoadPicture(library + images::gripPicture(*rootGrip, true)));
-        rememberGrip(18, *rootGrip);
+        rememberGrip(18, *rootGrip, true);
     }
 }
 

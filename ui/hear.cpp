@@ -34,17 +34,6 @@ std::optional<int> semitonesOf(std::string_view symbol) {
     return kMajorDegree[std::size_t(degree)] + shift;
 }
 
-// "1st", "2nd", "3rd", "4th" ... "11th", "12th", "13th", "21st", "22nd".
-std::string ordinal(int n) {
-    const int tens = n % 100 / 10, ones = n % 10;
-    const char* suffix = tens == 1   ? "th"
-                         : ones == 1 ? "st"
-                         : ones == 2 ? "nd"
-                         : ones == 3 ? "rd"
-                                     : "th";
-    return std::to_string(n) + suffix;
-}
-
 }  // namespace
 
 void HearingPart::addControls(int left, int top, int width) {
@@ -62,14 +51,13 @@ void HearingPart::addControls(int left, int top, int width) {
 
 // Only a diagram on screen is heard: a cleared or covered gallery is silent.
 void HearingPart::playShownGrip(const ControlArray& cells, const std::string& name, int Index) {
-    const auto& grips = m_window.m_grips;
-    auto it = grips.find(Index);
-    if (it == grips.end() || !cells.has(Index)) return;
+    const theory::Frets* grip = m_window.m_gallery.grip(Index);
+    if (!grip || !cells.has(Index)) return;
     const Control& cell = cells(Index);
     if (cell.picture().name.empty() || !cell.visible() || m_window.Logo_Box->visible()) return;
     const theory::Tuning& tuning = m_window.tuning();
-    perform(name + "(" + std::to_string(Index) + ")", sound::gripNotes(it->second, tuning),
-            sound::strum(it->second, tuning), it->second);
+    perform(name + "(" + std::to_string(Index) + ")", sound::gripNotes(*grip, tuning),
+            sound::strum(*grip, tuning), *grip);
 }
 
 void HearingPart::playReport() {
@@ -101,31 +89,6 @@ void HearingPart::perform(const std::string& source, std::vector<int> midi,
     if (!m_window.settings().sound || notes.empty()) return;
     m_played = Played{source, std::move(midi), frets};
     if (m_window.m_platform.sound) m_window.m_platform.sound->play(std::move(notes));
-}
-
-std::string HearingPart::diagramText(int Index) const {
-    const auto& grips = m_window.m_grips;
-    auto it = grips.find(Index);
-    const std::string& Chord_Type = m_window.Chord_Type;
-    const theory::ChordType* type =
-        Chord_Type.empty() ? nullptr : theory::chordTypeByKey(Chord_Type);
-    const std::string root = m_window.shownRoot();
-    if (it == grips.end() || !type || theory::pitchOf(root) < 0) return {};
-    const theory::NameSystem system = m_window.settings().names;
-    const std::string name = theory::chordSymbol(
-        theory::ChordName{root, type, std::nullopt, false},
-        [system](std::string_view note) { return theory::shownName(note, system); });
-    const theory::Frets& frets = it->second;
-    bool open = false;
-    int lowest = 0;
-    std::string grip;
-    for (int f : frets) {
-        open |= f == 0;
-        if (f > 0 && (lowest == 0 || f < lowest)) lowest = f;
-        if (!grip.empty()) grip += ' ';
-        grip += f < 0 ? std::string("x") : std::to_string(f);
-    }
-    return name + ", " + (open || lowest == 0 ? "open" : ordinal(lowest) + " fret") + ": " + grip;
 }
 
 void HearingPart::failed(const std::string& line) {

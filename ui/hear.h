@@ -35,9 +35,6 @@ public:
     void playChord(const std::string& root, const std::string& source);
     void perform(const std::string& source, std::vector<int> midi, std::vector<sound::Note> notes,
                  std::optional<theory::Frets> frets = {});
-    // What a copied diagram says in words: "E9, 6th fret: x 7 6 7 7 x";
-    // empty where the cell shows no diagram.
-    std::string diagramText(int Index) const;
     // The platform's sound output could not play: said once, in one line.
     void failed(const std::string& line);
 

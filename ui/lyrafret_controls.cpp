@@ -45,6 +45,7 @@ void LyrafretDemo::createControls() {
     m_options.addTuningLabel(8350, 6780, 1150);
     addFretboard();
     m_hearing.addControls(300, 7980, 7900);
+    m_gallery.addControls();
     for (int i = 0; i < kKeyCount; ++i)
         addToNeck(item(Overlay, Kind::Image, i, nullptr, 9525, -60, 1950, i == 0 ? 7695 : 7770,
                        kLayerNoteOverlay)

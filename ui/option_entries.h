@@ -11,7 +11,7 @@ namespace ui {
 class DemoWindow;
 
 // Which of the player's settings an entry of the options menu stands for.
-enum class Option { LeftHanded, Sound, Naming, Names, Tuning };
+enum class Option { LeftHanded, Sound, Naming, Fingers, Names, Tuning };
 
 // One line of the options menu: what it reads, whether the settings have it
 // chosen, and what choosing it does to the window. A switch is handed its new

@@ -49,8 +49,15 @@ void OptionsPart::setLeftHanded(bool on) {
     for (Control* c : w.m_neck) c->setLeft(theory::neck::mirroredLeft(c->left(), c->width()));
     for (Control* c : w.m_turnedWithNeck) c->setMirrorsPictures(on);
     for (const auto& [i, c] : w.Chord_Display.members()) c->setMirrorsPictures(on);
+    w.m_gallery.turnFingers();
     w.m_namingPart.refresh();
     repointPictures();
+}
+
+void OptionsPart::setFingers(bool on) {
+    if (m_settings.fingers == on) return;
+    m_settings.fingers = on;
+    m_window.m_gallery.showFingers();
 }
 
 void OptionsPart::setNames(theory::NameSystem system) {
@@ -115,6 +122,7 @@ void OptionsPart::apply(const Settings& settings) {
     setNames(settings.names);
     setTuning(settings.tuning);
     m_settings.sound = settings.sound;
+    setFingers(settings.fingers);
     m_window.setNaming(settings.naming);
 }
 
@@ -155,7 +163,9 @@ const std::vector<OptionGroup>& optionMenu() {
             {toggle(Option::LeftHanded, "Left-handed", &Settings::left_handed,
                     &DemoWindow::setLeftHanded),
              toggle(Option::Sound, "Sound", &Settings::sound, &DemoWindow::setSound),
-             toggle(Option::Naming, "Name a chord", &Settings::naming, &DemoWindow::setNaming)}};
+             toggle(Option::Naming, "Name a chord", &Settings::naming, &DemoWindow::setNaming),
+             toggle(Option::Fingers, "Finger numbers", &Settings::fingers,
+                    &DemoWindow::setFingers)}};
         OptionGroup names{"Note names", {}};
         for (theory::NameSystem system : theory::kNameSystems)
             names.entries.push_back({Option::Names, std::string(theory::nameSystemKey(system)),

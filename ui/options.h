@@ -30,6 +30,8 @@ public:
     // A key of theory::kTunings; the chord shown is shown again in the new tuning.
     void setTuning(const std::string& key);
     void setSound(bool on) { m_settings.sound = on; }
+    // Finger numbers in every diagram shown, or none.
+    void setFingers(bool on);
     // Kept for the next start; "Name a chord" itself does the switching.
     void keepNaming(bool on) { m_settings.naming = on; }
     const theory::Tuning& tuning() const;

@@ -63,6 +63,7 @@ void PennatoneDemo::createControls() {
     m_options.addTuningLabel(8420, 6780, 1050);
     addFretboard();
     m_hearing.addControls(300, 7980, 7900);
+    m_gallery.addControls();
     for (const auto& [i, button] : Base.members())
         button->onRightClick([this, i = i] {
             m_hearing.playChord(rootForButton(i), "Base(" + std::to_string(i) + ")");

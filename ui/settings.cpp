@@ -10,6 +10,7 @@ QJsonObject settingsJson(const Settings& settings) {
         {"tuning", QString::fromStdString(settings.tuning)},
         {"sound", settings.sound},
         {"naming", settings.naming},
+        {"fingers", settings.fingers},
     };
 }
 

@@ -16,11 +16,13 @@ struct Settings {
     std::string tuning = "standard";  // a key of theory::kTunings
     bool sound = true;
     bool naming = false;
+    bool fingers = false;  // finger numbers in the diagrams
 
     bool operator==(const Settings&) const = default;
 };
 
-// {"left_handed": false, "names": "english", "tuning": "standard", "sound": true, "naming": false}
+// {"left_handed": false, "names": "english", "tuning": "standard", "sound": true, "naming": false,
+//  "fingers": false}
 QJsonObject settingsJson(const Settings& settings);
 
 // What the player reads for a naming of notes, in UTF-8: "English", "German",

@@ -258,7 +258,8 @@ TEST(StormRules, NoticeEveryKindOfWrongDisplay) {
              w.Chord_Display(4).setPicture(named("img/demo/21/5.bmp"));
              return &w.Ty(0);
          },
-         "the gallery mixes 20 and 21"},
+         "the gallery mixes 20 and 21 (Chord_Display(0) img/demo/20/1.bmp, Chord_Display(4) "
+         "img/demo/21/5.bmp)"},
         {"a diagram out of its place", 0,
          [](auto& w) {
              w.Chord_Display(4).setPicture(named("img/demo/20/6.bmp"));

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -80,6 +81,15 @@ inline std::string folderOf(const std::string& picture) {
     const std::string rest = picture.substr(kLibrary.size());
     return rest.substr(0, rest.find('/'));
 }
+// With finger numbers on, a diagram is drawn for the hand in force and named
+// by the grip it shows; otherwise it is the library's picture.
+inline std::string shownDiagram(const ui::Settings& s, const std::string& library,
+                                const theory::Frets& frets, bool atNut) {
+    if (!s.fingers) return library;
+    return std::string("builtin:fingers/") + (s.left_handed ? "left/" : "") +
+           images::gripPictureStem(frets, atNut);
+}
+
 inline std::string fileOf(const std::string& picture) {
     return picture.substr(picture.rfind('/') + 1);
 }
@@ -177,16 +187,19 @@ private:
     }
 
     std::string checkGallery() const {
-        std::set<std::string> folders;
+        std::map<std::string, std::string> folders;  // each folder and its first picture
         const int last = m_w.Chord_Number.value_or(-1);
         for (const auto& [i, item] : m_w.Chord_Display.members()) {
             const std::string& name = item->picture().name;
             if (name.empty() || name == kLibrary + "13/b2.bmp") continue;
             if (i > last && i != 18) return item->key() + " holds " + name + " past the last item";
-            folders.insert(folderOf(name));
+            folders.emplace(name.rfind("builtin:fingers/", 0) == 0 ? "fingers" : folderOf(name),
+                            item->key() + " " + name);
         }
         if (folders.size() > 1)
-            return "the gallery mixes " + *folders.begin() + " and " + *folders.rbegin();
+            return "the gallery mixes " + folders.begin()->first + " and " +
+                   folders.rbegin()->first + " (" + folders.begin()->second + ", " +
+                   folders.rbegin()->second + ")";
         return {};
     }
 
@@ -222,8 +235,9 @@ private:
             return "Chord_Number differs from the gallery";
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const int item = static_cast<int>(i);
-            const std::string diagram =
-                kLibrary + images::gripPicture(cells[i].frets, cells[i].atNut());
+            const std::string diagram = shownDiagram(
+                m_w.settings(), kLibrary + images::gripPicture(cells[i].frets, cells[i].atNut()),
+                cells[i].frets, cells[i].atNut());
             if (m_w.Chord_Display(item).picture().name != diagram)
                 return "item " + std::to_string(i) + " shows " +
                        m_w.Chord_Display(item).picture().name + ", not " + diagram;
@@ -238,7 +252,14 @@ private:
     std::string checkItems(const ExpectedChord& chord) const {
         const int offset = theory::pitchOf(m_w.K);
         for (int i = 0; i <= chord.lastItem.value_or(-1); ++i) {
-            const std::string diagram = kLibrary + chord.dir + "/" + std::to_string(i + 1) + ".bmp";
+            const auto* given = theory::diagramSet(chord.dir);
+            // A given shape is stored at its set's root; moved, it keeps its drawing.
+            const std::string diagram =
+                given && i < static_cast<int>(given->shapes.size())
+                    ? shownDiagram(m_w.settings(),
+                                   kLibrary + chord.dir + "/" + std::to_string(i + 1) + ".bmp",
+                                   given->shapes[std::size_t(i)], false)
+                    : kLibrary + chord.dir + "/" + std::to_string(i + 1) + ".bmp";
             if (m_w.Chord_Display(i).picture().name != diagram)
                 return "item " + std::to_string(i) + " shows " +
                        m_w.Chord_Display(i).picture().name + ", not " + diagram;
@@ -289,6 +310,19 @@ private:
                 return c->key() + " shows " + name + " under other options";
             if (c->name() == "Chord_Display" && c->picture().mirrored != s.left_handed)
                 return c->key() + " is not turned with the neck";
+        }
+        // The large diagram stands for the diagram under the pointer, and only while one is.
+        if (m_w.Large_Diagram->visible()) {
+            const int i = m_w.hoveredDiagram();
+            if (i < 0 || !m_w.Chord_Display.has(i)) return "a large diagram of no diagram";
+            const std::string& name = m_w.Large_Diagram->pictureName();
+            const std::string& cell = m_w.Chord_Display(i).pictureName();
+            if (cell.empty()) return "a large diagram of the empty " + m_w.Chord_Display(i).key();
+            if (m_w.Logo_Box->visible()) return "a large diagram over the covered gallery";
+            if (m_w.Large_Diagram->picture().image.width() < 4 * 37)
+                return "the large diagram is not four times a diagram's size";
+            if (s.fingers && name.substr(name.rfind('/')) != cell.substr(cell.rfind('/')))
+                return "the large diagram shows " + name + " beside " + cell;
         }
         return {};
     }
@@ -346,6 +380,20 @@ inline std::vector<OptionChoice> optionChoices() {
     for (const theory::Tuning& tuning : theory::kTunings)
         choices.push_back({"option tuning " + std::string(tuning.key),
                            [&tuning](ui::DemoWindow& w) { w.setTuning(tuning.key); }});
+    choices.push_back({"option fingers on", [](ui::DemoWindow& w) { w.setFingers(true); }});
+    choices.push_back({"option fingers off", [](ui::DemoWindow& w) { w.setFingers(false); }});
+    // The pointer resting on a diagram, and leaving it.
+    for (int i = 0; i <= 18; ++i)
+        choices.push_back({"hover " + std::to_string(i), [i](ui::DemoWindow& w) {
+                               if (ui::Control* c =
+                                       w.find("Chord_Display(" + std::to_string(i) + ")"))
+                                   c->hover(true);
+                           }});
+    choices.push_back({"hover off", [](ui::DemoWindow& w) {
+                           if (ui::Control* c = w.find("Chord_Display(" +
+                                                       std::to_string(w.hoveredDiagram()) + ")"))
+                               c->hover(false);
+                       }});
     choices.push_back({"option naming on", [](ui::DemoWindow& w) { w.setNaming(true); }});
     choices.push_back({"option naming off", [](ui::DemoWindow& w) { w.setNaming(false); }});
     // Clicks on the neck in "Name a chord" (nothing outside it): one choice

@@ -1,4 +1,4 @@
-#include "tools/imagegen/chord_box.h"
+#include "artwork/chord_box.h"
 
 #include <gtest/gtest.h>
 
@@ -111,11 +111,11 @@ void expectNut(const QImage& img, bool nut) {
 }
 
 TEST(ChordBox, EveryPictureIs37By41BlackOnWhite) {
-    const std::vector<QImage> images{imagegen::drawBlankChordBox(),
-                                     imagegen::drawGalleryShape({8, 10, 10, 9, 8, 8}),
-                                     imagegen::drawFirstPosition({X, 3, 2, 0, 1, 0})};
+    const std::vector<QImage> images{artwork::drawBlankChordBox(),
+                                     artwork::drawGalleryShape({8, 10, 10, 9, 8, 8}),
+                                     artwork::drawFirstPosition({X, 3, 2, 0, 1, 0})};
     for (const auto& img : images) {
-        EXPECT_EQ(img.width(), imagegen::kChordBoxWidth);
+        EXPECT_EQ(img.width(), artwork::kChordBoxWidth);
         EXPECT_EQ(img.width(), 37);
         EXPECT_EQ(img.height(), 41);
         EXPECT_EQ(img.format(), QImage::Format_RGB32);
@@ -126,7 +126,7 @@ TEST(ChordBox, EveryPictureIs37By41BlackOnWhite) {
 }
 
 TEST(ChordBox, BlankBoxIsTheGridAlone) {
-    const QImage img = imagegen::drawBlankChordBox();
+    const QImage img = artwork::drawBlankChordBox();
     const int bottom = kTopLine + 6 * kRows;
     int expectedDark = 0;
     for (int y = 0; y < img.height(); ++y)
@@ -165,8 +165,8 @@ TEST(ChordBox, DotsMarksAndBarresSitWhereTheShapeSays) {
         {{X, 2, 4, 4, 4, 2}, true, 1, Span{2, 1, 5}},  // B, barre at the second fret
     };
     for (const auto& c : cases) {
-        const QImage img = c.firstPosition ? imagegen::drawFirstPosition(c.frets)
-                                           : imagegen::drawGalleryShape(c.frets);
+        const QImage img = c.firstPosition ? artwork::drawFirstPosition(c.frets)
+                                           : artwork::drawGalleryShape(c.frets);
         expectShapeDrawn(img, c.frets, c.topFret, c.barre);
         expectNut(img, c.firstPosition);
         EXPECT_TRUE(onlyBlackAndWhite(img)) << text(c.frets);
@@ -176,23 +176,23 @@ TEST(ChordBox, DotsMarksAndBarresSitWhereTheShapeSays) {
 TEST(ChordBox, OpenStringUnderTheLowestFretBreaksTheBar) {
     // Bb add9 holds fret 1 on A, B and e but leaves D open: a finger cannot
     // lie across D, so fret 1 shows three separate dots and no bar.
-    const QImage img = imagegen::drawFirstPosition({X, 1, 0, 3, 1, 1});
+    const QImage img = artwork::drawFirstPosition({X, 1, 0, 3, 1, 1});
     const int y = rowCentreY(0);
     EXPECT_FALSE(dark(img, stringX(2) - 2, y));
     EXPECT_FALSE(dark(img, stringX(2) + 2, y));
     EXPECT_FALSE(dark(img, stringX(4) + 3, y));
     // With the D string fretted the same fret is one bar from A to e.
-    const QImage barred = imagegen::drawFirstPosition({X, 1, 3, 3, 3, 1});
+    const QImage barred = artwork::drawFirstPosition({X, 1, 3, 3, 3, 1});
     for (int x = stringX(1); x <= stringX(5); ++x) EXPECT_TRUE(dark(barred, x, y)) << x;
 }
 
 TEST(ChordBox, EveryStoredShapeDrawsAllItsNotes) {
     for (const auto& set : theory::diagramSets()) {
         for (const auto& shape : set.shapes)
-            expectShapeDrawn(imagegen::drawGalleryShape(shape), shape, theory::lowestFret(shape),
+            expectShapeDrawn(artwork::drawGalleryShape(shape), shape, theory::lowestFret(shape),
                              std::nullopt, false);
         for (const auto& d : set.rootDiagrams)
-            expectShapeDrawn(imagegen::drawFirstPosition(d.frets), d.frets, 1, std::nullopt, false);
+            expectShapeDrawn(artwork::drawFirstPosition(d.frets), d.frets, 1, std::nullopt, false);
     }
 }
 
@@ -200,13 +200,13 @@ TEST(ChordBox, DrawingIsDeterministicAndShapesDiffer) {
     const std::vector<Frets> shapes{
         {8, 10, 10, 9, 8, 8}, {X, 3, 2, X, 1, 3}, {X, X, 10, 12, 13, 12}};
     for (const auto& f : shapes) {
-        EXPECT_EQ(imagegen::drawGalleryShape(f), imagegen::drawGalleryShape(f)) << text(f);
-        EXPECT_EQ(imagegen::drawFirstPosition(f), imagegen::drawFirstPosition(f)) << text(f);
-        EXPECT_NE(imagegen::drawGalleryShape(f), imagegen::drawBlankChordBox()) << text(f);
+        EXPECT_EQ(artwork::drawGalleryShape(f), artwork::drawGalleryShape(f)) << text(f);
+        EXPECT_EQ(artwork::drawFirstPosition(f), artwork::drawFirstPosition(f)) << text(f);
+        EXPECT_NE(artwork::drawGalleryShape(f), artwork::drawBlankChordBox()) << text(f);
     }
-    EXPECT_EQ(imagegen::drawBlankChordBox(), imagegen::drawBlankChordBox());
-    EXPECT_NE(imagegen::drawGalleryShape(shapes[0]), imagegen::drawGalleryShape(shapes[1]));
-    EXPECT_NE(imagegen::drawGalleryShape(shapes[1]), imagegen::drawFirstPosition(shapes[1]));
+    EXPECT_EQ(artwork::drawBlankChordBox(), artwork::drawBlankChordBox());
+    EXPECT_NE(artwork::drawGalleryShape(shapes[0]), artwork::drawGalleryShape(shapes[1]));
+    EXPECT_NE(artwork::drawGalleryShape(shapes[1]), artwork::drawFirstPosition(shapes[1]));
 }
 
 }  // namespace

@@ -50,8 +50,10 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject controls = r.state["controls"].toObject();
     // With Sound_Status, Tuning_Label and "Name a chord": its switch, report,
-    // three names, six marks and 6 x 23 click targets on the neck.
-    EXPECT_EQ(controls.size(), 287 + 1 + 1 + 3 + 6 + 6 * 23);
+    // three names, six marks and 6 x 23 click targets on the neck; and the
+    // large diagram, hidden.
+    EXPECT_EQ(controls.size(), 287 + 1 + 1 + 3 + 6 + 6 * 23 + 1);
+    EXPECT_EQ(controls["Large_Diagram"].toObject()["Visible"].toBool(), false);
     EXPECT_EQ(controls["Cover"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["Logo_Box"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["NoteEntry_C"].toObject()["Visible"].toBool(), false);
@@ -117,11 +119,8 @@ QJsonObject controlOf(const QJsonObject& state, const QString& key) {
 TEST(DemoDriver, SettingsEntryShowsTheDefaults) {
     const DriverRun r = driver({"LyrafretDemo"});
     ASSERT_EQ(r.exitCode, 0);
-    const QJsonObject expected{{"left_handed", false},
-                               {"names", "english"},
-                               {"tuning", "standard"},
-                               {"sound", true},
-                               {"naming", false}};
+    const QJsonObject expected{{"left_handed", false}, {"names", "english"}, {"tuning", "standard"},
+                               {"sound", true},        {"naming", false},    {"fingers", false}};
     EXPECT_EQ(r.state["settings"].toObject(), expected);
     for (const QJsonValue& c : r.state["controls"].toObject())
         EXPECT_FALSE(c.toObject().contains("Mirrored"));

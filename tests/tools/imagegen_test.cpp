@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "artwork/chord_box.h"
 #include "artwork/text_pictures.h"
 #include "images/bmp_reader.h"
 #include "images/library_paths.h"
@@ -22,7 +23,6 @@
 #include "theory/given_sets.h"
 #include "theory/notes.h"
 #include "tools/imagegen/artwork.h"
-#include "tools/imagegen/chord_box.h"
 #include "tools/imagegen/library.h"
 
 namespace {
@@ -300,12 +300,12 @@ TEST_F(LibraryTest, DiagramsAreTheChordBoxPictures) {
         for (std::size_t i = 0; i < set.shapes.size(); ++i)
             EXPECT_EQ(
                 load(std::string("img/demo/") + set.dir + "/" + std::to_string(i + 1) + ".bmp"),
-                imagegen::drawGalleryShape(set.shapes[i]).convertToFormat(QImage::Format_RGB32))
+                artwork::drawGalleryShape(set.shapes[i]).convertToFormat(QImage::Format_RGB32))
                 << set.dir << " " << i + 1;
         for (const auto& diagram : set.rootDiagrams)
             EXPECT_EQ(
                 load(std::string("img/demo/") + set.dir + "/" + diagram.root + ".bmp"),
-                imagegen::drawFirstPosition(diagram.frets).convertToFormat(QImage::Format_RGB32))
+                artwork::drawFirstPosition(diagram.frets).convertToFormat(QImage::Format_RGB32))
                 << set.dir << " " << diagram.root;
     }
 }

@@ -56,6 +56,7 @@ TEST(OptionEntries, TheMenuShowsTheModelsEntriesInTheirOrder) {
     const std::vector<std::string> expected{"Left-handed",
                                             "Sound",
                                             "Name a chord",
+                                            "Finger numbers",
                                             "Note names/English",
                                             "Note names/German",
                                             "Note names/Solf\u00e8ge",

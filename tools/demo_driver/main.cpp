@@ -17,15 +17,19 @@
 
 namespace {
 
+void print(const QJsonDocument& d) {
+    std::cout << d.toJson(QJsonDocument::Indented).toStdString() << std::flush;
+}
 void print(const QJsonObject& o) {
-    std::cout << QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString() << std::flush;
+    print(QJsonDocument(o));
 }
 
 int usage() {
     std::cerr << "usage: demo-driver PROGRAM [--folder DIR] [--screenshot FILE.png] "
-                 "[--left-handed] [--names SYSTEM] [--tuning KEY] [--sound on|off] "
+                 "[--left-handed] [--names SYSTEM] [--tuning KEY] [--sound on|off] [--fingers] "
                  "[--wav FILE.wav] [STEP ...]\n"
                  "       demo-driver --catalog [--tuning KEY]\n"
+                 "       demo-driver --fingering [--tuning KEY] GRIP ...\n"
                  "       demo-driver --tunings\n";
     return 2;
 }
@@ -56,7 +60,8 @@ std::optional<bool> onOff(const std::string& word) {
 }
 
 // "option left-handed on|off", "option names SYSTEM", "option tuning KEY",
-// "option sound on|off", "option naming on|off": one choice in the options menu.
+// "option sound on|off", "option naming on|off", "option fingers on|off": one choice
+// in the options menu.
 // Returns the words used, or 0 when the step is not one of these.
 std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
                        std::function<void()>& action, ui::DemoWindow& window) {
@@ -81,6 +86,12 @@ std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
         action = [&window, on] { window.setNaming(*on); };
         return 3;
     }
+    if (what == "fingers") {
+        const auto on = onOff(value);
+        if (!on) return 0;
+        action = [&window, on] { window.setFingers(*on); };
+        return 3;
+    }
     if (what == "names") {
         const auto system = theory::nameSystemFromKey(value);
         if (!system) return 0;
@@ -100,6 +111,30 @@ std::size_t optionStep(const std::vector<std::string>& steps, std::size_t i,
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) return usage();
+    if (args[0] == "--fingering") {
+        // A fingering depends on the frets alone; the tuning is checked, as elsewhere.
+        // No window is made, so no application either.
+        std::size_t first = 1;
+        if (args.size() >= 3 && args[1] == "--tuning") {
+            if (!theory::tuningByKey(args[2])) {
+                std::cerr << "unknown tuning " << args[2] << "\n";
+                return 2;
+            }
+            first = 3;
+        }
+        std::vector<theory::Frets> grips;
+        for (std::size_t i = first; i < args.size(); ++i) {
+            const auto grip = driver::parseGrip(args[i]);
+            if (!grip) {
+                std::cerr << "not a grip: " << args[i]
+                          << " (six strings, lowest first: x32010 or 8,10,10,9,8,8)\n";
+                return 2;
+            }
+            grips.push_back(*grip);
+        }
+        print(QJsonDocument(driver::fingerings(grips)));
+        return 0;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (args[0] == "--tunings" && args.size() == 1) {
@@ -136,6 +171,8 @@ int main(int argc, char** argv) {
                 return 2;
             }
             settings.sound = *on;
+        } else if (args[i] == "--fingers") {
+            settings.fingers = true;
         } else if (args[i] == "--left-handed") {
             settings.left_handed = true;
         } else if (args[i] == "--names" && i + 1 < args.size()) {
@@ -224,6 +261,29 @@ int main(int argc, char** argv) {
                 return 2;
             }
             guarded([&] { chordName->click(); }, errors);
+            continue;
+        }
+        if (name == "hover") {
+            // The pointer resting on gallery item I ("root": the diagram beside
+            // the name), or leaving the one it rests on ("off").
+            if (i + 1 >= steps.size()) {
+                std::cerr << "hover needs a gallery index, root or off\n";
+                return 2;
+            }
+            const std::string& what = steps[++i];
+            if (what == "off") {
+                if (ui::Control* cell = window->find(
+                        "Chord_Display(" + std::to_string(window->hoveredDiagram()) + ")"))
+                    guarded([&] { cell->hover(false); }, errors);
+                continue;
+            }
+            const std::string key = "Chord_Display(" + (what == "root" ? "18" : what) + ")";
+            ui::Control* cell = isNumber(what) || what == "root" ? window->find(key) : nullptr;
+            if (!cell) {
+                std::cerr << "unknown control " << key << "\n";
+                return 2;
+            }
+            guarded([&] { cell->hover(true); }, errors);
             continue;
         }
         if (name == "play") {

@@ -6,6 +6,7 @@
 #include "chords/pennatone_types.h"
 #include "images/grip_pictures.h"
 #include "theory/chord_naming.h"
+#include "theory/fingering.h"
 #include "theory/given_sets.h"
 #include "theory/grips.h"
 #include "theory/notes.h"
@@ -64,10 +65,31 @@ QJsonArray fretArray(const theory::Frets& frets) {
     return a;
 }
 
+// "fingers" (lowest string first, 0 open or muted; null where no hand can
+// hold the grip) and "barres" into an entry that has the grip's frets.
+QJsonObject withFingering(QJsonObject entry, const theory::Frets& frets) {
+    const auto fingering = theory::fingeringOf(frets);
+    QJsonArray barres;
+    if (fingering) {
+        QJsonArray fingers;
+        for (int f : fingering->fingers) fingers.append(f);
+        entry["fingers"] = fingers;
+        for (const theory::FingerBarre& b : fingering->barres)
+            barres.append(QJsonObject{
+                {"finger", b.finger}, {"fret", b.fret}, {"from", b.from}, {"to", b.to}});
+    } else {
+        entry["fingers"] = QJsonValue();
+    }
+    entry["barres"] = barres;
+    return entry;
+}
+
 QJsonObject gripEntry(const theory::Frets& frets, bool atNut, const std::string& chord) {
-    return QJsonObject{{"picture", QString::fromStdString(images::gripPicture(frets, atNut))},
-                       {"frets", fretArray(frets)},
-                       {"chord", QString::fromStdString(chord)}};
+    return withFingering(
+        QJsonObject{{"picture", QString::fromStdString(images::gripPicture(frets, atNut))},
+                    {"frets", fretArray(frets)},
+                    {"chord", QString::fromStdString(chord)}},
+        frets);
 }
 
 // Per root pitch (named by its first spelling among the root buttons), the
@@ -177,14 +199,17 @@ QJsonObject catalog(const theory::Tuning& tuning) {
         QJsonArray pictures;
         int n = 1;
         for (const theory::Frets& shape : set.shapes)
-            pictures.append(QJsonObject{{"picture", QString("%1.bmp").arg(n++)},
-                                        {"frets", fretArray(shape)},
-                                        {"chord", QString::fromStdString(chord)}});
+            pictures.append(withFingering(QJsonObject{{"picture", QString("%1.bmp").arg(n++)},
+                                                      {"frets", fretArray(shape)},
+                                                      {"chord", QString::fromStdString(chord)}},
+                                          shape));
         for (const theory::RootDiagram& d : set.rootDiagrams)
-            pictures.append(QJsonObject{
-                {"picture", QString("%1.bmp").arg(d.root)},
-                {"frets", fretArray(d.frets)},
-                {"chord", QString::fromStdString(std::string(d.root) + " " + set.chordType)}});
+            pictures.append(withFingering(
+                QJsonObject{
+                    {"picture", QString("%1.bmp").arg(d.root)},
+                    {"frets", fretArray(d.frets)},
+                    {"chord", QString::fromStdString(std::string(d.root) + " " + set.chordType)}},
+                d.frets));
         sets[set.dir] = QJsonObject{
             {"chordType", set.chordType}, {"root", set.chordRoot}, {"pictures", pictures}};
     }
@@ -194,6 +219,44 @@ QJsonObject catalog(const theory::Tuning& tuning) {
 }  // namespace driver
 
 namespace driver {
+
+std::optional<theory::Frets> parseGrip(const std::string& text) {
+    std::vector<std::string> words;
+    if (text.find(',') != std::string::npos) {
+        std::string word;
+        for (char c : text + ",") {
+            if (c != ',') {
+                word += c;
+                continue;
+            }
+            words.push_back(word);
+            word.clear();
+        }
+    } else {
+        for (char c : text) words.emplace_back(1, c);
+    }
+    if (words.size() != 6) return std::nullopt;
+    theory::Frets frets{};
+    for (std::size_t s = 0; s < 6; ++s) {
+        const std::string& w = words[s];
+        if (w == "x" || w == "X") {
+            frets[s] = -1;
+            continue;
+        }
+        if (w.empty() || w.size() > 2 || w.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        frets[s] = std::stoi(w);
+        if (frets[s] > theory::kLastFret) return std::nullopt;
+    }
+    return frets;
+}
+
+QJsonArray fingerings(const std::vector<theory::Frets>& grips) {
+    QJsonArray all;
+    for (const theory::Frets& frets : grips)
+        all.append(withFingering(QJsonObject{{"frets", fretArray(frets)}}, frets));
+    return all;
+}
 
 QJsonObject tunings() {
     QJsonObject all;

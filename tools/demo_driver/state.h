@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,13 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
 // Every diagram set of the image library with each shape's frets, and the
 // galleries chosen per root in that tuning.
 QJsonObject catalog(const theory::Tuning& tuning = theory::standardTuning());
+
+// A grip as a player writes it: "x32010", or with commas where a fret has
+// two digits ("8,10,10,9,8,8"); none for anything else.
+std::optional<theory::Frets> parseGrip(const std::string& text);
+
+// [{"frets": [...], "fingers": [...] or null, "barres": [...]}, ...]
+QJsonArray fingerings(const std::vector<theory::Frets>& grips);
 
 // {"KEY": {"name": ..., "midi": [...]}, ...} for every tuning offered.
 QJsonObject tunings();

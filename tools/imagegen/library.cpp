@@ -10,6 +10,7 @@
 #include <set>
 #include <utility>
 
+#include "artwork/chord_box.h"
 #include "artwork/text_pictures.h"
 #include "images/grip_pictures.h"
 #include "images/library_paths.h"
@@ -19,7 +20,6 @@
 #include "theory/grips.h"
 #include "theory/notes.h"
 #include "tools/imagegen/artwork.h"
-#include "tools/imagegen/chord_box.h"
 
 namespace imagegen {
 

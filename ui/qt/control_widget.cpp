@@ -166,6 +166,16 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void ControlWidget::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    if (m_control.hoverable()) emit hovered(&m_control, true);
+}
+
+void ControlWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (m_control.hoverable()) emit hovered(&m_control, false);
+}
+
 void ControlWidget::contextMenuEvent(QContextMenuEvent* event) {
     if (m_control.rightClickable()) {
         event->accept();

@@ -50,6 +50,7 @@ public:
 signals:
     void clicked(ui::Control* control);
     void rightClicked(ui::Control* control);
+    void hovered(ui::Control* control, bool entered);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +58,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void paintLabel(QPainter& p);

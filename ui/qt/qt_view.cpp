@@ -151,6 +151,8 @@ ControlWidget* QtView::makeWidget(std::size_t i) {
     connect(w, &ControlWidget::clicked, this, [this](Control* clicked) { click(*clicked); });
     connect(w, &ControlWidget::rightClicked, this,
             [this](Control* clicked) { rightClick(*clicked); });
+    connect(w, &ControlWidget::hovered, this,
+            [this](Control* c, bool entered) { hover(*c, entered); });
     w->apply(true);
     applyCursor(i);
     applyHints(i);
@@ -185,6 +187,12 @@ void QtView::click(Control& control) {
 void QtView::rightClick(Control& control) {
     if (m_window.exited() || !control.rightClickable()) return;
     runGuarded([&control] { control.rightClick(); }, m_reporter, this, windowTitle());
+    sync();
+}
+
+void QtView::hover(Control& control, bool entered) {
+    if (m_window.exited()) return;
+    runGuarded([&control, entered] { control.hover(entered); }, m_reporter, this, windowTitle());
     sync();
 }
 

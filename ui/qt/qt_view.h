@@ -56,6 +56,8 @@ public:
     void click(Control& control);
     // A right-click on a control that plays something, then one sync pass.
     void rightClick(Control& control);
+    // The pointer resting on a control, or leaving it.
+    void hover(Control& control, bool entered);
     // Applies every control whose revision moved and the window frame.
     void sync();
     // Controls applied by the last sync pass.

@@ -39,6 +39,7 @@ Settings SettingsStore::load() const {
     if (theory::tuningByKey(tuning)) settings.tuning = tuning;
     readBool(s, "sound", settings.sound);
     readBool(s, "naming", settings.naming);
+    readBool(s, "fingers", settings.fingers);
     return settings;
 }
 
@@ -50,6 +51,7 @@ bool SettingsStore::save(const Settings& settings) const {
     s.setValue("tuning", QString::fromStdString(settings.tuning));
     s.setValue("sound", settings.sound ? "true" : "false");
     s.setValue("naming", settings.naming ? "true" : "false");
+    s.setValue("fingers", settings.fingers ? "true" : "false");
     s.sync();
     return s.status() == QSettings::NoError;
 }

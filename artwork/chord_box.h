@@ -4,7 +4,7 @@
 
 #include "theory/voicings.h"
 
-namespace imagegen {
+namespace artwork {
 
 // Chord-box pictures are 555 x 615 twips: 37 x 41 pixels.
 inline constexpr int kChordBoxWidth = 37;
@@ -18,4 +18,10 @@ QImage drawFirstPosition(const theory::Frets& frets);
 // The empty grid shown in cleared gallery cells.
 QImage drawBlankChordBox();
 
-}  // namespace imagegen
+// The same diagrams with the finger that holds each note written in its dot
+// and each barre drawn as a bar. Left-handed, the strings run the other way
+// and the numbers still read upright. A grip no hand can hold is drawn
+// without numbers.
+QImage drawFingeredShape(const theory::Frets& frets, bool atNut, bool leftHanded);
+
+}  // namespace artwork
