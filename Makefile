@@ -83,9 +83,11 @@ check: setup
 	@cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 	@$(SANITIZER_ENV) build-asan/bin/demo-driver PennatoneDemo --screenshot build-asan/leaks.png \
 	  Base 0 Ty 0 Chord_Display 3 Select_Fs Mask_5 size 3 option tuning dadgad \
+	  option fingers on hover 2 hover root option left-handed on hover off \
 	  option naming on fret 1 3 fret 2 2 fret 3 0 name 0 close_me >/dev/null
 	@$(SANITIZER_ENV) build-asan/bin/demo-driver LyrafretDemo --screenshot build-asan/leaks.png \
 	  Key_C 0 key 0 FretDisplay 1 Select_Fs Mask_5 size 3 option tuning open-g \
+	  option fingers on hover 1 Chord_Display 1 hover off \
 	  option naming on fret 1 0 fret 2 2 fret 3 2 name 0 Exit_Me >/dev/null
 	@echo "Both programs start, click and exit without a sanitizer report."
 	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -58,6 +58,7 @@ struct Scenario {
     std::string click;
     std::vector<std::string> files;  // what the click opens, recorded once
     std::string tuning = "standard";
+    bool fingers = false;  // finger numbers: every diagram is drawn, not only read
 };
 
 std::unique_ptr<ui::DemoWindow> makeWindow(const Scenario& s, ui::Clipboard& clipboard) {
@@ -65,6 +66,7 @@ std::unique_ptr<ui::DemoWindow> makeWindow(const Scenario& s, ui::Clipboard& cli
     std::unique_ptr<ui::DemoWindow> w = ui::makeWindow(s.program, platform);
     ui::Settings settings;
     settings.tuning = s.tuning;
+    settings.fingers = s.fingers;
     w->applySettings(settings);
     w->Form_Load();
     return w;
@@ -217,6 +219,20 @@ int main(int argc, char** argv) {
          "key(5)",
          {},
          "open-g"},
+        {"Pennatone Ty(0) after Base(6), fingers",
+         "PennatoneDemo",
+         {"Base(6)"},
+         "Ty(0)",
+         {},
+         "standard",
+         true},
+        {"Lyrafret key(5) after Key_C(1), fingers",
+         "LyrafretDemo",
+         {"Key_C(1)"},
+         "key(5)",
+         {},
+         "standard",
+         true},
     };
     for (Scenario& s : scenarios) {
         s.files = recordClick(s);
