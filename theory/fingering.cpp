@@ -11,7 +11,11 @@
 //     flat from its lowest string to its highest, and every string between
 //     sounds at its fret or higher. An open or a muted string cannot lie under
 //     a barre (the flat finger would fret it); a string beside a barre's end
-//     may be muted or open.
+//     may be muted or open. A barre over three or more strings lies across the
+//     neck to the high-string edge, so the strings beyond its top end are
+//     under it too: they are muted or held at its fret or higher (the ring
+//     across the A form's three strings damps the top string, x1333x). Over
+//     two strings it is the pad of an arched finger and damps nothing else.
 //  3. Fingers follow the frets: a higher finger never holds a lower fret than
 //     a lower finger.
 //  4. Stretch: two fingers next to each other, or with one finger between,
@@ -19,9 +23,9 @@
 //     So no grip spans more than four frets (highest - lowest <= 3).
 //  5. Two notes of the hand's lowest fret held by two fingers with an open
 //     string between them: the open string rings only while the hand stands
-//     steep over that fret with nothing held beyond it (A7 x02020, Bm7
-//     x20202). With a finger further up the hand flattens and damps it, so
-//     102210, 103210 and x31013 need the thumb.
+//     steep over that fret, which it can with one note held beyond it (Gmaj7
+//     320002, A7 x02020, Bm7 x20202) but not with two: they pull the hand flat
+//     onto the open string, so 102210, 103210 and x31013 need the thumb.
 //
 // Which of the fingerings a hand can hold teachers write (each term costs;
 // the cheapest wins, ties go to the lower finger on the lower string):
@@ -31,9 +35,8 @@
 //    strings; a finger reaching further than its place costs more);
 //  - a barre costs, more for another finger than the index, and much more
 //    when a string beyond its top end must ring open or lower down, which
-//    the flat finger has to arch away from (hence A x02220 takes 1-2-3, not
-//    an index barre, and the A form x13331 takes a ring barre only because
-//    the three fingers would not fit in one fret two frets above the barre);
+//    the finger has to arch away from (hence A x02220 takes 1-2-3, not an
+//    index barre over two of its strings);
 //  - on one fret the lower finger takes the lower string (A 1-2-3, the middle
 //    and ring of G, C7's ring and little);
 //  - in first position, with at most two fingers down, the hand stays at home
@@ -78,12 +81,16 @@ bool holds(const Frets& fret, const std::array<int, kStrings>& finger) {
         if (!at[k]) continue;
         for (int s = low[k]; s <= high[k]; ++s)  // the barre's strings, or the one string
             if (fret[s] < at[k] || (fret[s] == at[k] && finger[s] != k)) return false;
+        if (high[k] - low[k] >= 2)
+            for (int s = high[k] + 1; s < kStrings; ++s)
+                if (fret[s] >= 0 && fret[s] < at[k]) return false;
         for (int j = k + 1; j <= kLittle; ++j)
             if (at[j] && (at[j] < at[k] || at[j] - at[k] > maxReach(k, j))) return false;
     }
-    // Rule 5: an open string between two lowest-fret notes, and a note beyond.
-    const bool beyond = std::any_of(fret.begin(), fret.end(), [&](int f) { return f > lowest; });
-    if (beyond) {
+    // Rule 5: an open string between two lowest-fret notes, and two notes beyond.
+    const int beyond =
+        int(std::count_if(fret.begin(), fret.end(), [&](int f) { return f > lowest; }));
+    if (beyond >= 2) {
         int lastLowest = -1;
         bool openSince = false;
         for (int s = 0; s < kStrings; ++s) {
