@@ -16,6 +16,8 @@
 //     under it too: they are muted or held at its fret or higher (the ring
 //     across the A form's three strings damps the top string, x1333x). Over
 //     two strings it is the pad of an arched finger and damps nothing else.
+//     The little finger is too short and weak to lie across strings: it
+//     holds one.
 //  3. Fingers follow the frets: a higher finger never holds a lower fret than
 //     a lower finger.
 //  4. Stretch: two fingers next to each other, or with one finger between,
@@ -81,6 +83,7 @@ bool holds(const Frets& fret, const std::array<int, kStrings>& finger) {
         if (!at[k]) continue;
         for (int s = low[k]; s <= high[k]; ++s)  // the barre's strings, or the one string
             if (fret[s] < at[k] || (fret[s] == at[k] && finger[s] != k)) return false;
+        if (k == kLittle && count[k] > 1) return false;
         if (high[k] - low[k] >= 2)
             for (int s = high[k] + 1; s < kStrings; ++s)
                 if (fret[s] >= 0 && fret[s] < at[k]) return false;
@@ -124,7 +127,7 @@ int cost(const Frets& fret, const std::array<int, kStrings>& finger, bool home) 
     for (int k = kIndex; k <= kLittle; ++k) {
         if (!at[k]) continue;
         if (count[k] > 1) {
-            c += k == kIndex ? 3 : k == kLittle ? 7 : 5;
+            c += k == kIndex ? 3 : 5;
             for (int s = high[k] + 1; s < kStrings; ++s)
                 if (fret[s] >= 0 && fret[s] < at[k]) {
                     c += 8;

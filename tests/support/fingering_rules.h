@@ -19,6 +19,7 @@ namespace testing_support {
 //    held by it alone; one lying over three strings or more also covers the
 //    strings from its top end to the high E, which must then be muted or
 //    sound at its fret or above;
+//  - the little finger never bars;
 //  - a higher-numbered finger never sits on a lower fret;
 //  - fingers one or two apart reach at most 2 frets, index to little 3;
 //  - with two or more notes held above the lowest fret, no open string rings
@@ -55,6 +56,7 @@ inline std::string_view fingeringFault(const theory::Frets& frets,
             if (v.fret - u.fret > reach) return "a stretch past the hand's reach";
         }
         if (u.strings < 2) continue;
+        if (k == 4) return "a barre by the little finger";
         ++barres;
         bool listed = false;
         for (const theory::FingerBarre& b : fingering.barres)

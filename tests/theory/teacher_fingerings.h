@@ -243,7 +243,10 @@ inline constexpr Unholdable kUnholdable[] = {
     {"8,5,5,5,5,8", "a barre with both outer strings three frets up"},
     {"35x453", "a muted string under the index barre"},
     {"x43141", "the ring three frets past the index barre"},
-    {"10,10,10,x,x,7", "a little-finger barre over the low three, the index below on the top"},
+    {"10,10,10,x,x,7",
+     "the low three three frets past the index: too far for the ring, and the little does not bar"},
+    {"15,15,12,12,12,12",
+     "the two bass strings three frets past the index barre, for the little alone"},
 };
 
 }  // namespace fixture
