@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <set>
 #include <string>
 #include <string_view>
@@ -9,7 +11,10 @@
 
 #include "../support/fingering_rules.h"
 #include "teacher_fingerings.h"
+#include "theory/chord_types.h"
 #include "theory/given_sets.h"
+#include "theory/grips.h"
+#include "theory/tunings.h"
 
 namespace {
 
@@ -216,6 +221,34 @@ TEST(FingeringRules, AMovableShapeKeepsItsFingersUpTheNeck) {
 }
 
 // ---- The grip search and the given sets ------------------------------------
+
+// Every grip the search finds in standard tuning, and every type at three
+// roots in the other tunings, has a fingering the rules accept; fingering
+// them all takes well under the gallery's second.
+TEST(GripSearchFingerings, EveryGripFoundHasAFingeringTheRulesAccept) {
+    std::vector<Frets> grips;
+    for (const theory::Tuning& tuning : theory::kTunings)
+        for (const theory::ChordType& type : theory::kChordTypes)
+            for (int root = 0; root < 12; ++root) {
+                if (&tuning != &theory::kTunings[0] && root % 4 != 1) continue;
+                const auto found = theory::allGrips(tuning, type, root);
+                grips.insert(grips.end(), found.begin(), found.end());
+            }
+    ASSERT_GT(grips.size(), 100000u);
+    const auto start = std::chrono::steady_clock::now();
+    std::size_t fingered = 0;
+    for (const Frets& f : grips) fingered += theory::fingeringOf(f).has_value();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("fingered %zu grips in %.3f s\n", grips.size(), seconds);
+    EXPECT_EQ(fingered, grips.size());
+    EXPECT_LT(seconds, 2.0);
+    for (const Frets& grip : grips) {
+        const auto f = theory::fingeringOf(grip);
+        ASSERT_TRUE(f.has_value()) << text(grip);
+        ASSERT_EQ(fingeringFault(grip, *f), "") << text(grip) << " " << describe(*f);
+    }
+}
 
 // The given sets keep their stored shapes; these have no fingering by the
 // rules (each needs the thumb or a longer reach than four fingers have):
