@@ -36,9 +36,9 @@
 //    (two fingers side by side on one fret cost a little, more on neighbouring
 //    strings; a finger reaching further than its place costs more);
 //  - a barre costs, more for another finger than the index, and much more
-//    when a string beyond its top end must ring open or lower down, which
-//    the finger has to arch away from (hence A x02220 takes 1-2-3, not an
-//    index barre over two of its strings);
+//    when a string beyond its top end rings open or lower down, which the
+//    finger's pad has to arch away from; so A x02220 takes 1-2-3, and a
+//    barre comes in where it saves a finger (F xx3211, Dm7 xx0211);
 //  - on one fret the lower finger takes the lower string (A 1-2-3, the middle
 //    and ring of G, C7's ring and little);
 //  - in first position, with at most two fingers down, the hand stays at home
