@@ -33,4 +33,8 @@ struct Fingering {
 // without the thumb cannot hold it. The rules are set out in fingering.cpp.
 std::optional<Fingering> fingeringOf(const Frets& frets);
 
+// Whether four fingers can hold the grip at all; a table look-up, for the
+// grip search.
+bool hasFingering(const Frets& frets);
+
 }  // namespace theory

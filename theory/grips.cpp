@@ -10,6 +10,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "theory/fingering.h"
 #include "theory/notes.h"
 
 namespace theory {
@@ -69,7 +70,7 @@ bool isGrip(const Tuning& tuning, const ChordTones& tones, int root, const Frets
         return false;
     const int lowest = lowestFret(frets);
     if (lowest > 0 && highestFret(frets) - lowest > 3) return false;
-    return fingersNeeded(frets) <= 4;
+    return fingersNeeded(frets) <= 4 && hasFingering(frets);
 }
 
 int GripScore::total() const {

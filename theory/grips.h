@@ -24,7 +24,8 @@ ChordTones chordTones(const ChordType& type);
 
 // A grip sounds only chord tones and all required ones on three or more
 // strings, takes at most four fingers (a barre as one), spans at most four
-// frets (open strings aside) and stays on the neck.
+// frets (open strings aside), stays on the neck, and a hand can hold it
+// (hasFingering, theory/fingering.h).
 bool isGrip(const Tuning& tuning, const ChordTones& tones, int root, const Frets& frets);
 
 // The open-chord families whose shapes are moved up the neck, commonest first.
