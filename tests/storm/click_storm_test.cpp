@@ -199,8 +199,10 @@ void stormOverADamagedLibrary(unsigned fallbackSeed) {
         r.failedFiles.size());
     // The storm meets broken pictures again and again; how often depends on
     // which pictures the vandal broke and on the share of clicks that load
-    // none (the options, the naming mode's marks), so the bound leaves room.
-    EXPECT_GT(r.failedLoads, r.clicks / 200);
+    // none (the options, the pointer, the naming mode's marks), so the bound
+    // leaves room: PennatoneDemo meets one in 180 to 220 clicks, LyrafretDemo
+    // one in 25 to 35, over 20,000 to 100,000 clicks.
+    EXPECT_GT(r.failedLoads, r.clicks / 400);
     EXPECT_GT(r.chordsShown, r.clicks / 50);
 }
 

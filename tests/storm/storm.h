@@ -382,13 +382,14 @@ inline std::vector<OptionChoice> optionChoices() {
                            [&tuning](ui::DemoWindow& w) { w.setTuning(tuning.key); }});
     choices.push_back({"option fingers on", [](ui::DemoWindow& w) { w.setFingers(true); }});
     choices.push_back({"option fingers off", [](ui::DemoWindow& w) { w.setFingers(false); }});
-    // The pointer resting on a diagram, and leaving it.
-    for (int i = 0; i <= 18; ++i)
-        choices.push_back({"hover " + std::to_string(i), [i](ui::DemoWindow& w) {
-                               if (ui::Control* c =
-                                       w.find("Chord_Display(" + std::to_string(i) + ")"))
-                                   c->hover(true);
-                           }});
+    // The pointer resting on a diagram (one choice, at a cell of its own seeded
+    // draw, so that hovering does not crowd out the clicks that load pictures),
+    // and leaving it.
+    choices.push_back({"hover", [draw = std::make_shared<std::mt19937>(19)](ui::DemoWindow& w) {
+                           const int i = int((*draw)() % 19);
+                           if (ui::Control* c = w.find("Chord_Display(" + std::to_string(i) + ")"))
+                               c->hover(true);
+                       }});
     choices.push_back({"hover off", [](ui::DemoWindow& w) {
                            if (ui::Control* c = w.find("Chord_Display(" +
                                                        std::to_string(w.hoveredDiagram()) + ")"))
