@@ -27,6 +27,7 @@
 #include "theory/chord_types.h"
 #include "theory/given_sets.h"
 #include "theory/notes.h"
+#include "ui/neck.h"
 
 namespace storm {
 
@@ -100,8 +101,8 @@ inline std::string stem(const std::string& picture) {
 
 inline std::vector<std::string> maskSuffixes() {
     std::vector<std::string> s;
-    for (int n = 0; n <= 22; ++n) s.push_back(std::to_string(n));
-    for (const char* name : {"Low_E", "A", "D", "G", "B", "High_E"}) s.push_back(name);
+    for (int n = 0; n <= theory::neck::kFrets; ++n) s.push_back(std::to_string(n));
+    for (const char* name : ui::kStringMaskSuffixes) s.push_back(name);
     return s;
 }
 
