@@ -235,7 +235,7 @@ public:
     void Chord_Tone_Setup(const std::string& key);
     void Formula_Note_Loader();
     void Scale_Note_Loader_2(const std::vector<std::string>& row);
-    void Fret_Number_Loader(const std::vector<std::string>& Fret_Number);
+    void Fret_Number_Loader(const std::vector<int>& Fret_Number);
 
     // Loads a picture file; the name kept is the path relative to the program folder.
     Picture LoadPicture(const std::string& path) const;
@@ -325,8 +325,7 @@ protected:
     void clearReports();
     void clearToneDisplays();
     // Shows the overlays of the chord's degrees and colours its tone bars.
-    void showChordTones(const std::vector<std::string>& markerDegrees,
-                        const std::vector<int>& noteColours);
+    void showChordTones(const std::vector<int>& markerDegrees, const std::vector<int>& noteColours);
     void Clip_Preview();
     void exitProgram();
     QJsonObject commonVariables() const;

@@ -7,18 +7,23 @@
 
 namespace ui {
 
+namespace neck = theory::neck;
+
 namespace {
 
-constexpr std::array<int, 23> kFretLabelTops{225,  495,  840,  1170, 1485, 1830, 2145, 2475,
-                                             2835, 3150, 3480, 3780, 4110, 4455, 4785, 5115,
-                                             5475, 5805, 6120, 6435, 6795, 7125, 7470};
+constexpr std::array<int, neck::kFrets + 1> kFretLabelTops{
+    225,  495,  840,  1170, 1485, 1830, 2145, 2475, 2835, 3150, 3480, 3780,
+    4110, 4455, 4785, 5115, 5475, 5805, 6120, 6435, 6795, 7125, 7470};
+
+// The fret labels stand at the right edge of the neck's strip.
+constexpr int kFretLabelWidth = 255;
 
 struct StringMask {
     const char* caption;
     int labelLeft, labelWidth;
     const char* picture;
 };
-constexpr std::array<StringMask, 6> kStringMasks{{
+constexpr std::array<StringMask, neck::kStrings> kStringMasks{{
     {"E", 9690, 210, "mask_low_e"},
     {"A", 10005, 165, "mask_string"},
     {"D", 10305, 165, "mask_string"},
@@ -30,10 +35,10 @@ constexpr std::array<StringMask, 6> kStringMasks{{
 }  // namespace
 
 int fretMaskTop(int n) {
-    return n == 0 ? 100 : 450 + 330 * (n - 1);
+    return n == 0 ? neck::kOpenRowTop : neck::kFirstFretTop + neck::kFretPitch * (n - 1);
 }
 int stringMaskLeft(int s) {
-    return 9615 + 315 * s;
+    return neck::kLowStringMaskLeft + neck::kStringPitch * s;
 }
 
 void NeckPart::add(Control& c, bool turnsPictures) {
@@ -42,13 +47,13 @@ void NeckPart::add(Control& c, bool turnsPictures) {
 }
 
 void NeckPart::turn(bool leftHanded) {
-    for (Control* c : m_neck) c->setLeft(theory::neck::mirroredLeft(c->left(), c->width()));
+    for (Control* c : m_neck) c->setLeft(neck::mirroredLeft(c->left(), c->width()));
     for (Control* c : m_turnedWithNeck) c->setMirrorsPictures(leftHanded);
 }
 
 void NeckPart::addFretboard() {
-    Fret_Board = &m_window.make(Kind::Image, "Fret_Board", -1, nullptr, 9525, -45, 1950, 7830,
-                                kLayerFretboard);
+    Fret_Board = &m_window.make(Kind::Image, "Fret_Board", -1, nullptr, neck::kLeft,
+                                neck::kFretboardTop, neck::kWidth, 7830, kLayerFretboard);
     Fret_Board->setPicture(DemoWindow::Builtin("fretboard"));
     add(*Fret_Board, true);
 }
@@ -61,10 +66,10 @@ void NeckPart::addControls() {
 void NeckPart::addNoteOverlays() {
     for (const char* note : theory::Root_Names) {
         const std::string n = note;
-        const int top = (n == "E" || n == "Fs") ? -45 : -60;
+        const int top = (n == "E" || n == "Fs") ? neck::kShiftedOverlayTop : neck::kOverlayTop;
         add(m_window
-                .make(Kind::Image, "NoteEntry_" + n, -1, nullptr, 9525, top, 1950, 7770,
-                      kLayerNoteOverlay)
+                .make(Kind::Image, "NoteEntry_" + n, -1, nullptr, neck::kLeft, top, neck::kWidth,
+                      7770, kLayerNoteOverlay)
                 .setPicture(DemoWindow::Builtin("note_" + n))
                 .setVisible(false));
     }
@@ -72,21 +77,22 @@ void NeckPart::addNoteOverlays() {
 
 void NeckPart::addMasks() {
     DemoWindow& w = m_window;
-    for (int n = 0; n <= 22; ++n) {
+    for (int n = 0; n <= neck::kFrets; ++n) {
         const std::string suffix = std::to_string(n);
-        add(w.make(Kind::Image, "Mask_o" + suffix, -1, nullptr, 9450, fretMaskTop(n), 2025, 345,
-                   kLayerMaskImage)
+        add(w.make(Kind::Image, "Mask_o" + suffix, -1, nullptr, neck::kAreaLeft, fretMaskTop(n),
+                   neck::kFretMaskWidth, neck::kFretRowHeight, kLayerMaskImage)
                 .setPicture(DemoWindow::Builtin(n == 0 ? "mask_open" : "mask_fret"))
                 .setVisible(false),
             true);
-        add(w.label("Mask_" + suffix, -1, nullptr, 11565, kFretLabelTops[n], 255, 255, suffix,
-                    kWhite, kBlack)
+        add(w.label("Mask_" + suffix, -1, nullptr, neck::kAreaRight - kFretLabelWidth,
+                    kFretLabelTops[std::size_t(n)], kFretLabelWidth, 255, suffix, kWhite, kBlack)
                 .setFont({"MS Sans Serif", 9.75}));
     }
-    for (int s = 0; s < 6; ++s) {
-        const StringMask& m = kStringMasks[s];
+    for (int s = 0; s < neck::kStrings; ++s) {
+        const StringMask& m = kStringMasks[std::size_t(s)];
         const std::string suffix = kStringMaskSuffixes[std::size_t(s)];
-        add(w.make(Kind::Image, "Mask_o" + suffix, -1, nullptr, stringMaskLeft(s), 75, 285, 7650,
+        add(w.make(Kind::Image, "Mask_o" + suffix, -1, nullptr, stringMaskLeft(s),
+                   neck::kStringMaskTop, neck::kStringMaskWidth, neck::kStringMaskHeight,
                    kLayerMaskImage)
                 .setPicture(DemoWindow::Builtin(m.picture))
                 .setVisible(false),
@@ -115,7 +121,7 @@ void NeckPart::toggleMask(const std::string& suffix) {
 }
 
 void NeckPart::clearMasks() {
-    for (int n = 0; n <= 22; ++n) m_window.Mask_o(std::to_string(n)).setVisible(false);
+    for (int n = 0; n <= neck::kFrets; ++n) m_window.Mask_o(std::to_string(n)).setVisible(false);
     for (const char* s : kStringMaskSuffixes) m_window.Mask_o(s).setVisible(false);
 }
 

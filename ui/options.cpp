@@ -90,7 +90,7 @@ std::string stringName(const theory::Tuning& t, int string) {
         "C", "D\u266d", "D", "E\u266d", "E", "F", "G\u266d", "G", "A\u266d", "A", "B\u266d", "B"};
     const int pitch = theory::pitchAt(t, string, 0);
     bool hasD = false;
-    for (int s = 0; s < 6; ++s) hasD |= theory::pitchAt(t, s, 0) == 2;
+    for (int s = 0; s < theory::neck::kStrings; ++s) hasD |= theory::pitchAt(t, s, 0) == 2;
     return pitch == 6 && hasD ? "F\u266f" : kFlats[std::size_t(pitch)];
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "theory/chord_types.h"
+#include "theory/neck.h"
 #include "theory/notes.h"
 #include "ui/pennatone_demo.h"
 
@@ -68,7 +69,8 @@ void PennatoneDemo::createControls() {
         button->onRightClick([this, i = i] {
             m_hearing.playChord(rootForButton(i), "Base(" + std::to_string(i) + ")");
         });
-    Overlay = &make(Kind::Image, "Overlay", -1, nullptr, 9525, -60, 1950, 7830, kLayerOverlay);
+    Overlay = &make(Kind::Image, "Overlay", -1, nullptr, theory::neck::kLeft,
+                    theory::neck::kOverlayTop, theory::neck::kWidth, 7830, kLayerOverlay);
     m_neckPart.add(*Overlay);
     m_neckPart.addControls();
     m_namingPart.addControls(kNamingLeft, kNamingTop, kNamingWidth);

@@ -35,7 +35,7 @@ namespace storm {
 struct ExpectedChord {
     std::string type, dir;
     std::optional<int> lastItem;  // given sets only
-    std::vector<std::string> baseFrets;
+    std::vector<int> baseFrets;
 };
 
 template <typename Window>
@@ -265,7 +265,7 @@ private:
                 return "item " + std::to_string(i) + " shows " +
                        m_w.Chord_Display(i).picture().name + ", not " + diagram;
             if (i >= static_cast<int>(chord.baseFrets.size())) continue;
-            int fret = std::stoi(chord.baseFrets[i]) + (offset < 0 ? 0 : offset);
+            int fret = chord.baseFrets[std::size_t(i)] + (offset < 0 ? 0 : offset);
             // A shape that would run past fret 22 is shown twelve frets lower.
             if (const auto* set = theory::diagramSet(chord.dir);
                 set && i < static_cast<int>(set->shapes.size())) {
