@@ -62,8 +62,8 @@ const std::vector<KeyChord> kGivenChords{
      "Major__First",
      "a",
      8,
-     {"3", "5", "5", "8", "8", "10", "10", "12", "12"},
-     {"1", "3", "5"},
+     {3, 5, 5, 8, 8, 10, 10, 12, 12},
+     {1, 3, 5},
      {1, 4, 7},
      {R, R, R},
      {R, R, R}},
@@ -72,8 +72,8 @@ const std::vector<KeyChord> kGivenChords{
      "Major__First",
      "b",
      8,
-     {"2", "3", "5", "7", "8", "8", "9", "10", "12"},
-     {"1", "3", "5", "2"},
+     {2, 3, 5, 7, 8, 8, 9, 10, 12},
+     {1, 3, 5, 2},
      {1, 2, 4, 7},
      {R, R, R, G},
      {R, R, G, R}},
@@ -82,8 +82,8 @@ const std::vector<KeyChord> kGivenChords{
      "Minor__Second",
      "n",
      8,
-     {"1", "1", "2", "2", "5", "6", "7", "10", "12"},
-     {"2", "4", "6"},
+     {1, 1, 2, 2, 5, 6, 7, 10, 12},
+     {2, 4, 6},
      {1, 3, 7},
      {R, R, R},
      {R, R, R}},
@@ -92,8 +92,8 @@ const std::vector<KeyChord> kGivenChords{
      "Minor__Second",
      "o",
      7,
-     {"1", "1", "5", "6", "8", "10", "10", "10"},
-     {"2", "3", "4", "6"},
+     {1, 1, 5, 6, 8, 10, 10, 10},
+     {2, 3, 4, 6},
      {1, 2, 3, 7},
      {R, R, R, G},
      {R, R, G, R}},
@@ -102,8 +102,8 @@ const std::vector<KeyChord> kGivenChords{
      "Minor__Third",
      "n",
      8,
-     {"3", "3", "4", "4", "7", "8", "9", "12", "2"},
-     {"3", "5", "7"},
+     {3, 3, 4, 4, 7, 8, 9, 12, 2},
+     {3, 5, 7},
      {1, 3, 7},
      {R, R, R},
      {R, R, R}},
@@ -112,8 +112,8 @@ const std::vector<KeyChord> kGivenChords{
      "Minor__Third",
      "q",
      8,
-     {"3", "4", "5", "7", "8", "12", "12", "2", "2"},
-     {"3", "5", "7", "2"},
+     {3, 4, 5, 7, 8, 12, 12, 2, 2},
+     {3, 5, 7, 2},
      {1, 3, 7, 10},
      {R, R, G, R},
      {R, R, G, R}},
@@ -127,13 +127,7 @@ struct TypeSet {
 constexpr std::array<TypeSet, 5> kGivenSets{
     {{"major", "a"}, {"add9", "b"}, {"minor", "n"}, {"madd9", "o"}, {"m7", "q"}}};
 
-// Semitones of the major scale's degrees above its root, from the row positions.
-constexpr std::array<int, 7> kMajorSteps = [] {
-    std::array<int, 7> steps{};
-    for (std::size_t d = 0; d < steps.size(); ++d)
-        steps[d] = theory::kRowSemitones[std::size_t(theory::kMajorScalePositions[d])];
-    return steps;
-}();
+using theory::kMajorSteps;
 
 std::string lower(std::string_view s) {
     std::string out(s);
@@ -167,14 +161,14 @@ std::optional<KeyChord> buildRow(int option) {
     KeyChord row{option,   type->key, kDegreeNames[degree], dir, std::nullopt, {}, {},
                  data.tnt, data.cnc,  data.noteColours};
     if (set) row.Chord_Number = static_cast<int>(set->shapes.size()) - 1;
-    for (int fret : degreeBaseFrets(dir, degree)) row.baseFrets.push_back(std::to_string(fret));
+    row.baseFrets = degreeBaseFrets(dir, degree);
     // Marker degrees are scale degrees of the key: every tone of these chords is one.
     for (const std::string& symbol : data.ula) {
         const int semis = theory::semitonesOf(symbol);
         const int pitch = (kMajorSteps[degree] + semis) % 12;
         const auto* step = std::find(kMajorSteps.begin(), kMajorSteps.end(), pitch);
         if (step == kMajorSteps.end()) return std::nullopt;
-        row.markerDegrees.push_back(std::to_string(step - kMajorSteps.begin() + 1));
+        row.markerDegrees.push_back(static_cast<int>(step - kMajorSteps.begin()) + 1);
     }
     return row;
 }

@@ -78,9 +78,9 @@ struct KeyChord {
     const char* position;
     std::string dir;                  // a given set, or "ly_" + type for one chosen per root
     std::optional<int> Chord_Number;  // given sets only: a chosen gallery gives its own
-    std::vector<std::string> baseFrets;
-    std::vector<std::string> markerDegrees;  // into the key's Notes
-    std::vector<int> tnt;                    // tone-bar numbers
+    std::vector<int> baseFrets;
+    std::vector<int> markerDegrees;  // into the key's Notes
+    std::vector<int> tnt;            // tone-bar numbers
     std::vector<int> cnc;
     std::vector<int> noteColours;
 };

@@ -8,13 +8,8 @@ namespace {
 
 // The two types whose sets and fret lists are fixed as listed.
 const std::vector<PennatoneType> kGivenTypes{
-    {0,
-     "major",
-     "20",
-     17,
-     {"1", "2", "3", "5", "5", "7", "7", "8", "8", "8", "8", "8", "8", "9", "10", "10", "12",
-      "12"}},
-    {1, "add9", "21", 10, {"2", "3", "5", "7", "7", "8", "8", "8", "9", "10", "12"}},
+    {0, "major", "20", 17, {1, 2, 3, 5, 5, 7, 7, 8, 8, 8, 8, 8, 8, 9, 10, 10, 12, 12}},
+    {1, "add9", "21", 10, {2, 3, 5, 7, 7, 8, 8, 8, 9, 10, 12}},
 };
 
 // Every other type is chosen per root.

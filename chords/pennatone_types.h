@@ -19,7 +19,7 @@ struct PennatoneType {
     const char* key;
     std::string dir;
     std::optional<int> Chord_Number;
-    std::vector<std::string> baseFrets;
+    std::vector<int> baseFrets;
 };
 
 const PennatoneType* pennatoneType(int option);

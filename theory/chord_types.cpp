@@ -75,7 +75,7 @@ ChordData chordData(const ChordType& type) {
         std::string_view s = type.formula[i];
         d.ula.emplace_back(s);
         d.cs.push_back(std::to_string(rowPosition(s)));
-        d.markerDegrees.push_back(std::to_string(markerDegree(s)));
+        d.markerDegrees.push_back(markerDegree(s));
         d.noteColours.push_back(colour(s));
         bars.emplace_back(rowPosition(s), colour(s));
     }

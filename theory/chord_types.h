@@ -92,13 +92,13 @@ const ChordType* chordTypeByKey(std::string_view key);
 
 // Everything a chord handler installs for one chord type, derived from its formula.
 struct ChordData {
-    std::string lineNumber;        // last chord-note index, as text
-    std::vector<std::string> ula;  // formula symbols
-    std::vector<std::string> cs;   // row positions, as texts
-    std::vector<std::string> markerDegrees;
-    std::vector<int> tnt;          // tone-bar numbers 1..12, ascending position
-    std::vector<int> cnc;          // colours of those bars
-    std::vector<int> noteColours;  // colours of the tone_color bars, formula order
+    std::string lineNumber;          // last chord-note index, as text
+    std::vector<std::string> ula;    // formula symbols
+    std::vector<std::string> cs;     // row positions, as texts
+    std::vector<int> markerDegrees;  // degree-to-marker entries, formula order
+    std::vector<int> tnt;            // tone-bar numbers 1..12, ascending position
+    std::vector<int> cnc;            // colours of those bars
+    std::vector<int> noteColours;    // colours of the tone_color bars, formula order
 };
 ChordData chordData(const ChordType& type);
 

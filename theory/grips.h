@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "theory/chord_types.h"
+#include "theory/neck.h"
 #include "theory/tunings.h"
 #include "theory/voicings.h"
 
 namespace theory {
 
 // The highest fret of the neck the windows draw.
-inline constexpr int kLastFret = 22;
+inline constexpr int kLastFret = neck::kFrets;
 
 // Pitch classes above the root (bit n = n semitones) a voicing of a chord type
 // may sound, and those it must sound. The plain fifth of a chord of four or

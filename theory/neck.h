@@ -19,6 +19,14 @@ inline constexpr int kFretRowHeight = 345;
 inline constexpr int kFrets = 22;
 inline constexpr int kStrings = 6;
 
+// The masks: a fret's lies across the neck's strip, a string's down the neck
+// centred on its string.
+inline constexpr int kFretMaskWidth = 2025;
+inline constexpr int kStringMaskWidth = 285;
+inline constexpr int kStringMaskTop = 75;
+inline constexpr int kStringMaskHeight = 7650;
+inline constexpr int kLowStringMaskLeft = kLowStringCentre - kStringMaskWidth / 2;
+
 // The strip the neck owns across the window: from the fret masks' left edge
 // to the fret labels' right edge. A left-handed neck is this strip turned
 // over, so everything drawn on it stays inside it.

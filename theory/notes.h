@@ -58,6 +58,14 @@ const Row& chordRootRow(std::string_view root);
 // Row positions of the major scale: root, 2, 3, 4, 5, 6, 7.
 inline constexpr std::array<int, 7> kMajorScalePositions{0, 1, 3, 4, 6, 8, 10};
 
+// Semitones of the major scale's degrees above its root, from the row positions.
+inline constexpr std::array<int, 7> kMajorSteps = [] {
+    std::array<int, 7> steps{};
+    for (std::size_t d = 0; d < steps.size(); ++d)
+        steps[d] = kRowSemitones[std::size_t(kMajorScalePositions[d])];
+    return steps;
+}();
+
 // Row position behind each entry of a degree-to-marker table (entry 0 unused):
 // 1..7 the major scale, then b3, b7, b5, b2, b6.
 inline constexpr std::array<int, 13> kMarkerPositions{-1, 0, 1, 3, 4, 6, 8, 10, 2, 9, 5, 11, 7};

@@ -32,11 +32,11 @@ void DemoWindow::Formula_Note_Loader() {
             LoadPicture(Folder_12 + Current_Scale.at(std::stoi(cs.at(i))) + ".bmp"));
 }
 
-void DemoWindow::showChordTones(const std::vector<std::string>& markerDegrees,
+void DemoWindow::showChordTones(const std::vector<int>& markerDegrees,
                                 const std::vector<int>& noteColours) {
     const int last = std::stoi(LineNumber);
     for (int i = 0; i <= last && i < static_cast<int>(markerDegrees.size()); ++i)
-        Notes.at(std::stoi(markerDegrees[i]))->setVisible(true);
+        Notes.at(std::size_t(markerDegrees[std::size_t(i)]))->setVisible(true);
     for (int i = 0; i <= last && i < static_cast<int>(tnt.size()); ++i)
         tnt[i]->setBackColor(cnc[i]);
     for (int i = 0; i <= last && i < static_cast<int>(noteColours.size()); ++i)

@@ -15,17 +15,13 @@
 #include "ui/hear.h"
 #include "ui/hints.h"
 #include "ui/naming.h"
+#include "ui/neck.h"
 #include "ui/options.h"
 #include "ui/platform.h"
 #include "ui/settings.h"
 
-// One named click handler per mask label and per note picker.
+// One named click handler per note picker.
 // clang-format off
-#define DEMO_FRET_MASKS(X)                                                                       \
-    X(0)                                                                                         \
-    X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) \
-        X(18) X(19) X(20) X(21) X(22)
-#define DEMO_STRING_MASKS(X) X(Low_E) X(A) X(D) X(G) X(B) X(High_E)
 #define DEMO_NOTES(X) \
     X(C) X(Cs) X(Db) X(D) X(Ds) X(Eb) X(E) X(F) X(Fs) X(Gb) X(G) X(Gs) X(Ab) X(A) X(As) X(Bb) X(B)
 // clang-format on
@@ -62,10 +58,6 @@ inline constexpr int kClientHeight = 8250;
 inline constexpr int kClientLeftInFrame = 45;
 inline constexpr int kClientTopInFrame = 330;
 
-// Mask geometry both windows share (window twips).
-int fretMaskTop(int n);
-int stringMaskLeft(int s);
-
 // What both windows share: the widget store, the common controls and
 // variables, and the operations both programs run the same way.
 class DemoWindow {
@@ -76,6 +68,7 @@ protected:
     HintsPart m_hints{*this};
     OptionsPart m_options{*this};
     GalleryPart m_gallery{*this};
+    NeckPart m_neckPart{*this};
 
 public:
     DemoWindow(std::string programName, std::string caption, Platform platform);
@@ -119,7 +112,7 @@ public:
     void setSound(bool on) { m_options.setSound(on); }
     void setFingers(bool on) { m_options.setFingers(on); }
     // Controls that depict the neck and move when it is mirrored.
-    const std::vector<Control*>& neckControls() const { return m_neck; }
+    const std::vector<Control*>& neckControls() const { return m_neckPart.controls(); }
     void Options_Click() { m_options.open(); }
 
     // Hints, as HintsPart has them.
@@ -196,9 +189,9 @@ public:
     Control* Report_Tone = nullptr;
     Control* Frame1 = nullptr;
     Control* Clear_Me = nullptr;
-    Control* Clear_Masks = nullptr;
+    Control* const& Clear_Masks = m_neckPart.Clear_Masks;
     Control* Clear_Fretboard = nullptr;
-    Control* Fret_Board = nullptr;
+    Control* const& Fret_Board = m_neckPart.Fret_Board;
     Control* const& Options = m_options.Options;
     Control* const& Tuning_Label = m_options.Tuning_Label;
 
@@ -227,8 +220,12 @@ public:
     void FretDisplay_Click(int Index);
     void Clear_Fretboard_Click();
     void size_Click(int Index);
-    void Clear_Masks_Click();
-#define DEMO_DECLARE_MASK(n) void Mask_##n##_Click();
+    // The neck, as NeckPart has it: each mask label toggles its own mask.
+    void Clear_Masks_Click() { m_neckPart.clearMasks(); }
+#define DEMO_DECLARE_MASK(n)       \
+    void Mask_##n##_Click() {      \
+        m_neckPart.toggleMask(#n); \
+    }
     DEMO_FRET_MASKS(DEMO_DECLARE_MASK)
     DEMO_STRING_MASKS(DEMO_DECLARE_MASK)
 #undef DEMO_DECLARE_MASK
@@ -238,7 +235,7 @@ public:
     void Chord_Tone_Setup(const std::string& key);
     void Formula_Note_Loader();
     void Scale_Note_Loader_2(const std::vector<std::string>& row);
-    void Fret_Number_Loader(const std::vector<std::string>& Fret_Number);
+    void Fret_Number_Loader(const std::vector<int>& Fret_Number);
 
     // Loads a picture file; the name kept is the path relative to the program folder.
     Picture LoadPicture(const std::string& path) const;
@@ -297,7 +294,6 @@ protected:
     }
     // Where the library keeps pictures with note names for the current naming.
     std::string namesFolder(const std::string& sub) const;
-    void addToNeck(Control& c, bool turnsPictures = false);
     // Shows a named chord as the window's own selectors would, and says so.
     virtual void showNamedChord(const theory::ChordName&) {}
     virtual std::string namedChordHint(const theory::ChordName&, const std::string& shown) const {
@@ -314,9 +310,6 @@ protected:
     void forgetGrips() {
         m_gallery.forget();
     }
-    void addMasks();
-    void addFretboard();
-    void addNoteOverlays();
     void addNotePickers();
     void addToneStrip();
     void addGalleryItem(Control* container, Control* numberContainer, int i, int top, int back);
@@ -332,8 +325,7 @@ protected:
     void clearReports();
     void clearToneDisplays();
     // Shows the overlays of the chord's degrees and colours its tone bars.
-    void showChordTones(const std::vector<std::string>& markerDegrees,
-                        const std::vector<int>& noteColours);
+    void showChordTones(const std::vector<int>& markerDegrees, const std::vector<int>& noteColours);
     void Clip_Preview();
     void exitProgram();
     QJsonObject commonVariables() const;
@@ -347,6 +339,7 @@ private:
     friend class HintsPart;
     friend class OptionsPart;
     friend class GalleryPart;
+    friend class NeckPart;
 
     int absoluteLeft(const Control* c) const;
     int absoluteTop(const Control* c) const;
@@ -359,8 +352,6 @@ private:
     std::map<std::string, std::vector<Control*>> m_optionGroups;
     WindowFrame m_frame;
     bool m_exited = false;
-    std::vector<Control*> m_neck;
-    std::vector<Control*> m_turnedWithNeck;  // also show their pictures turned over
 };
 
 }  // namespace ui

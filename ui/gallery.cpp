@@ -11,6 +11,7 @@
 #include "images/window_geometry.h"
 #include "theory/chord_naming.h"
 #include "theory/chord_types.h"
+#include "theory/neck.h"
 #include "theory/note_names.h"
 #include "theory/notes.h"
 #include "theory/tunings.h"
@@ -137,7 +138,7 @@ std::string GalleryPart::diagramText(int Index) const {
     int lowest = 0;
     std::string grip, fingers;
     const auto fingering = theory::fingeringOf(*frets);
-    for (int s = 0; s < 6; ++s) {
+    for (int s = 0; s < theory::neck::kStrings; ++s) {
         const int f = (*frets)[std::size_t(s)];
         open |= f == 0;
         if (f > 0 && (lowest == 0 || f < lowest)) lowest = f;
@@ -185,7 +186,7 @@ void GalleryPart::hover(int index, bool entered) {
     const theory::Tuning& tuning = w.tuning();
     const int rootPitch = theory::pitchOf(root);
     const theory::Row& row = theory::chordRootRow(root);
-    for (int s = 0; s < 6; ++s) {
+    for (int s = 0; s < theory::neck::kStrings; ++s) {
         const int f = shown.frets[std::size_t(s)];
         if (f < 0) continue;
         const int above = (theory::pitchAt(tuning, s, f) - rootPitch + 12) % 12;

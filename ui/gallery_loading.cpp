@@ -146,11 +146,11 @@ void LyrafretDemo::Box8(const std::string& move) {
     placeByRotation(move, 8, false);
 }
 
-void DemoWindow::Fret_Number_Loader(const std::vector<std::string>& Fret_Number) {
+void DemoWindow::Fret_Number_Loader(const std::vector<int>& Fret_Number) {
     const int offset = rootOffset(K);  // -1: no row, the base numbers stand as they are
     const int last = std::min(Chord_Number.value_or(-1), static_cast<int>(Fret_Number.size()) - 1);
     for (int i = 0; i <= last; ++i) {
-        int n = std::stoi(Fret_Number[i]) + (offset < 0 ? 0 : offset);
+        int n = Fret_Number[std::size_t(i)] + (offset < 0 ? 0 : offset);
         if (const theory::DiagramSet* set = theory::diagramSet(dir);
             set && i < static_cast<int>(set->shapes.size())) {
             const theory::Frets& shape = set->shapes[std::size_t(i)];

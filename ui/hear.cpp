@@ -19,9 +19,10 @@ namespace {
 // guitar's chords sit.
 constexpr int kArpeggioBase = 48;
 
-// Semitones above the root of an interval symbol ("b3", "#11", "bb7", "13").
+// Semitones above the root of an interval symbol ("b3", "#11", "bb7", "13"):
+// a degree of the major scale, in the octave above from 8 on, up to 13.
 std::optional<int> semitonesOf(std::string_view symbol) {
-    constexpr std::array<int, 14> kMajorDegree{-1, 0, 2, 4, 5, 7, 9, 11, 12, 14, 16, 17, 19, 21};
+    constexpr int kHighestDegree = 13;
     int shift = 0;
     std::size_t i = 0;
     for (; i < symbol.size() && (symbol[i] == 'b' || symbol[i] == '#'); ++i)
@@ -29,9 +30,10 @@ std::optional<int> semitonesOf(std::string_view symbol) {
     int degree = 0;
     for (; i < symbol.size() && std::isdigit(static_cast<unsigned char>(symbol[i])); ++i)
         degree = degree * 10 + (symbol[i] - '0');
-    if (i != symbol.size() || degree < 1 || degree >= static_cast<int>(kMajorDegree.size()))
-        return std::nullopt;
-    return kMajorDegree[std::size_t(degree)] + shift;
+    if (i != symbol.size() || degree < 1 || degree > kHighestDegree) return std::nullopt;
+    const int steps = static_cast<int>(theory::kMajorSteps.size());
+    return theory::kMajorSteps[std::size_t((degree - 1) % steps)] + 12 * ((degree - 1) / steps) +
+           shift;
 }
 
 }  // namespace

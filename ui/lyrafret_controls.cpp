@@ -2,6 +2,7 @@
 #include <array>
 
 #include "chords/key_tables.h"
+#include "theory/neck.h"
 #include "ui/lyrafret_demo.h"
 
 namespace ui {
@@ -19,7 +20,7 @@ constexpr std::array<int, 7> kNumeralLefts{1155, 2130, 3105, 4275, 5220, 6210, 7
 constexpr std::array<const char*, 7> kNumerals{"I", "ii", "iii", "IV", "V", "vi", "vii°"};
 constexpr std::array<int, 7> kRomanLefts{1080, 2100, 3120, 4230, 5150, 6160, 7260};
 constexpr std::array<int, 7> kDotLefts{675, 1710, 2775, 3825, 4875, 5925, 6975};
-constexpr std::array<int, 6> kNumCoverTops{180, 480, 800, 1140, 1440, 1780};
+constexpr std::array<int, theory::neck::kStrings> kNumCoverTops{180, 480, 800, 1140, 1440, 1780};
 
 }  // namespace
 
@@ -43,22 +44,23 @@ void LyrafretDemo::createControls() {
     Exit_Me = &label("Exit_Me", -1, nullptr, 8350, 8000, 840, 200, "Exit", kWhite, kButtonText);
     m_options.addLabel(8350, 7700, 840);
     m_options.addTuningLabel(8350, 6780, 1150);
-    addFretboard();
+    m_neckPart.addFretboard();
     m_hearing.addControls(300, 7980, 7900);
     m_gallery.addControls();
     for (int i = 0; i < kKeyCount; ++i)
-        addToNeck(item(Overlay, Kind::Image, i, nullptr, 9525, -60, 1950, i == 0 ? 7695 : 7770,
-                       kLayerNoteOverlay)
-                      .setPicture(Builtin("keyoverlay_" + std::to_string(i)))
-                      .setVisible(false));
-    addNoteOverlays();
-    addMasks();
-    for (int i = 0; i < 6; ++i)
-        addToNeck(item(num_cover, Kind::PictureBox, i, nullptr, 11550, kNumCoverTops[i], 200, 240)
-                      .setBackColor(kBlack));
+        m_neckPart.add(item(Overlay, Kind::Image, i, nullptr, theory::neck::kLeft,
+                            theory::neck::kOverlayTop, theory::neck::kWidth, i == 0 ? 7695 : 7770,
+                            kLayerNoteOverlay)
+                           .setPicture(Builtin("keyoverlay_" + std::to_string(i)))
+                           .setVisible(false));
+    m_neckPart.addControls();
+    for (int i = 0; i < theory::neck::kStrings; ++i)
+        m_neckPart.add(
+            item(num_cover, Kind::PictureBox, i, nullptr, 11550, kNumCoverTops[i], 200, 240)
+                .setBackColor(kBlack));
     capo_cover = &make(Kind::PictureBox, "capo_cover", -1, nullptr, 11550, 165, 200, 3225);
     capo_cover->setPicture(Builtin("capo")).setBackColor(kBlack);
-    addToNeck(*capo_cover);
+    m_neckPart.add(*capo_cover);
     m_namingPart.addControls(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }

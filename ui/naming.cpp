@@ -70,7 +70,7 @@ void NamingPart::addControls(int left, int top, int width) {
                                    neck::kStringPitch, rowHeight(f), kLayerSpots);
             spot.setVisible(false);
             w.bind(spot, [&w, i] { w.Neck_Spot_Click(i); });
-            w.addToNeck(spot);
+            w.m_neckPart.add(spot);
         }
     }
 }

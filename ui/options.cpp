@@ -24,11 +24,6 @@ theory::NoteSpeller DemoWindow::speller() const {
     };
 }
 
-void DemoWindow::addToNeck(Control& c, bool turnsPictures) {
-    m_neck.push_back(&c);
-    if (turnsPictures) m_turnedWithNeck.push_back(&c);
-}
-
 void OptionsPart::addLabel(int left, int top, int width) {
     DemoWindow& w = m_window;
     Options =
@@ -46,8 +41,7 @@ void OptionsPart::setLeftHanded(bool on) {
     if (m_settings.left_handed == on) return;
     m_settings.left_handed = on;
     DemoWindow& w = m_window;
-    for (Control* c : w.m_neck) c->setLeft(theory::neck::mirroredLeft(c->left(), c->width()));
-    for (Control* c : w.m_turnedWithNeck) c->setMirrorsPictures(on);
+    w.m_neckPart.turn(on);
     for (const auto& [i, c] : w.Chord_Display.members()) c->setMirrorsPictures(on);
     w.m_gallery.turnFingers();
     w.m_namingPart.refresh();
@@ -96,7 +90,7 @@ std::string stringName(const theory::Tuning& t, int string) {
         "C", "D\u266d", "D", "E\u266d", "E", "F", "G\u266d", "G", "A\u266d", "A", "B\u266d", "B"};
     const int pitch = theory::pitchAt(t, string, 0);
     bool hasD = false;
-    for (int s = 0; s < 6; ++s) hasD |= theory::pitchAt(t, s, 0) == 2;
+    for (int s = 0; s < theory::neck::kStrings; ++s) hasD |= theory::pitchAt(t, s, 0) == 2;
     return pitch == 6 && hasD ? "F\u266f" : kFlats[std::size_t(pitch)];
 }
 
@@ -107,11 +101,8 @@ std::string stringName(const theory::Tuning& t, int string) {
 void OptionsPart::showTuningOnNeck() {
     const theory::Tuning& t = tuning();
     const bool standard = t.midi == theory::standardTuning().midi;
-#define DEMO_STRING_SUFFIX(n) #n,
-    static constexpr std::array<const char*, 6> kSuffixes{DEMO_STRING_MASKS(DEMO_STRING_SUFFIX)};
-#undef DEMO_STRING_SUFFIX
-    for (int s = 0; s < 6; ++s)
-        m_window.Mask(kSuffixes[std::size_t(s)]).setCaption(stringName(t, s));
+    for (int s = 0; s < theory::neck::kStrings; ++s)
+        m_window.Mask(kStringMaskSuffixes[std::size_t(s)]).setCaption(stringName(t, s));
     if (!Tuning_Label) return;
     Tuning_Label->setCaption(standard ? "" : t.name);
     Tuning_Label->setVisible(!standard);

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "theory/chord_types.h"
+#include "theory/neck.h"
 #include "theory/notes.h"
 #include "ui/pennatone_demo.h"
 
@@ -61,17 +62,17 @@ void PennatoneDemo::createControls() {
     close_me = &label("close_me", -1, nullptr, 8420, 8000, 400, 200, "Exit", kWhite, kButtonText);
     m_options.addLabel(8420, 7700, 840);
     m_options.addTuningLabel(8420, 6780, 1050);
-    addFretboard();
+    m_neckPart.addFretboard();
     m_hearing.addControls(300, 7980, 7900);
     m_gallery.addControls();
     for (const auto& [i, button] : Base.members())
         button->onRightClick([this, i = i] {
             m_hearing.playChord(rootForButton(i), "Base(" + std::to_string(i) + ")");
         });
-    Overlay = &make(Kind::Image, "Overlay", -1, nullptr, 9525, -60, 1950, 7830, kLayerOverlay);
-    addToNeck(*Overlay);
-    addNoteOverlays();
-    addMasks();
+    Overlay = &make(Kind::Image, "Overlay", -1, nullptr, theory::neck::kLeft,
+                    theory::neck::kOverlayTop, theory::neck::kWidth, 7830, kLayerOverlay);
+    m_neckPart.add(*Overlay);
+    m_neckPart.addControls();
     m_namingPart.addControls(kNamingLeft, kNamingTop, kNamingWidth);
     bindClicks();
 }

@@ -1,33 +1,13 @@
-// Controls both windows hold at the same places: fretboard, note overlays,
-// masks, note pickers and the tone strip.
+// Controls both windows hold at the same places: note pickers, the tone strip,
+// the gallery cells, the reports and the command labels.
 #include <array>
 
 #include "images/window_geometry.h"
-#include "theory/notes.h"
 #include "ui/demo_window.h"
 
 namespace ui {
 
 namespace {
-
-constexpr std::array<int, 23> kFretLabelTops{225,  495,  840,  1170, 1485, 1830, 2145, 2475,
-                                             2835, 3150, 3480, 3780, 4110, 4455, 4785, 5115,
-                                             5475, 5805, 6120, 6435, 6795, 7125, 7470};
-
-struct StringMask {
-    const char* suffix;
-    const char* caption;
-    int labelLeft, labelWidth;
-    const char* picture;
-};
-constexpr std::array<StringMask, 6> kStringMasks{{
-    {"Low_E", "E", 9690, 210, "mask_low_e"},
-    {"A", "A", 10005, 165, "mask_string"},
-    {"D", "D", 10305, 165, "mask_string"},
-    {"G", "G", 10620, 180, "mask_string"},
-    {"B", "B", 10935, 150, "mask_string"},
-    {"High_E", "E", 11250, 180, "mask_high_e"},
-}};
 
 // Note-picker grid: flats left, naturals in the middle, sharps right; row by letter.
 struct PickerCell {
@@ -56,60 +36,6 @@ constexpr std::array<PickerCell, 17> kPickerCells{{
 }};
 
 }  // namespace
-
-int fretMaskTop(int n) {
-    return n == 0 ? 100 : 450 + 330 * (n - 1);
-}
-int stringMaskLeft(int s) {
-    return 9615 + 315 * s;
-}
-
-void DemoWindow::addMasks() {
-    for (int n = 0; n <= 22; ++n) {
-        const std::string suffix = std::to_string(n);
-        addToNeck(make(Kind::Image, "Mask_o" + suffix, -1, nullptr, 9450, fretMaskTop(n), 2025, 345,
-                       kLayerMaskImage)
-                      .setPicture(Builtin(n == 0 ? "mask_open" : "mask_fret"))
-                      .setVisible(false),
-                  true);
-        addToNeck(label("Mask_" + suffix, -1, nullptr, 11565, kFretLabelTops[n], 255, 255, suffix,
-                        kWhite, kBlack)
-                      .setFont({"MS Sans Serif", 9.75}));
-    }
-    for (int s = 0; s < 6; ++s) {
-        const StringMask& m = kStringMasks[s];
-        addToNeck(make(Kind::Image, std::string("Mask_o") + m.suffix, -1, nullptr,
-                       stringMaskLeft(s), 75, 285, 7650, kLayerMaskImage)
-                      .setPicture(Builtin(m.picture))
-                      .setVisible(false),
-                  true);
-        addToNeck(label(std::string("Mask_") + m.suffix, -1, nullptr, m.labelLeft, 7755,
-                        m.labelWidth, 255, m.caption, kWhite, kBlack)
-                      .setFont({"Courier New", 9.75}));
-    }
-#define DEMO_BIND_MASK(n) bind(Mask(#n), [this] { Mask_##n##_Click(); });
-    DEMO_FRET_MASKS(DEMO_BIND_MASK)
-    DEMO_STRING_MASKS(DEMO_BIND_MASK)
-#undef DEMO_BIND_MASK
-}
-
-void DemoWindow::addFretboard() {
-    Fret_Board =
-        &make(Kind::Image, "Fret_Board", -1, nullptr, 9525, -45, 1950, 7830, kLayerFretboard);
-    Fret_Board->setPicture(Builtin("fretboard"));
-    addToNeck(*Fret_Board, true);
-}
-
-void DemoWindow::addNoteOverlays() {
-    for (const char* note : theory::Root_Names) {
-        const std::string n = note;
-        const int top = (n == "E" || n == "Fs") ? -45 : -60;
-        addToNeck(make(Kind::Image, "NoteEntry_" + n, -1, nullptr, 9525, top, 1950, 7770,
-                       kLayerNoteOverlay)
-                      .setPicture(Builtin("note_" + n))
-                      .setVisible(false));
-    }
-}
 
 void DemoWindow::addNotePickers() {
     Frame1 = &make(Kind::Frame, "Frame1", -1, nullptr, 8420, 4320, 975, 2220);
@@ -164,10 +90,7 @@ Control& DemoWindow::yellowLabel(const std::string& name, int left, int top, int
 void DemoWindow::addCommandLabels(int left, int masksWidth, const std::string& clearMasks,
                                   const std::string& clearFret) {
     Clear_Me = &label("Clear_Me", -1, nullptr, left, 7000, 840, 200, "Clear", kWhite, kButtonText);
-    Clear_Masks =
-        &label("Clear_Masks", -1, nullptr, left, 7200, masksWidth, 200, clearMasks, kWhite, kBlack);
-    Clear_Masks->setTransparent(true);
-    bind(*Clear_Masks, [this] { Clear_Masks_Click(); });
+    m_neckPart.addClearMasks(left, masksWidth, clearMasks);
     Clear_Fretboard = &label("Clear_Fretboard", -1, nullptr, left, 7400, masksWidth, 200, clearFret,
                              kWhite, kBlack);
     bind(*Clear_Fretboard, [this] {

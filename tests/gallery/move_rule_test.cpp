@@ -9,19 +9,13 @@
 
 namespace {
 
-std::vector<int> numbers(const std::vector<std::string>& texts) {
-    std::vector<int> v;
-    for (const auto& t : texts) v.push_back(std::stoi(t));
-    return v;
-}
-
 TEST(MoveRule, ReproducesEveryListedRotationOfTheChordFinder) {
     for (const auto& row : gallery::kRootMoves) {
         const chords::PennatoneType* type = nullptr;
         for (const auto& t : chords::pennatoneTypes())
             if (row.dir == std::string(t.dir)) type = &t;
         ASSERT_NE(type, nullptr) << row.dir;
-        const auto frets = numbers(type->baseFrets);
+        const auto frets = type->baseFrets;
         ASSERT_EQ(static_cast<int>(frets.size()), row.count);
         for (int r = 0; r < 17; ++r)
             EXPECT_EQ(gallery::rotationFor(frets, theory::pitchOf(theory::Root_Names[r])),
@@ -37,7 +31,7 @@ TEST(MoveRule, ReproducesEveryListedRotationOfTheKeyWindow) {
             if (row.dir == std::string(c.dir) && row.position == std::string(c.position))
                 chord = &c;
         ASSERT_NE(chord, nullptr) << row.dir;
-        const auto frets = numbers(chord->baseFrets);
+        const auto frets = chord->baseFrets;
         for (int k = 0; k < 12; ++k)
             EXPECT_EQ(gallery::rotationFor(frets, k), row.move[k])
                 << row.dir << " " << row.position << " key " << chords::Key_Table[k].K;
@@ -55,8 +49,7 @@ TEST(MoveRule, DegreeBaseFretsOfTheGivenRowsComeFromTheirSets) {
     for (int option = 0; option <= 5; ++option) {
         const chords::KeyChord* c = chords::keyChord(option);
         ASSERT_NE(c, nullptr);
-        EXPECT_EQ(chords::degreeBaseFrets(c->dir, chords::degreeIndex(c->position)),
-                  numbers(c->baseFrets))
+        EXPECT_EQ(chords::degreeBaseFrets(c->dir, chords::degreeIndex(c->position)), c->baseFrets)
             << "option " << option;
     }
 }

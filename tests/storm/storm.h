@@ -27,6 +27,7 @@
 #include "theory/chord_types.h"
 #include "theory/given_sets.h"
 #include "theory/notes.h"
+#include "ui/neck.h"
 
 namespace storm {
 
@@ -34,7 +35,7 @@ namespace storm {
 struct ExpectedChord {
     std::string type, dir;
     std::optional<int> lastItem;  // given sets only
-    std::vector<std::string> baseFrets;
+    std::vector<int> baseFrets;
 };
 
 template <typename Window>
@@ -100,8 +101,8 @@ inline std::string stem(const std::string& picture) {
 
 inline std::vector<std::string> maskSuffixes() {
     std::vector<std::string> s;
-    for (int n = 0; n <= 22; ++n) s.push_back(std::to_string(n));
-    for (const char* name : {"Low_E", "A", "D", "G", "B", "High_E"}) s.push_back(name);
+    for (int n = 0; n <= theory::neck::kFrets; ++n) s.push_back(std::to_string(n));
+    for (const char* name : ui::kStringMaskSuffixes) s.push_back(name);
     return s;
 }
 
@@ -264,7 +265,7 @@ private:
                 return "item " + std::to_string(i) + " shows " +
                        m_w.Chord_Display(i).picture().name + ", not " + diagram;
             if (i >= static_cast<int>(chord.baseFrets.size())) continue;
-            int fret = std::stoi(chord.baseFrets[i]) + (offset < 0 ? 0 : offset);
+            int fret = chord.baseFrets[std::size_t(i)] + (offset < 0 ? 0 : offset);
             // A shape that would run past fret 22 is shown twelve frets lower.
             if (const auto* set = theory::diagramSet(chord.dir);
                 set && i < static_cast<int>(set->shapes.size())) {

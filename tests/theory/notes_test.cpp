@@ -128,15 +128,15 @@ TEST(ChordTypes, DataOfTheGivenTypesComesOutAsListed) {
     struct Expected {
         const char* key;
         std::string lineNumber;
-        std::vector<std::string> ula, cs, markers;
-        std::vector<int> tnt, cnc, colours;
+        std::vector<std::string> ula, cs;
+        std::vector<int> markers, tnt, cnc, colours;
     };
     const std::vector<Expected> table{
         {"major",
          "2",
          {"1", "3", "5"},
          {"0", "3", "6"},
-         {"1", "3", "5"},
+         {1, 3, 5},
          {1, 4, 7},
          {192, 192, 192},
          {192, 192, 192}},
@@ -144,7 +144,7 @@ TEST(ChordTypes, DataOfTheGivenTypesComesOutAsListed) {
          "3",
          {"1", "3", "5", "9"},
          {"0", "3", "6", "1"},
-         {"1", "3", "5", "2"},
+         {1, 3, 5, 2},
          {1, 2, 4, 7},
          {192, 192, 192, 65280},
          {192, 192, 65280, 192}},
@@ -152,7 +152,7 @@ TEST(ChordTypes, DataOfTheGivenTypesComesOutAsListed) {
          "2",
          {"1", "b3", "5"},
          {"0", "2", "6"},
-         {"1", "8", "5"},
+         {1, 8, 5},
          {1, 3, 7},
          {192, 192, 192},
          {192, 192, 192}},
@@ -160,7 +160,7 @@ TEST(ChordTypes, DataOfTheGivenTypesComesOutAsListed) {
          "3",
          {"1", "b3", "5", "9"},
          {"0", "2", "6", "1"},
-         {"1", "8", "5", "2"},
+         {1, 8, 5, 2},
          {1, 2, 3, 7},
          {192, 192, 192, 65280},
          {192, 192, 65280, 192}},
@@ -168,7 +168,7 @@ TEST(ChordTypes, DataOfTheGivenTypesComesOutAsListed) {
          "3",
          {"1", "b3", "5", "b7"},
          {"0", "2", "6", "9"},
-         {"1", "8", "5", "9"},
+         {1, 8, 5, 9},
          {1, 3, 7, 10},
          {192, 192, 65280, 192},
          {192, 192, 65280, 192}},

@@ -273,7 +273,7 @@ TEST(KeyTables, GivenChordRowsMarkTheirDegreesTones) {
                 tones.insert((root + testing_support::semitones(type->formula[i])) % 12);
             std::set<int> marked;
             for (const auto& m : chord.markerDegrees)
-                marked.insert(testing_support::pitchOfName(key.scale[std::stoi(m) - 1]));
+                marked.insert(testing_support::pitchOfName(key.scale[std::size_t(m - 1)]));
             EXPECT_EQ(marked, tones) << "option " << chord.option << " key " << key.K;
         }
     }

@@ -128,7 +128,7 @@ TEST(PennatoneDemo, EveryRootWithEveryTypeThatHasDiagrams) {
             const theory::DiagramSet* set = theory::diagramSet(type.dir);
             for (int i = 0; i < n && type.option < 2; ++i) {
                 const auto& shape = set->shapes[std::size_t(i)];
-                const int listed = std::stoi(type.baseFrets[i]) + rootPitch;
+                const int listed = type.baseFrets[i] + rootPitch;
                 const int top = listed + *std::max_element(shape.begin(), shape.end()) -
                                 theory::lowestFret(shape);
                 EXPECT_EQ(fretNumberOf(pic(p->FretDisplay(i))), top > 22 ? listed - 12 : listed)

@@ -70,7 +70,7 @@ TEST(Vocabulary, EveryRootWithEveryChordType) {
             // given shape that would run past fret 22 is shown twelve lower.
             const int n = p->Chord_Number.value_or(-1) + 1;
             for (int i = 0; i < n && option < 2; ++i) {
-                const int listed = std::stoi(type->baseFrets[i]) + theory::pitchOf(p->K);
+                const int listed = type->baseFrets[i] + theory::pitchOf(p->K);
                 const int shown = fretNumberOf(pic(p->FretDisplay(i)));
                 EXPECT_TRUE(shown == listed || (listed >= 19 && shown == listed - 12))
                     << where << " " << listed << " " << shown;
@@ -113,7 +113,7 @@ TEST(Vocabulary, EveryKeyWithEveryChordOption) {
             const int n = l->Chord_Number.value_or(-1) + 1;
             const bool given = std::string_view(row->dir).rfind("ly_", 0) != 0;
             for (int i = 0; i < n && given; ++i) {
-                const int listed = std::stoi(row->baseFrets[i]) + k;
+                const int listed = row->baseFrets[i] + k;
                 const int shown = fretNumberOf(pic(l->FretDisplay(i)));
                 EXPECT_TRUE(shown == listed || (listed >= 19 && shown == listed - 12))
                     << where << " " << listed << " " << shown;

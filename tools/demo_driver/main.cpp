@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "sound/wav.h"
+#include "theory/neck.h"
 #include "theory/note_names.h"
 #include "theory/tunings.h"
 #include "tools/demo_driver/state.h"
@@ -238,7 +239,8 @@ int main(int argc, char** argv) {
             const int string = std::stoi(steps[i + 1]), fret = std::stoi(steps[i + 2]);
             i += 2;
             ui::Control* spot =
-                string >= 0 && string < 6 && fret >= 0 && fret <= 22
+                string >= 0 && string < theory::neck::kStrings && fret >= 0 &&
+                        fret <= theory::neck::kFrets
                     ? window->find("Neck_Spot(" +
                                    std::to_string(ui::DemoWindow::spotIndex(string, fret)) + ")")
                     : nullptr;

@@ -243,7 +243,7 @@ QImage arrow(bool up) {
     return image;
 }
 
-// Vertical neck: low E on the left, open row above the nut, 22 frets down.
+// Vertical neck: low E on the left, open row above the nut, every fret down.
 QImage fretboard() {
     using namespace board;
     const int w = 130, h = 522;
@@ -356,6 +356,20 @@ QImage mask(int w, int h, int leftTwips, int topTwips, double stringGauge) {
     return image;
 }
 
+// A fret's mask across the neck's strip, its row from `topTwips`.
+QImage fretMask(int topTwips) {
+    using namespace board;
+    return mask(kFretMaskWidth / kTwipsPerPixel, kFretRowHeight / kTwipsPerPixel, kAreaLeft,
+                topTwips, 0);
+}
+
+// A string's mask down the neck, centred on the string.
+QImage stringMask(int string, double stringGauge) {
+    using namespace board;
+    return mask(kStringMaskWidth / kTwipsPerPixel, kStringMaskHeight / kTwipsPerPixel,
+                kLowStringMaskLeft + kStringPitch * string, kStringMaskTop, stringGauge);
+}
+
 QImage capo() {
     QImage image = transparentImage(13, 215);
     QPainter p(&image);
@@ -466,11 +480,11 @@ const std::vector<std::pair<std::string, Drawer>>& catalogue() {
             v.emplace_back(std::string("note_") + note, [note] {
                 return noteOverlay(note, theory::NameSystem::English, false, kStandard);
             });
-        v.emplace_back("mask_open", [] { return mask(135, 23, 9450, board::kOpenRowTop, 0); });
-        v.emplace_back("mask_fret", [] { return mask(135, 23, 9450, board::kFirstFretTop, 0); });
-        v.emplace_back("mask_string", [] { return mask(19, 510, 9615 + 315, 75, 1.6); });
-        v.emplace_back("mask_low_e", [] { return mask(19, 510, 9615, 75, 2.4); });
-        v.emplace_back("mask_high_e", [] { return mask(19, 510, 9615 + 5 * 315, 75, 1.0); });
+        v.emplace_back("mask_open", [] { return fretMask(board::kOpenRowTop); });
+        v.emplace_back("mask_fret", [] { return fretMask(board::kFirstFretTop); });
+        v.emplace_back("mask_string", [] { return stringMask(1, 1.6); });
+        v.emplace_back("mask_low_e", [] { return stringMask(0, 2.4); });
+        v.emplace_back("mask_high_e", [] { return stringMask(board::kStrings - 1, 1.0); });
         for (int i = 0; i < 12; ++i)
             v.emplace_back("keyoverlay_" + std::to_string(i), [i] {
                 return keyOverlay(i, theory::NameSystem::English, false, kStandard);
