@@ -137,7 +137,8 @@ std::string GalleryPart::diagramText(int Index) const {
     bool open = false;
     int lowest = 0;
     std::string grip, fingers;
-    const auto fingering = theory::fingeringOf(*frets);
+    // The fingers are worked out only when the words carry them.
+    const auto fingering = m_window.settings().fingers ? theory::fingeringOf(*frets) : std::nullopt;
     for (int s = 0; s < theory::neck::kStrings; ++s) {
         const int f = (*frets)[std::size_t(s)];
         open |= f == 0;
@@ -150,7 +151,7 @@ std::string GalleryPart::diagramText(int Index) const {
     }
     std::string text =
         name + ", " + (open || lowest == 0 ? "open" : ordinal(lowest) + " fret") + ": " + grip;
-    if (m_window.settings().fingers && fingering) text += ", fingers " + fingers;
+    if (fingering) text += ", fingers " + fingers;
     return text;
 }
 
