@@ -233,6 +233,23 @@ int main(int argc, char** argv) {
          {},
          "standard",
          true},
+        // A page turned: the next page of a gallery chosen per root, and the
+        // first page after a given set; its diagrams are drawn, not read.
+        {"Pennatone Page_Next after Base(6) Ty(2)",
+         "PennatoneDemo",
+         {"Base(6)", "Ty(2)"},
+         "Page_Next",
+         {}},
+        {"Pennatone Page_Next after Base(6) Ty(0)",
+         "PennatoneDemo",
+         {"Base(6)", "Ty(0)"},
+         "Page_Next",
+         {}},
+        {"Lyrafret Page_Next after Key_C(1) key(5)",
+         "LyrafretDemo",
+         {"Key_C(1)", "key(5)"},
+         "Page_Next",
+         {}},
     };
     for (Scenario& s : scenarios) {
         s.files = recordClick(s);

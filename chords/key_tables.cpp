@@ -1,6 +1,8 @@
 #include "chords/key_tables.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "theory/chord_types.h"
 #include "theory/given_sets.h"
@@ -222,19 +224,38 @@ const KeyChord* keyChord(int option) {
     return nullptr;
 }
 
-const std::vector<theory::GalleryCell>* keyGallery(int option, std::string_view key,
-                                                   const theory::Tuning& tuning) {
+namespace {
+
+// The chord type and root pitch an option offers in a key, if any.
+std::optional<std::pair<const theory::ChordType*, int>> keyChordAt(int option,
+                                                                   std::string_view key) {
     const KeyChord* row = keyChord(option);
     const int k = keyIndex(key);
-    if (!row || k < 0) return nullptr;
-    const bool given = theory::diagramSet(row->dir) != nullptr;
+    if (!row || k < 0) return std::nullopt;
     const theory::ChordType* type = theory::chordTypeByKey(row->Chord_Type);
     const int degree = degreeIndex(row->position);
-    if ((given && tuning.midi == theory::standardTuning().midi) || !type || degree < 0)
-        return nullptr;
+    if (!type || degree < 0) return std::nullopt;
     const int root =
         (theory::pitchOf(Key_Table[std::size_t(k)].K) + kMajorSteps[std::size_t(degree)]) % 12;
-    return &theory::gripGallery(tuning, *type, root, kKeyCells);
+    return std::make_pair(type, root);
+}
+
+}  // namespace
+
+const std::vector<theory::GalleryCell>* keyGallery(int option, std::string_view key,
+                                                   const theory::Tuning& tuning) {
+    const auto chord = keyChordAt(option, key);
+    if (!chord) return nullptr;
+    const bool given = theory::diagramSet(keyChord(option)->dir) != nullptr;
+    if (given && tuning.midi == theory::standardTuning().midi) return nullptr;
+    return &theory::gripGallery(tuning, *chord->first, chord->second, kKeyCells);
+}
+
+std::vector<theory::GalleryCell> keyGrips(int option, std::string_view key,
+                                          const theory::Tuning& tuning) {
+    const auto chord = keyChordAt(option, key);
+    if (!chord) return {};
+    return theory::rankedGrips(tuning, *chord->first, chord->second);
 }
 
 std::span<const KeyChord> keyChords() {

@@ -94,6 +94,10 @@ inline constexpr int kKeyCells = 9;
 // which keep their stored shapes there.
 const std::vector<theory::GalleryCell>* keyGallery(
     int option, std::string_view key, const theory::Tuning& tuning = theory::standardTuning());
+// Every grip of the chord an option offers in a key, best first: the pages of
+// its gallery (after the set, where a set is given).
+std::vector<theory::GalleryCell> keyGrips(int option, std::string_view key,
+                                          const theory::Tuning& tuning = theory::standardTuning());
 std::span<const KeyChord> keyChords();
 
 // The option of a key (an index of Key_Table) that offers a chord: a degree

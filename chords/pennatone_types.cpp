@@ -52,6 +52,12 @@ std::optional<theory::Frets> pennatoneRootGrip(int option, int rootPitch,
     return theory::rootGrip(tuning, theory::kChordTypes[std::size_t(option)], rootPitch % 12);
 }
 
+std::vector<theory::GalleryCell> pennatoneGrips(int option, int rootPitch,
+                                                const theory::Tuning& tuning) {
+    if (!pennatoneType(option) || rootPitch < 0) return {};
+    return theory::rankedGrips(tuning, theory::kChordTypes[std::size_t(option)], rootPitch % 12);
+}
+
 std::span<const PennatoneType> pennatoneTypes() {
     return allTypes();
 }

@@ -36,6 +36,10 @@ const std::vector<theory::GalleryCell>* pennatoneGallery(
 // The grip beside the chord name for an option chosen per root, if it has one.
 std::optional<theory::Frets> pennatoneRootGrip(
     int option, int rootPitch, const theory::Tuning& tuning = theory::standardTuning());
+// Every grip of an option's chord on a root pitch, best first: the pages of its
+// gallery (after the set, for the given types in standard tuning).
+std::vector<theory::GalleryCell> pennatoneGrips(
+    int option, int rootPitch, const theory::Tuning& tuning = theory::standardTuning());
 std::span<const PennatoneType> pennatoneTypes();
 
 }  // namespace chords

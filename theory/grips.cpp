@@ -6,6 +6,7 @@
 #include <list>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -70,7 +71,7 @@ bool isGrip(const Tuning& tuning, const ChordTones& tones, int root, const Frets
         return false;
     const int lowest = lowestFret(frets);
     if (lowest > 0 && highestFret(frets) - lowest > 3) return false;
-    return fingersNeeded(frets) <= 4 && hasFingering(frets);
+    return hasFingering(frets);
 }
 
 int GripScore::total() const {
@@ -81,7 +82,14 @@ int GripScore::total() const {
 GripScore scoreGrip(const Tuning& tuning, const ChordType& type, int root, const Frets& frets,
                     Family family) {
     GripScore g;
-    g.fingers = fingersNeeded(frets);
+    // The fingers a teacher's fingering takes; a barre at any fret counts once.
+    if (const auto fingering = fingeringOf(frets)) {
+        unsigned used = 0;
+        for (int finger : fingering->fingers) used |= 1u << finger;
+        g.fingers = std::popcount(used & ~1u);
+    } else {
+        g.fingers = fingersNeeded(frets);
+    }
     const int lowest = lowestFret(frets);
     g.stretch = lowest > 0 ? highestFret(frets) - lowest : 0;
     unsigned sounded = 0;
@@ -143,7 +151,7 @@ std::vector<Frets> searchGrips(const Tuning& tuning, const ChordType& type, int 
 // (they would take tens of megabytes per tuning).
 std::vector<Frets> allGrips(const Tuning& tuning, const ChordType& type, int root) {
     using Key = std::tuple<std::array<int, 6>, std::string, int>;
-    constexpr std::size_t kKept = 4;
+    constexpr std::size_t kKept = 16;
     static std::mutex lock;
     static std::list<std::pair<Key, std::vector<Frets>>> recent;  // most recent first
     const std::lock_guard guard(lock);
@@ -215,23 +223,6 @@ bool isFullGrip(const Tuning& t, const ChordType& type, int root, const Frets& f
     return g.bassOffRoot == 0 && g.innerMutes == 0 && g.muted <= 2;
 }
 
-// How alike two grips may be in one gallery. The same hand with strings left
-// out or added brings nothing new, except in first position, where a new bass
-// string is a different chord shape to players (Fmaj7 xx3210 beside 1x3210),
-// and so is a family form (the D form xx2424 of E6 beside the open 022424).
-enum class Alike { Exact, SameHand, SameHandAndBass };
-
-bool alike(const Frets& a, const Frets& b, Alike rule) {
-    if (rule == Alike::Exact) return a == b;
-    const auto bass = [](const Frets& f) {
-        return std::find_if(f.begin(), f.end(), [](int x) { return x >= 0; });
-    };
-    if (rule == Alike::SameHandAndBass && bass(a) - a.begin() != bass(b) - b.begin()) return false;
-    for (std::size_t s = 0; s < 6; ++s)
-        if (a[s] >= 0 && b[s] >= 0 && a[s] != b[s]) return false;
-    return true;
-}
-
 // A family's whole open grips at its own root, best first. Every gallery of
 // the type moves them, so they are kept for the session; they are a handful
 // per family, where the search behind them finds hundreds of grips.
@@ -273,101 +264,221 @@ std::vector<std::pair<Family, Frets>> familyForms(const Tuning& t, const ChordTy
     return out;
 }
 
-bool chosen(const std::vector<GalleryCell>& cells, const Frets& f, Alike rule) {
-    return std::any_of(cells.begin(), cells.end(),
-                       [&](const GalleryCell& c) { return alike(c.frets, f, rule); });
+// How players come to a grip, the order the galleries offer them in: the open
+// chords, the E- and A-form barres, the common movable forms (the other
+// families' moved shapes, four strings side by side, drop and shell voicings),
+// then everything else the search finds.
+enum class Reach { Open, Barre, Movable, Whole, Other };
+
+// Strings sounding, bit s for string s: the string sets of the movable forms
+// players learn. Four neighbouring strings (top-string grips and drop-2) for
+// any chord; for chords of four or more notes also the drop-3 sets that skip
+// the string above the bass and the root-third-seventh shells on the sixth or
+// fifth string; for triads three neighbouring strings on top.
+constexpr std::array<unsigned, 3> kNeighbourSets{0b001111, 0b011110, 0b111100};
+constexpr std::array<unsigned, 4> kSkipSets{0b011101, 0b111010, 0b001101, 0b011010};
+constexpr std::array<unsigned, 2> kTriadSets{0b111000, 0b011100};
+
+unsigned soundingStrings(const Frets& f) {
+    unsigned mask = 0;
+    for (int s = 0; s < 6; ++s)
+        if (f[std::size_t(s)] >= 0) mask |= 1u << s;
+    return mask;
 }
 
-std::vector<GalleryCell> buildGallery(const Tuning& t, const ChordType& type, int root, int cells) {
-    // Open strings ring under first-position grips only, and only whole
-    // chords there; higher up they make shapes nobody reads as one chord. A
-    // shape that also fits twelve frets lower is shown there.
-    std::vector<Frets> grips;
-    for (const Frets& f : allGrips(t, type, root))
-        if ((isOpenPosition(f) && isFullGrip(t, type, root, f)) ||
-            (!hasOpenString(f) && lowestFret(f) <= 12))
-            grips.push_back(f);
+template <std::size_t N>
+bool among(const std::array<unsigned, N>& sets, unsigned set) {
+    return std::find(sets.begin(), sets.end(), set) != sets.end();
+}
 
-    std::vector<GalleryCell> out;
-    const bool full = cells > 9;
-    auto add = [&](Frets f, Family family, Alike rule) {
-        if (!hasOpenString(f) && lowestFret(f) > 12)  // a moved form that fits an octave lower
-            for (int& x : f)
-                if (x > 0) x -= 12;
-        if (static_cast<int>(out.size()) < cells && !chosen(out, f, rule))
-            out.push_back({f, shownFret(f), family});
-    };
+bool isMovableSet(const ChordType& type, unsigned set) {
+    return among(kNeighbourSets, set) || (type.size() >= 4 && among(kSkipSets, set)) ||
+           (type.size() == 3 && among(kTriadSets, set));
+}
 
-    std::vector<Frets> open;
-    for (const Frets& f : grips)
-        if (isOpenPosition(f) && isFullGrip(t, type, root, f)) open.push_back(f);
-    const auto openRanked = ranked(t, type, root, open, Family::Open);
-    for (std::size_t i = 0; i < openRanked.size() && i < (full ? 6u : 2u); ++i)
-        add(openRanked[i].frets, Family::Open, Alike::SameHandAndBass);
+// A grip without open strings above the 12th fret is the one twelve frets
+// lower, which the galleries show instead.
+Frets onLowerOctave(Frets f) {
+    if (!hasOpenString(f) && lowestFret(f) > 12)
+        for (int& x : f)
+            if (x > 0) x -= 12;
+    return f;
+}
 
-    for (const auto& [family, frets] : familyForms(t, type, root, full ? 2 : 1))
-        add(frets, family, Alike::SameHandAndBass);
-
-    // The rest: best first, each one less welcome where the gallery is crowded
-    // already; new hands first, then fuller or thinner takes on those shown.
-    std::vector<Ranked> rest = ranked(t, type, root, grips, Family::Other);
-    Alike rule = Alike::SameHand;
-    while (static_cast<int>(out.size()) < cells) {
-        const Ranked* pick = nullptr;
-        int pickScore = 0;
-        for (const Ranked& r : rest) {
-            if (chosen(out, r.frets, rule)) continue;
-            const int fret = shownFret(r.frets);
-            const int crowd =
-                static_cast<int>(std::count_if(out.begin(), out.end(), [&](const GalleryCell& c) {
-                    return std::abs(c.fret - fret) <= 1;
-                }));
-            const int score = r.score + 4 * crowd;
-            if (!pick || score < pickScore) pick = &r, pickScore = score;
-        }
-        if (!pick && rule == Alike::Exact) break;
-        if (pick) add(pick->frets, Family::Other, rule);
-        if (!pick) rule = Alike::Exact;
+Reach reachOf(const Tuning& t, const ChordType& type, int root, const Frets& f, Family family) {
+    const bool open = hasOpenString(f);
+    const bool full = isFullGrip(t, type, root, f);
+    // The open chords: first position over the root; a string damped beside
+    // the bass is common there (Fmaj7 1x2210, G6/9 3x0200).
+    if (open && highestFret(f) <= 3) {
+        const GripScore g = scoreGrip(t, type, root, f);
+        const int bass = f[0] >= 0 ? 0 : f[1] >= 0 ? 1 : 2;
+        const bool besideBass = g.innerMutes == 1 && bass < 5 && f[std::size_t(bass) + 1] < 0;
+        if (g.bassOffRoot == 0 && (g.innerMutes == 0 || besideBass) && g.muted <= 2)
+            return Reach::Open;
     }
+    if (family == Family::E || family == Family::A) return Reach::Barre;
+    if (family != Family::Other || (!open && isMovableSet(type, soundingStrings(f))))
+        return Reach::Movable;
+    // Any other whole grip over a root on the two lowest strings.
+    if (!open && full && (f[0] >= 0 || f[1] >= 0) && std::popcount(soundingStrings(f)) >= 4)
+        return Reach::Whole;
+    return Reach::Other;
+}
 
-    std::stable_sort(out.begin(), out.end(), [&](const GalleryCell& a, const GalleryCell& b) {
-        return std::make_tuple(a.fret, scoreGrip(t, type, root, a.frets, a.family).total(),
-                               a.frets) <
-               std::make_tuple(b.fret, scoreGrip(t, type, root, b.frets, b.family).total(),
-                               b.frets);
-    });
+// The same hand with its top strings left out or added: a variant of a grip
+// already offered, which comes after every new hand. A string left out
+// between sounding ones makes another grip (the shells and drop voicings of a
+// barre form), and so does another bass string; in first position, where
+// open chords are voiced with strings damped anywhere, only the bass does.
+bool sameHand(const Frets& a, const Frets& b, bool firstPosition) {
+    const auto top = [](const Frets& f) {
+        int t = -1;
+        for (int s = 0; s < 6; ++s)
+            if (f[std::size_t(s)] >= 0) t = s;
+        return t;
+    };
+    const auto bass = [](const Frets& f) {
+        return std::find_if(f.begin(), f.end(), [](int x) { return x >= 0; }) - f.begin();
+    };
+    if (firstPosition) {
+        if (bass(a) != bass(b)) return false;
+        for (std::size_t s = 0; s < 6; ++s)
+            if (a[s] >= 0 && b[s] >= 0 && a[s] != b[s]) return false;
+        return true;
+    }
+    const int shared = std::min(top(a), top(b));
+    for (int s = 0; s <= shared; ++s)
+        if (a[std::size_t(s)] != b[std::size_t(s)]) return false;
+    return true;
+}
+
+std::vector<GalleryCell> rankGrips(const Tuning& t, const ChordType& type, int root) {
+    std::map<Frets, Family> families;
+    for (const auto& [family, frets] : familyForms(t, type, root, 4)) {
+        auto [it, added] = families.emplace(onLowerOctave(frets), family);
+        if (!added) it->second = std::min(it->second, family);
+    }
+    struct Entry {
+        bool variant;
+        Reach reach;
+        bool offRoot;  // after the grips over their root, within a reach
+        int score;
+        GalleryCell cell;
+    };
+    std::vector<Entry> entries;
+    for (const Frets& f : allGrips(t, type, root)) {
+        if (!hasOpenString(f) && lowestFret(f) > 12) continue;
+        const auto known = families.find(f);
+        const Family family = known == families.end() ? Family::Other : known->second;
+        // Three strings are a fragment of a chord to most players: after the fuller grips.
+        const int thin = std::popcount(soundingStrings(f)) == 3 ? 4 : 0;
+        const GripScore score = scoreGrip(t, type, root, f, family);
+        const Reach reach = reachOf(t, type, root, f, family);
+        // A movable form is the strings it leaves out: only the hand counts.
+        const int cost = reach == Reach::Movable
+                             ? 2 * score.fingers + 2 * score.stretch + thin / 2 + score.omitted
+                             : score.total() + thin;
+        entries.push_back(
+            {false, reach, score.bassOffRoot != 0, cost, GalleryCell{f, shownFret(f), family}});
+    }
+    // In reach order, new hands before variants; an open chord's variants
+    // (the same first-position hand, strings damped) after the movable forms.
+    const auto tier = [](const Entry& e) {
+        return e.reach == Reach::Open && e.variant ? static_cast<int>(Reach::Movable)
+                                                   : static_cast<int>(e.reach);
+    };
+    const auto better = [&tier](const Entry& a, const Entry& b) {
+        return std::make_tuple(tier(a), a.variant, a.offRoot, a.score, a.cell.frets) <
+               std::make_tuple(tier(b), b.variant, b.offRoot, b.score, b.cell.frets);
+    };
+    std::sort(entries.begin(), entries.end(), better);
+    // New hands first. A variant sounds its bass on the same string at the same
+    // fret as its hand, so the hands offered are looked up by that.
+    std::map<std::pair<int, int>, std::vector<const Frets*>> hands;
+    // A barre form is what players learn at its bass string and fret; another
+    // whole grip over the root there comes later.
+    std::set<std::pair<int, int>> barrePlaces;
+    for (Entry& e : entries) {
+        const Frets& f = e.cell.frets;
+        const int bass = static_cast<int>(
+            std::find_if(f.begin(), f.end(), [](int x) { return x >= 0; }) - f.begin());
+        if (e.reach == Reach::Barre || e.reach == Reach::Whole) {
+            const bool taken = !barrePlaces.emplace(bass, lowestFret(f)).second;
+            if (e.reach == Reach::Whole) e.variant = taken;
+        }
+        std::vector<const Frets*>& same = hands[{bass, f[std::size_t(bass)]}];
+        for (const Frets* hand : same)
+            if (!e.variant && sameHand(*hand, f, e.reach == Reach::Open)) e.variant = true;
+        if (!e.variant) same.push_back(&f);
+    }
+    std::stable_sort(entries.begin(), entries.end(), better);
+    std::vector<GalleryCell> out;
+    out.reserve(entries.size());
+    for (Entry& e : entries) {
+        e.cell.rank = static_cast<int>(out.size());
+        out.push_back(e.cell);
+    }
     return out;
 }
 
 }  // namespace
+
+std::vector<GalleryCell> rankedGrips(const Tuning& tuning, const ChordType& type, int root) {
+    using Key = std::tuple<std::array<int, 6>, std::string, int>;
+    // Every chord of a tuning, at some 25 kB each: a click on a chord seen
+    // before costs a copy, not a search.
+    constexpr std::size_t kKept = 720;
+    static std::mutex lock;
+    static std::list<std::pair<Key, std::vector<GalleryCell>>> recent;  // most recent first
+    const Key key = std::make_tuple(tuning.midi, std::string(type.key), root);
+    {
+        const std::lock_guard guard(lock);
+        auto it = std::find_if(recent.begin(), recent.end(),
+                               [&](const auto& entry) { return entry.first == key; });
+        if (it != recent.end()) {
+            recent.splice(recent.begin(), recent, it);
+            return it->second;
+        }
+    }
+    std::vector<GalleryCell> ranked = rankGrips(tuning, type, root);
+    const std::lock_guard guard(lock);
+    recent.emplace_front(key, ranked);
+    if (recent.size() > kKept) recent.pop_back();
+    return ranked;
+}
+
+std::vector<GalleryCell> galleryPage(const std::vector<GalleryCell>& ranked, std::size_t first,
+                                     std::size_t cells) {
+    std::vector<GalleryCell> page;
+    for (std::size_t i = first; i < ranked.size() && i < first + cells; ++i)
+        page.push_back(ranked[i]);
+    std::stable_sort(page.begin(), page.end(), [](const GalleryCell& a, const GalleryCell& b) {
+        return std::tie(a.fret, a.rank) < std::tie(b.fret, b.rank);
+    });
+    return page;
+}
 
 const std::vector<GalleryCell>& gripGallery(const Tuning& tuning, const ChordType& type, int root,
                                             int cells) {
     static std::mutex lock;
     static std::map<std::tuple<std::array<int, 6>, std::string, int, int>, std::vector<GalleryCell>>
         memo;
-    const std::lock_guard guard(lock);
     const auto key = std::make_tuple(tuning.midi, std::string(type.key), root, cells);
-    auto it = memo.find(key);
-    if (it == memo.end()) it = memo.emplace(key, buildGallery(tuning, type, root, cells)).first;
-    return it->second;
+    {
+        const std::lock_guard guard(lock);
+        if (auto it = memo.find(key); it != memo.end()) return it->second;
+    }
+    auto page = galleryPage(rankedGrips(tuning, type, root), 0, std::size_t(std::max(cells, 0)));
+    const std::lock_guard guard(lock);
+    return memo.emplace(key, std::move(page)).first->second;
 }
 
 std::optional<Frets> rootGrip(const Tuning& tuning, const ChordType& type, int root) {
-    // First position, where a family's own open grip or its moved form is
-    // what players reach for before any other voicing of the same ease.
-    const auto forms = familyForms(tuning, type, root, 2);
-    std::optional<Frets> best;
-    int bestScore = 0;
-    for (const Frets& f : allGrips(tuning, type, root)) {
-        if (highestFret(f) > 4) continue;
-        Family family = Family::Other;
-        for (const auto& [formFamily, form] : forms)
-            if (form == f) family = std::min(family, formFamily);
-        const int score = scoreGrip(tuning, type, root, f, family).total();
-        if (!best || std::tie(score, f) < std::tie(bestScore, *best)) best = f, bestScore = score;
-    }
-    return best;
+    // The first position's grip that players reach for first.
+    for (const GalleryCell& cell : rankedGrips(tuning, type, root))
+        if (highestFret(cell.frets) <= 4) return cell.frets;
+    return std::nullopt;
 }
 
 }  // namespace theory

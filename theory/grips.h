@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -24,9 +25,9 @@ struct ChordTones {
 ChordTones chordTones(const ChordType& type);
 
 // A grip sounds only chord tones and all required ones on three or more
-// strings, takes at most four fingers (a barre as one), spans at most four
-// frets (open strings aside), stays on the neck, and a hand can hold it
-// (hasFingering, theory/fingering.h).
+// strings, spans at most four frets (open strings aside), stays on the neck,
+// and four fingers can hold it (hasFingering, theory/fingering.h: a barre at
+// any fret, not only the lowest, counts as one finger).
 bool isGrip(const Tuning& tuning, const ChordTones& tones, int root, const Frets& frets);
 
 // The open-chord families whose shapes are moved up the neck, commonest first.
@@ -55,16 +56,26 @@ struct GalleryCell {
     Frets frets;
     int fret = 0;
     Family family = Family::Other;
+    int rank = 0;  // its place among the chord's grips, best first
     bool atNut() const { return fret == 0; }
 };
 
-// The gallery of a chord: open-position grips first, then the moved forms of
-// the E, A, D, C and G families where they fall for this root, then the best
-// of the rest spread over the neck, up to `cells`; in ascending fret order.
+// Every grip of a chord in the order players reach for them: the open chords,
+// the E- and A-form barres, the common movable forms (the other families'
+// moved shapes, four neighbouring strings, drop and shell voicings), then the
+// rest; easiest first within each. A grip without open strings above the
+// 12th fret is left to its twin twelve frets lower.
+std::vector<GalleryCell> rankedGrips(const Tuning& tuning, const ChordType& type, int root);
+
+// `cells` grips of a ranking from `first` on, in fret order as a gallery shows them.
+std::vector<GalleryCell> galleryPage(const std::vector<GalleryCell>& ranked, std::size_t first,
+                                     std::size_t cells);
+
+// The first page of a chord's gallery: its best `cells` grips in fret order.
 const std::vector<GalleryCell>& gripGallery(const Tuning& tuning, const ChordType& type, int root,
                                             int cells);
 
-// The best grip within frets 0..4 (the diagram beside the chord name), if any.
+// The best-ranked grip within frets 0..4 (the diagram beside the chord name), if any.
 std::optional<Frets> rootGrip(const Tuning& tuning, const ChordType& type, int root);
 
 // Fret shown beside a grip in a gallery cell.

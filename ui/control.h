@@ -111,6 +111,13 @@ public:
         if (m_onHover) m_onHover(entered);
     }
 
+    // The mouse wheel turned over the control, in notches: positive towards the user.
+    void onWheel(std::function<void(int)> handler) { m_onWheel = std::move(handler); }
+    bool wheelable() const { return static_cast<bool>(m_onWheel); }
+    void wheel(int notches) {
+        if (m_onWheel) m_onWheel(notches);
+    }
+
 private:
     template <typename T>
     Control& set(T& field, const T& v) {
@@ -143,6 +150,7 @@ private:
     std::function<void()> m_onClick;
     std::function<void()> m_onRightClick;
     std::function<void(bool)> m_onHover;
+    std::function<void(int)> m_onWheel;
     std::uint64_t m_revision = 1;
 };
 

@@ -41,6 +41,7 @@ enum Layer {
     kLayerBox = 20,           // picture boxes, frames, option buttons
     kLayerDotStrip = 21,      // black strips over the option dots
     kLayerCover = 22,         // cover picture over the option columns
+    kLayerGalleryNote = 23,   // why a gallery has no grip, over its cells
     kLayerLogoBox = 30,       // covers the gallery
     kLayerPanel = 31,         // Picture7 / Picture1 lie above Logo_Box
     kLayerRootBox = 32,       // Chord_Display(18) lies above Picture7
@@ -119,8 +120,13 @@ public:
     std::string toolTip(const Control& c) const { return m_hints.toolTip(c); }
     std::string accessibleName(const Control& c) const { return m_hints.accessibleName(c); }
     // Keys that stand for a click: the arrows step as the arrow controls do.
-    enum class StepKey { Left, Right, Up, Down, Escape };
+    enum class StepKey { Left, Right, Up, Down, Escape, PageUp, PageDown };
     virtual Control* keyTarget(StepKey) const { return nullptr; }
+    // The page control's arrow a page key stands for, while it is shown.
+    Control* pageArrow(int step) const {
+        Control* arrow = step < 0 ? Page_Prev : Page_Next;
+        return arrow && arrow->visible() ? arrow : nullptr;
+    }
     void setOptionsOpener(std::function<void()> open) { m_options.setOpener(std::move(open)); }
 
     // Hearing, as HearingPart has it.
@@ -138,6 +144,15 @@ public:
     // The gallery, as GalleryPart has it: the large diagram under the pointer.
     Control* const& Large_Diagram = m_gallery.Large_Diagram;
     int hoveredDiagram() const { return m_gallery.hovered(); }
+    // The gallery's pages: an arrow of the page control, PageUp/PageDown and
+    // the mouse wheel over the gallery turn `step` pages on.
+    void Page_Click(int step);
+    const gallery::Pages& galleryPages() const { return m_gallery.pages(); }
+    int galleryPage() const { return m_gallery.page(); }
+    Control* const& Page_Prev = m_gallery.Page_Prev;
+    Control* const& Page_Number = m_gallery.Page_Number;
+    Control* const& Page_Next = m_gallery.Page_Next;
+    Control* const& Gallery_Note = m_gallery.Gallery_Note;
     // The grip gallery cell `index` shows (18: the diagram beside the name), if any.
     const theory::Frets* shownGrip(int index) const { return m_gallery.grip(index); }
     void soundFailed(const std::string& line) { m_hearing.failed(line); }
@@ -267,9 +282,23 @@ protected:
 
     // Fills the gallery with a chord's grips chosen for its root, in the
     // listed order, each beside its own fret number; `rootGrip` goes beside
-    // the chord name.
+    // the chord name. The first page's diagrams come from the library; a
+    // later page's are drawn, and the diagram beside the name stays.
     void Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cells,
-                             const std::optional<theory::Frets>& rootGrip, bool rowsChange);
+                             const std::optional<theory::Frets>& rootGrip, bool rowsChange,
+                             bool laterPage = false);
+    // The page on show of the chord chosen, into cells cleared for it.
+    virtual void loadGalleryPage() {}
+    virtual void clearGalleryCells() {}
+    // A chord was chosen: its pages from its grips, best first, after the set
+    // on page 1 where one is given (`set`: its shapes at the chord's frets).
+    void startPages(std::vector<theory::GalleryCell> ranked, const std::vector<theory::Frets>& set,
+                    int cells);
+    void clearPages() {
+        m_gallery.clearPages();
+    }
+    std::vector<theory::Frets> setShapes(const std::string& dir, const std::string& root,
+                                         int count) const;
 
     // Factory for the inventories: positions are absolute client twips; the
     // control stores them relative to its container.
@@ -307,8 +336,8 @@ protected:
     void rememberGrip(int index, const std::optional<theory::Frets>& frets, bool atNut = false) {
         m_gallery.remember(index, frets, atNut);
     }
-    void forgetGrips() {
-        m_gallery.forget();
+    void forgetGrips(bool keepRoot = false) {
+        m_gallery.forget(keepRoot);
     }
     void addNotePickers();
     void addToneStrip();

@@ -40,6 +40,8 @@ Picture unturned(Picture p) {
     return p;
 }
 
+constexpr int kRootCell = 18;  // the diagram beside the chord's name
+
 // The large diagram: 200 x 280 pixels, beside the diagram it enlarges.
 constexpr int kLargeWidth = 200 * images::kTwipsPerPixel;
 constexpr int kLargeHeight = 280 * images::kTwipsPerPixel;
@@ -66,11 +68,12 @@ void GalleryPart::remember(int index, const std::optional<theory::Frets>& frets,
     if (m_window.settings().fingers) applyFingers(index, shown);
 }
 
-void GalleryPart::forget() {
+void GalleryPart::forget(bool keepRoot) {
     // A load that fails part way leaves the last chord's diagrams in the cells it
     // did not reach; they keep following the option, so that a gallery never
     // mixes fingered and plain diagrams.
-    for (auto& [index, shown] : m_shown) shown.current = false;
+    for (auto& [index, shown] : m_shown)
+        if (!keepRoot || index != kRootCell) shown.current = false;
     hover(m_hovered, false);
 }
 

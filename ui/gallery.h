@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "gallery/pages.h"
 #include "theory/fingering.h"
 #include "theory/voicings.h"
 #include "ui/control.h"
@@ -28,7 +29,8 @@ public:
     // Cell `index` (18 = the diagram beside the name) shows this grip, drawn
     // at the nut or as a movable shape; its picture has just been loaded.
     void remember(int index, const std::optional<theory::Frets>& frets, bool atNut);
-    void forget();
+    // The cells' grips are gone; `keepRoot`: all but the diagram beside the name.
+    void forget(bool keepRoot = false);
     const theory::Frets* grip(int index) const;
 
     // Finger numbers on or off: every diagram shown is drawn again.
@@ -50,6 +52,26 @@ public:
 
     Control* Large_Diagram = nullptr;
 
+    // Pages (gallery_pages.cpp). The page control beside the gallery: its
+    // arrows and "2/5" between them, shown while a chord has more than one
+    // page; and the words that stand in a gallery without a grip.
+    void addPageControls(int left, int top, Control& gallery);
+    // A chord was chosen: its pages, at page 1; without a grip, words that say why.
+    void setPages(gallery::Pages pages);
+    void clearPages();
+    const gallery::Pages& pages() const { return m_pages; }
+    int page() const { return m_page; }
+    // Turns `step` pages on; false when there is nothing to turn.
+    bool flip(int step);
+    // "page 2 of 5" while the gallery has pages to turn, else empty.
+    std::string pageWords() const;
+    const std::string& note() const { return m_note; }
+
+    Control* Page_Prev = nullptr;
+    Control* Page_Number = nullptr;
+    Control* Page_Next = nullptr;
+    Control* Gallery_Note = nullptr;
+
 private:
     struct Shown {
         theory::Frets frets{};
@@ -67,6 +89,10 @@ private:
     std::map<int, Shown> m_shown;  // per Chord_Display index
     int m_hovered = -1;
     std::string m_enlarged;  // the picture of the diagram shown large
+    gallery::Pages m_pages;
+    int m_page = 1;
+    std::string m_note;  // why the chord has no grip, while it is shown
+    void showPageNumber();
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "artwork/chord_box.h"
 #include "chords/key_tables.h"
 #include "gallery/layout.h"
 #include "gallery/listed_rotations.h"
@@ -34,7 +35,25 @@ std::optional<theory::Frets> movedShape(const theory::DiagramSet* set, int i,
     return gallery::shiftedShape(set->shapes[std::size_t(i)], (to - from + 12) % 12);
 }
 
+// A later page's diagram, drawn as the library draws its pictures.
+Picture drawnGrip(const theory::Frets& frets, bool atNut) {
+    Picture p;
+    p.image = atNut ? artwork::drawFirstPosition(frets) : artwork::drawGalleryShape(frets);
+    p.name = std::string(images::kBuiltinPrefix) + images::gripPicture(frets, atNut);
+    return p;
+}
+
 }  // namespace
+
+// The shapes a given set shows at the chord's root, as its cells remember them.
+std::vector<theory::Frets> DemoWindow::setShapes(const std::string& dir, const std::string& root,
+                                                 int count) const {
+    std::vector<theory::Frets> shapes;
+    const theory::DiagramSet* set = theory::diagramSet(dir);
+    for (int i = 0; i < count; ++i)
+        if (auto f = movedShape(set, i, root)) shapes.push_back(*f);
+    return shapes;
+}
 
 using gallery::kKeyMoves;
 using gallery::kRootMoves;
@@ -75,25 +94,38 @@ void PennatoneDemo::Chord_Box_Loader(const std::string& dir) {
 }
 
 void DemoWindow::Grip_Gallery_Loader(const std::vector<theory::GalleryCell>& cells,
-                                     const std::optional<theory::Frets>& rootGrip,
-                                     bool rowsChange) {
+                                     const std::optional<theory::Frets>& rootGrip, bool rowsChange,
+                                     bool laterPage) {
     Logo_Box->setVisible(false);
     const int count = static_cast<int>(cells.size());
     placeByRotation("0", count, rowsChange);
     const std::string library = Program_Folder + images::kLibrary;
-    forgetGrips();
+    forgetGrips(laterPage);
     for (int i = 0; i < count; ++i) {
         const theory::GalleryCell& cell = cells[std::size_t(i)];
         Chord_Display(i).setPicture(
-            LoadPicture(library + images::gripPicture(cell.frets, cell.atNut())));
+            laterPage ? drawnGrip(cell.frets, cell.atNut())
+                      : LoadPicture(library + images::gripPicture(cell.frets, cell.atNut())));
         // Remembered at once: a fret number that fails to load leaves the diagram on show.
         rememberGrip(i, cell.frets, cell.atNut());
         FretDisplay(i).setPicture(LoadPicture(Folder_13 + std::to_string(cell.fret) + ".bmp"));
     }
-    if (rootGrip) {
+    if (rootGrip && !laterPage) {
         Chord_Display(18).setPicture(LoadPicture(library + images::gripPicture(*rootGrip, true)));
         rememberGrip(18, *rootGrip, true);
     }
+}
+
+void DemoWindow::startPages(std::vector<theory::GalleryCell> ranked,
+                            const std::vector<theory::Frets>& set, int cells) {
+    m_gallery.setPages(set.empty() ? gallery::Pages(std::move(ranked), cells)
+                                   : gallery::Pages(std::move(ranked), set, cells));
+}
+
+void DemoWindow::Page_Click(int step) {
+    if (!m_gallery.flip(step)) return;
+    clearGalleryCells();
+    loadGalleryPage();
 }
 
 void LyrafretDemo::Chord_Box_Loader(const std::string& dir) {

@@ -58,8 +58,14 @@ std::string DemoWindow::shownNote(const std::string& spelling) const {
 std::string HintsPart::toolTip(const Control& c) const {
     if (!c.clickable()) return {};
     const std::string& n = c.name();
-    if (n == "Chord_Display") return "Copy this diagram";
-    if (n == "FretDisplay") return "Copy this fret number";
+    if (n == "Chord_Display" || n == "FretDisplay") {
+        const std::string page = m_window.m_gallery.pageWords();
+        const std::string what =
+            n == "Chord_Display" ? "Copy this diagram" : "Copy this fret number";
+        return page.empty() || c.index() == 18 ? what : what + " (" + page + ")";
+    }
+    if (n == "Page_Prev") return "Previous page of diagrams (Page Up)";
+    if (n == "Page_Next") return "Next page of diagrams (Page Down)";
     if (n == "Clear_Me")
         return m_window.marks() ? "Clear: start again with no chord and no marks"
                                 : "Clear: start again with no chord";
@@ -90,10 +96,18 @@ std::string HintsPart::accessibleName(const Control& c) const {
             const std::string fret = stem(m_window.FretDisplay(c.index()).pictureName());
             if (isNumber(fret)) text += ", fret " + fret;
         }
+        if (const std::string page = m_window.m_gallery.pageWords();
+            !page.empty() && c.index() != 18)
+            text += ", " + page;
         return text;
     }
     if (c.kind() == Kind::OptionButton && !c.caption().empty() && c.caption() != " ")
         return c.caption();
+    if (c.name() == "Gallery_Note") return m_window.m_gallery.note();
+    if (c.name() == "Page_Number") {
+        const std::string page = m_window.m_gallery.pageWords();
+        return page.empty() ? std::string() : "Diagrams, " + page;
+    }
     // The names and why there is none read as they are shown.
     if (c.name() == "Chord_Name" || c.name() == "Name_Report") return c.caption();
     return toolTip(c);
@@ -139,6 +153,10 @@ Control* PennatoneDemo::keyTarget(StepKey key) const {
             return TypeDown;
         case StepKey::Escape:
             return Clear_Me;
+        case StepKey::PageUp:
+            return pageArrow(-1);
+        case StepKey::PageDown:
+            return pageArrow(1);
     }
     return nullptr;
 }
@@ -191,6 +209,10 @@ Control* LyrafretDemo::keyTarget(StepKey key) const {
             return ScaleDown;
         case StepKey::Escape:
             return Clear_Me;
+        case StepKey::PageUp:
+            return pageArrow(-1);
+        case StepKey::PageDown:
+            return pageArrow(1);
     }
     return nullptr;
 }

@@ -47,6 +47,7 @@ void LyrafretDemo::createControls() {
     m_neckPart.addFretboard();
     m_hearing.addControls(300, 7980, 7900);
     m_gallery.addControls();
+    m_gallery.addPageControls(8460, 195, *Main_Display);
     for (int i = 0; i < kKeyCount; ++i)
         m_neckPart.add(item(Overlay, Kind::Image, i, nullptr, theory::neck::kLeft,
                             theory::neck::kOverlayTop, theory::neck::kWidth, i == 0 ? 7695 : 7770,

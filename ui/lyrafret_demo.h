@@ -68,6 +68,8 @@ protected:
     std::string chordName() const override;
     bool showsTypeO2() const override { return false; }
     void reshowChord() override;
+    void loadGalleryPage() override;
+    void clearGalleryCells() override;
     void showNamedChord(const theory::ChordName& name) override;
     std::string namedChordHint(const theory::ChordName& name,
                                const std::string& shown) const override;

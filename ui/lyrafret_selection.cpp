@@ -48,15 +48,12 @@ void LyrafretDemo::key_Click(int Index) {
     position = row->position;
     Scales_Swap(position);
     dir = row->dir;
-    Chord_Number = row->Chord_Number;
-    if (const auto* cells = chords::keyGallery(Index, K, tuning())) {
-        Chord_Number = static_cast<int>(cells->size()) - 1;
-        Grip_Gallery_Loader(*cells, std::nullopt, false);
-        Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
-    } else {
-        Chord_Box_Loader(dir);
-        Fret_Number_Loader(row->baseFrets);
-    }
+    const bool chosenPerRoot = chords::keyGallery(Index, K, tuning()) != nullptr;
+    startPages(chords::keyGrips(Index, K, tuning()),
+               chosenPerRoot ? std::vector<theory::Frets>{}
+                             : setShapes(dir, shownRoot(), row->Chord_Number.value_or(-1) + 1),
+               chords::kKeyCells);
+    loadGalleryPage();
     Chord_Tone_Setup(Chord_Type);
     tnt.clear();
     for (int bar : row->tnt) tnt.push_back(&Tone(bar));
@@ -64,6 +61,29 @@ void LyrafretDemo::key_Click(int Index) {
     showChordTones(row->markerDegrees, row->noteColours);
     Type_o2->setPicture(
         LoadPicture(images::folder(Program_Folder, images::sub::kTypeNames) + Chord_Type + ".bmp"));
+}
+
+void LyrafretDemo::loadGalleryPage() {
+    const chords::KeyChord* row = Keyer ? chords::keyChord(*Keyer) : nullptr;
+    if (!row) return;
+    const gallery::Pages& pages = galleryPages();
+    const int page = galleryPage();
+    if (pages.setFirst() && page == 1) {
+        Chord_Number = row->Chord_Number;
+        Chord_Box_Loader(dir);
+        Fret_Number_Loader(row->baseFrets);
+        return;
+    }
+    const std::vector<theory::GalleryCell> cells = pages.cellsOf(page);
+    Chord_Number = static_cast<int>(cells.size()) - 1;
+    Grip_Gallery_Loader(cells, std::nullopt, false, pages.setFirst() || page > 1);
+    Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
+}
+
+void LyrafretDemo::clearGalleryCells() {
+    Box9("0");
+    Fret_Number_Loader_2(std::vector<std::string>(9, "0"));
+    for (int i = 0; i <= 8; ++i) Chord_Display(i).setPicture(LoadPicture(Folder_13 + "b2.bmp"));
 }
 
 void LyrafretDemo::reshowChord() {

@@ -65,6 +65,7 @@ void PennatoneDemo::createControls() {
     m_neckPart.addFretboard();
     m_hearing.addControls(300, 7980, 7900);
     m_gallery.addControls();
+    m_gallery.addPageControls(8400, 540, Main_Display(0));
     for (const auto& [i, button] : Base.members())
         button->onRightClick([this, i = i] {
             m_hearing.playChord(rootForButton(i), "Base(" + std::to_string(i) + ")");

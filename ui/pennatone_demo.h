@@ -56,6 +56,8 @@ protected:
     std::string chordName() const override;
     bool showsTypeO2() const override { return true; }
     void reshowChord() override;
+    void loadGalleryPage() override;
+    void clearGalleryCells() override;
     void showNamedChord(const theory::ChordName& name) override;
 
 private:

@@ -81,22 +81,46 @@ void PennatoneDemo::Ty_Click(int Index) {
     Chord_Type = type->key;
     Scales_Swap(K);
     dir = type->dir;
-    Chord_Number = type->Chord_Number;
-    if (const auto* cells = chords::pennatoneGallery(Index, theory::pitchOf(K), tuning())) {
-        Chord_Number = static_cast<int>(cells->size()) - 1;
-        Grip_Gallery_Loader(*cells, chords::pennatoneRootGrip(Index, theory::pitchOf(K), tuning()),
-                            true);
-        Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
-    } else {
-        Chord_Box_Loader(dir);
-        Fret_Number_Loader(type->baseFrets);
-    }
+    const int root = theory::pitchOf(K);
+    const bool chosenPerRoot = chords::pennatoneGallery(Index, root, tuning()) != nullptr;
+    startPages(chords::pennatoneGrips(Index, root, tuning()),
+               chosenPerRoot ? std::vector<theory::Frets>{}
+                             : setShapes(dir, K, type->Chord_Number.value_or(-1) + 1),
+               chords::kPennatoneCells);
+    loadGalleryPage();
     Chord_Tone_Setup(Chord_Type);
     const theory::ChordData data = theory::chordData(*theory::chordTypeByKey(Chord_Type));
     tnt.clear();
     for (int bar : data.tnt) tnt.push_back(&Tone(bar));
     cnc = data.cnc;
     showChordTones(data.markerDegrees, data.noteColours);
+}
+
+void PennatoneDemo::loadGalleryPage() {
+    const chords::PennatoneType* type = Typer ? chords::pennatoneType(*Typer) : nullptr;
+    if (!type) return;
+    const gallery::Pages& pages = galleryPages();
+    const int page = galleryPage();
+    if (pages.setFirst() && page == 1) {
+        Chord_Number = type->Chord_Number;
+        Chord_Box_Loader(dir);
+        Fret_Number_Loader(type->baseFrets);
+        return;
+    }
+    const std::vector<theory::GalleryCell> cells = pages.cellsOf(page);
+    Chord_Number = static_cast<int>(cells.size()) - 1;
+    const bool later = pages.setFirst() || page > 1;
+    Grip_Gallery_Loader(
+        cells,
+        later ? std::nullopt : chords::pennatoneRootGrip(*Typer, theory::pitchOf(K), tuning()),
+        true, later);
+    Fret_Number_Loader({});  // the chord-type names; the cells carry their numbers
+}
+
+void PennatoneDemo::clearGalleryCells() {
+    Box18("0");
+    Fret_Number_Loader_2({});
+    for (int i = 0; i <= 17; ++i) Chord_Display(i).removePicture();
 }
 
 void PennatoneDemo::reshowChord() {

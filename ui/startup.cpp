@@ -48,6 +48,7 @@ void PennatoneDemo::Radio0() {
 }
 
 void PennatoneDemo::Clear__() {
+    clearPages();
     Box18("0");
     LineNumber.assign(1, '1');  // = "1" trips GCC 12's -Wrestrict at -O3
     clearReports();
@@ -87,6 +88,7 @@ void LyrafretDemo::Radio0() {
 }
 
 void LyrafretDemo::Clear__() {
+    clearPages();
     LineNumber.assign(1, '1');  // as in PennatoneDemo::Clear__
     clearReports();
     // The type panel is no longer under Logo_Box, so a kept picture would name a

@@ -52,6 +52,7 @@ StormResult runStorm(Fixture<Window>& w, unsigned seed, int count, const StormHo
         } catch (const images::PictureLoadError& e) {
             ++r.failedLoads;
             r.failedFiles.insert(e.file());
+            checker.loadFailed();
             hooks.failed(e);
         }
         const std::string broken = checker.after(c);

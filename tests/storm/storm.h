@@ -21,6 +21,7 @@
 #include "../support/windows.h"
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
+#include "gallery/pages.h"
 #include "images/grip_pictures.h"
 #include "images/library_paths.h"
 #include "theory/chord_naming.h"
@@ -57,6 +58,9 @@ struct Traits<ui::PennatoneDemo> {
                                                          const theory::Tuning& tuning) {
         return chords::pennatoneGallery(option, theory::pitchOf(K), tuning);
     }
+    static std::size_t grips(int option, const std::string& K, const theory::Tuning& tuning) {
+        return chords::pennatoneGrips(option, theory::pitchOf(K), tuning).size();
+    }
 };
 
 template <>
@@ -72,6 +76,9 @@ struct Traits<ui::LyrafretDemo> {
     static const std::vector<theory::GalleryCell>* cells(int option, const std::string& K,
                                                          const theory::Tuning& tuning) {
         return chords::keyGallery(option, K, tuning);
+    }
+    static std::size_t grips(int option, const std::string& K, const theory::Tuning& tuning) {
+        return chords::keyGrips(option, K, tuning).size();
     }
 };
 
@@ -137,7 +144,17 @@ public:
 
     // Call after the click (whether it failed or not); returns the first
     // broken rule, empty when all hold.
+    // The click's handler stopped at a picture that failed to load.
+    void loadFailed() { m_failed = true; }
+
     std::string after(const ui::Control& clicked) {
+        const FailedClick reset{m_failed};
+        // A page cut short by a failed load stays so until the gallery is loaded again.
+        const bool page = clicked.name() == "Page_Prev" || clicked.name() == "Page_Next";
+        if (m_failed)
+            m_cutShort = true;
+        else if (page || m_w.Type_o->revision() != m_typeRevision)
+            m_cutShort = false;
         trackNotePickers(clicked);
         std::string broken = checkOptions();
         if (broken.empty()) broken = checkMasks(clicked);
@@ -161,7 +178,9 @@ private:
 
     void trackNotePickers(const ui::Control& clicked) {
         // A chord (re)loaded in this click cleared every overlay first.
-        if (shown() && m_w.Type_o->revision() != m_typeRevision) m_touched.clear();
+        // A page turned loads the type's caption again but keeps the overlays.
+        const bool page = clicked.name() == "Page_Prev" || clicked.name() == "Page_Next";
+        if (shown() && !page && m_w.Type_o->revision() != m_typeRevision) m_touched.clear();
         const std::string prefix = "Select_";
         if (clicked.name().rfind(prefix, 0) == 0) m_touched.insert(clicked.name().substr(7));
     }
@@ -194,8 +213,12 @@ private:
             const std::string& name = item->picture().name;
             if (name.empty() || name == kLibrary + "13/b2.bmp") continue;
             if (i > last && i != 18) return item->key() + " holds " + name + " past the last item";
-            folders.emplace(name.rfind("builtin:fingers/", 0) == 0 ? "fingers" : folderOf(name),
-                            item->key() + " " + name);
+            // After a given set's first page the diagram beside the name stays the set's.
+            if (i == 18 && m_w.galleryPage() > 1) continue;
+            const std::string folder = name.rfind("builtin:fingers/", 0) == 0 ? "fingers"
+                                       : name.rfind("builtin:grips/", 0) == 0 ? "grips"
+                                                                              : folderOf(name);
+            folders.emplace(folder, item->key() + " " + name);
         }
         if (folders.size() > 1)
             return "the gallery mixes " + folders.begin()->first + " and " +
@@ -224,28 +247,55 @@ private:
         if (!type2.empty() && type2 != kLibrary + "18/" + type + ".bmp")
             return "Type_o2 shows " + type2 + " for " + type;
         if (m_w.dir != chord->dir) return "dir " + m_w.dir + " for set " + chord->dir;
-        if (const auto* cells = T::cells(*option, m_w.K, m_w.tuning()))
-            return checkCells(*cells) + checkOverlays();
+        const gallery::Pages& pages = m_w.galleryPages();
+        const int page = m_w.galleryPage();
+        if (std::string why = checkPageControl(); !why.empty()) return why;
+        if (const auto* cells = T::cells(*option, m_w.K, m_w.tuning())) {
+            if (pages.setFirst()) return "a given set's page 1 before a gallery chosen per root";
+            if (pages.grips() != static_cast<int>(T::grips(*option, m_w.K, m_w.tuning())))
+                return "the pages hold " + std::to_string(pages.grips()) + " grips, not all";
+            return checkCells(page == 1 ? *cells : pages.cellsOf(page), page > 1) + checkOverlays();
+        }
+        if (page > 1) return checkCells(pages.cellsOf(page), true) + checkOverlays();
         if (m_w.Chord_Number != chord->lastItem) return "Chord_Number differs from the table";
         return checkItems(*chord) + checkOverlays();
     }
 
-    // A gallery chosen per root: its grips from the shared pool, each beside its own fret.
-    std::string checkCells(const std::vector<theory::GalleryCell>& cells) const {
+    // The page control reads the page on show, and shows while there is a page to turn to.
+    std::string checkPageControl() const {
+        const gallery::Pages& pages = m_w.galleryPages();
+        const int page = m_w.galleryPage(), count = pages.count();
+        if (page < 1 || page > std::max(count, 1)) return "page " + std::to_string(page);
+        if (m_w.Page_Number->visible() != (count > 1)) return "the page control with one page";
+        if (count > 1 &&
+            m_w.Page_Number->caption() != std::to_string(page) + "/" + std::to_string(count))
+            return "the page control reads " + m_w.Page_Number->caption();
+        if (m_w.Gallery_Note->visible() != (count == 0))
+            return "the note of an empty gallery over " + std::to_string(pages.grips()) + " grips";
+        return {};
+    }
+
+    // A gallery chosen per root: its grips from the shared pool (a later
+    // page's drawn), each beside its own fret.
+    std::string checkCells(const std::vector<theory::GalleryCell>& cells, bool drawn) const {
         if (m_w.Chord_Number != static_cast<int>(cells.size()) - 1)
             return "Chord_Number differs from the gallery";
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const int item = static_cast<int>(i);
-            const std::string diagram = shownDiagram(
-                m_w.settings(), kLibrary + images::gripPicture(cells[i].frets, cells[i].atNut()),
-                cells[i].frets, cells[i].atNut());
+            const std::string picture = images::gripPicture(cells[i].frets, cells[i].atNut());
+            const std::string diagram =
+                shownDiagram(m_w.settings(), (drawn ? "builtin:" : kLibrary) + picture,
+                             cells[i].frets, cells[i].atNut());
+            // A page whose load failed part way holds its cells up to the failure.
             if (m_w.Chord_Display(item).picture().name != diagram)
-                return "item " + std::to_string(i) + " shows " +
-                       m_w.Chord_Display(item).picture().name + ", not " + diagram;
+                return m_cutShort ? std::string()
+                                  : "item " + std::to_string(i) + " shows " +
+                                        m_w.Chord_Display(item).picture().name + ", not " + diagram;
             const std::string number = kLibrary + "13/" + std::to_string(cells[i].fret) + ".bmp";
             if (m_w.FretDisplay(item).picture().name != number)
-                return "fret number " + std::to_string(i) + " shows " +
-                       m_w.FretDisplay(item).picture().name + ", not " + number;
+                return m_cutShort ? std::string()
+                                  : "fret number " + std::to_string(i) + " shows " +
+                                        m_w.FretDisplay(item).picture().name + ", not " + number;
         }
         return {};
     }
@@ -361,6 +411,12 @@ private:
     std::vector<bool> m_masks;
     std::uint64_t m_typeRevision = 0;
     std::set<std::string> m_touched;
+    bool m_failed = false;
+    bool m_cutShort = false;
+    struct FailedClick {
+        bool& failed;
+        ~FailedClick() { failed = false; }
+    };
 };
 
 // The choices of the options menu, as a storm makes them.

@@ -200,9 +200,9 @@ Reading readingOf(const theory::Frets& frets, const theory::Tuning& tuning) {
 // second. The galleries show some sets of notes over one bass as several
 // chords (C F G B♭ over F in the C7sus4, Fsus4/9 and B♭sus2/6 galleries):
 // such a diagram needs its chord among the three names, and a set shown as
-// more than three chords at least one of them. A grip without its root (the
-// grip search lets a six-note chord drop it) names what it sounds, which is
-// counted rather than required.
+// three chords or more at least one of them (the pages show every inversion). A grip without its
+// root (the grip search lets a six-note chord drop it) names what it sounds, which is counted
+// rather than required.
 TEST(ChordNaming, EveryGalleryDiagramIsNamedFirstOrSecond) {
     const auto& tuning = theory::standardTuning();
     const auto all = everyDiagram();
@@ -215,7 +215,11 @@ TEST(ChordNaming, EveryGalleryDiagramIsNamedFirstOrSecond) {
         const Reading r = readingOf(d.frets, tuning);
         const std::size_t demands = shownAs[r].size();
         const auto naming = theory::nameChord(d.frets, tuning);
-        if (demands > theory::kMaxNames) {
+        int leftOut = 0;
+        for (int t : tonesOf(*d.type)) leftOut += !(r.held & (1u << ((d.root + t) % 12)));
+        // A grip leaving out a tone may sound exactly another chord a gallery
+        // shows it as (Cm7/11 without its fifth is F7sus4 over F): one of them.
+        if (demands >= theory::kMaxNames || (demands > 1 && leftOut >= 1)) {
             ++crowded;
             EXPECT_TRUE(std::any_of(
                 naming.names.begin(), naming.names.end(),
@@ -233,8 +237,6 @@ TEST(ChordNaming, EveryGalleryDiagramIsNamedFirstOrSecond) {
         // fifth, ninth and eleventh in x x 12 9 9 9) sounds a plainer chord as
         // much as its own, and rightly named first (E13/D): its own name comes
         // within the three.
-        int leftOut = 0;
-        for (int t : tonesOf(*d.type)) leftOut += !(r.held & (1u << ((d.root + t) % 12)));
         const std::size_t places = demands > 1 || leftOut >= 2 ? theory::kMaxNames : 2;
         bool found = false;
         for (std::size_t i = 0; i < std::min(places, naming.names.size()); ++i) {

@@ -50,10 +50,12 @@ TEST(DemoDriver, BeforeStartUpEveryControlHasItsListedLook) {
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject controls = r.state["controls"].toObject();
     // With Sound_Status, Tuning_Label and "Name a chord": its switch, report,
-    // three names, six marks and 6 x 23 click targets on the neck; and the
-    // large diagram, hidden.
-    EXPECT_EQ(controls.size(), 287 + 1 + 1 + 3 + 6 + 6 * 23 + 1);
-    EXPECT_EQ(controls["Large_Diagram"].toObject()["Visible"].toBool(), false);
+    // three names, six marks and 6 x 23 click targets on the neck; the large
+    // diagram, and the page control's three labels and the gallery's note, all hidden.
+    EXPECT_EQ(controls.size(), 287 + 1 + 1 + 3 + 6 + 6 * 23 + 1 + 4);
+    for (const char* hidden :
+         {"Large_Diagram", "Page_Prev", "Page_Number", "Page_Next", "Gallery_Note"})
+        EXPECT_EQ(controls[hidden].toObject()["Visible"].toBool(), false) << hidden;
     EXPECT_EQ(controls["Cover"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["Logo_Box"].toObject()["Visible"].toBool(), true);
     EXPECT_EQ(controls["NoteEntry_C"].toObject()["Visible"].toBool(), false);
@@ -239,21 +241,45 @@ TEST(DemoDriver, UnknownTuningsAreRefusedInOneLine) {
 }
 
 // In DADGAD the chord finder's given types are chosen per root like the rest,
-// and the catalog lists what that tuning shows.
-TEST(DemoDriver, CatalogOfATuningListsItsGalleries) {
-    const DriverRun r = driver({"--catalog", "--tuning", "dadgad"});
+// and the catalog lists what that tuning shows: every grip of a root, page by
+// page, the first page as the window shows it.
+TEST(DemoDriver, CatalogOfATuningListsItsGalleriesPageByPage) {
+    const DriverRun r = driver({"--catalog", "--tuning", "dadgad", "--type", "major"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.state.keys(), (QStringList{"20", "a"}));
     const QJsonObject major = r.state["20"].toObject();
     EXPECT_TRUE(major["pictures"].toArray().isEmpty());
     const QJsonArray cells = major["galleries"].toObject()["D"].toObject()["cells"].toArray();
-    EXPECT_EQ(cells.size(), 18);
     const DriverRun shown = driver({"PennatoneDemo", "--tuning", "dadgad", "Base", "3", "Ty", "0"});
-    for (int i = 0; i < cells.size(); ++i)
-        EXPECT_TRUE(cells[i].toObject()["picture"].toString().endsWith(
-            picture(shown.state, QString("Chord_Display(%1)").arg(i)).section('/', -1)))
-            << i;
-    const DriverRun standard = driver({"--catalog"});
-    EXPECT_FALSE(standard.state["20"].toObject()["pictures"].toArray().isEmpty());
+    const QJsonObject gallery = shown.state["gallery"].toObject();
+    EXPECT_EQ(gallery["grips"].toInt(), cells.size());
+    EXPECT_EQ(gallery["page"].toInt(), 1);
+    EXPECT_EQ(gallery["pages"].toInt(), (cells.size() + 17) / 18);
+    int page = 1, onPage = 0;
+    for (int i = 0; i < cells.size(); ++i) {
+        const QJsonObject cell = cells[i].toObject();
+        if (cell["page"].toInt() != page) {
+            EXPECT_EQ(onPage, 18) << "page " << page;
+            EXPECT_EQ(cell["page"].toInt(), ++page);
+            onPage = 0;
+        }
+        ++onPage;
+        if (page == 1)
+            EXPECT_TRUE(cell["picture"].toString().endsWith(
+                picture(shown.state, QString("Chord_Display(%1)").arg(i)).section('/', -1)))
+                << i;
+        else
+            EXPECT_TRUE(cell["picture"].toString().startsWith("builtin:grips/")) << i;
+    }
+    EXPECT_EQ(page, gallery["pages"].toInt());
+    // In standard tuning the set is page 1; the catalog lists the pages after it.
+    const DriverRun standard = driver({"--catalog", "--type", "major"});
+    const QJsonObject given = standard.state["20"].toObject();
+    EXPECT_EQ(given["pictures"].toArray().size(), 18 + 8);
+    const QJsonArray later = given["galleries"].toObject()["F"].toObject()["cells"].toArray();
+    ASSERT_FALSE(later.isEmpty());
+    EXPECT_EQ(later[0].toObject()["page"].toInt(), 2);
+    EXPECT_EQ(driver({"--catalog", "--type", "nonesuch"}).exitCode, 2);
 }
 
 }  // namespace

@@ -56,7 +56,9 @@ Shown readGallery(const ui::DemoWindow& w, int count, const theory::ChordType& t
         const std::string why = fault(f, type, root);
         if (!why.empty())
             out.faults.push_back(picture + " at " + std::to_string(fret) + ": " + why);
-        if (picture[picture.rfind('/') + 1] == 'm' && fret >= 13)
+        // Open strings ring where they are: only a shape without them has a twin lower down.
+        const std::string stem = picture.substr(picture.rfind('/') + 1);
+        if (stem[0] == 'm' && stem.find('0') == std::string::npos && fret >= 13)
             out.faults.push_back(picture + " at " + std::to_string(fret) +
                                  ": fits an octave lower");
         out.cells.push_back({{w.Chord_Display(i).top(), w.Chord_Display(i).left()}, fret});

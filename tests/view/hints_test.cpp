@@ -113,10 +113,19 @@ TEST(Hints, AGalleryDiagramIsReadAsChordPlaceAndFret) {
     p->Ty(0).click();
     const std::string name = p->accessibleName(p->control("Chord_Display(2)"));
     EXPECT_EQ(name.rfind("C major, diagram 3, fret ", 0), 0u) << name;
-    // The fret read out is the one the number beside the diagram shows.
+    // The fret read out is the one the number beside the diagram shows, then the page.
     const std::string number = p->FretDisplay(2).picture().name;
-    const std::string fret = name.substr(name.rfind(' ') + 1);
+    const std::size_t at = name.find("fret ") + 5;
+    const std::string fret = name.substr(at, name.find(',', at) - at);
     EXPECT_EQ(number.substr(number.rfind('/') + 1), fret + ".bmp");
+    const std::string pages = std::to_string(p->galleryPages().count());
+    EXPECT_EQ(name.substr(name.find(',', at)), ", page 1 of " + pages);
+    p->Page_Click(1);
+    EXPECT_EQ(p->toolTip(p->control("Chord_Display(0)")),
+              "Copy this diagram (page 2 of " + pages + ")");
+    EXPECT_EQ(p->accessibleName(p->control("Page_Number")), "Diagrams, page 2 of " + pages);
+    // The diagram beside the name belongs to no page.
+    EXPECT_EQ(p->toolTip(p->control("Chord_Display(18)")), "Copy this diagram");
     EXPECT_EQ(p->accessibleName(p->control("Ty(5)")), p->control("Ty(5)").caption());
 }
 

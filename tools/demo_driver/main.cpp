@@ -18,8 +18,8 @@
 
 namespace {
 
-void print(const QJsonDocument& d) {
-    std::cout << d.toJson(QJsonDocument::Indented).toStdString() << std::flush;
+void print(const QJsonDocument& d, QJsonDocument::JsonFormat format = QJsonDocument::Indented) {
+    std::cout << d.toJson(format).toStdString() << std::flush;
 }
 void print(const QJsonObject& o) {
     print(QJsonDocument(o));
@@ -29,7 +29,7 @@ int usage() {
     std::cerr << "usage: demo-driver PROGRAM [--folder DIR] [--screenshot FILE.png] "
                  "[--left-handed] [--names SYSTEM] [--tuning KEY] [--sound on|off] [--fingers] "
                  "[--wav FILE.wav] [STEP ...]\n"
-                 "       demo-driver --catalog [--tuning KEY]\n"
+                 "       demo-driver --catalog [--tuning KEY] [--type KEY]\n"
                  "       demo-driver --fingering [--tuning KEY] GRIP ...\n"
                  "       demo-driver --tunings\n";
     return 2;
@@ -144,12 +144,25 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--catalog") {
         const theory::Tuning* tuning = &theory::standardTuning();
-        if (args.size() >= 3 && args[1] == "--tuning") tuning = theory::tuningByKey(args[2]);
-        if (!tuning) {
-            std::cerr << "unknown tuning " << args[2] << "\n";
-            return 2;
+        std::string type;
+        for (std::size_t i = 1; i < args.size(); i += 2) {
+            const std::string value = i + 1 < args.size() ? args[i + 1] : std::string();
+            if (args[i] == "--tuning") {
+                tuning = theory::tuningByKey(value);
+                if (!tuning) {
+                    std::cerr << "unknown tuning " << value << "\n";
+                    return 2;
+                }
+            } else if (args[i] == "--type" && theory::chordTypeByKey(value)) {
+                type = value;
+            } else {
+                std::cerr << "unknown " << (args[i] == "--type" ? "chord type " + value : args[i])
+                          << "\n";
+                return 2;
+            }
         }
-        print(driver::catalog(*tuning));
+        // Every grip of every chord: hundreds of megabytes when indented.
+        print(QJsonDocument(driver::catalog(*tuning, type)), QJsonDocument::Compact);
         return 0;
     }
     const std::string program = args[0];
@@ -286,6 +299,18 @@ int main(int argc, char** argv) {
                 return 2;
             }
             guarded([&] { cell->hover(true); }, errors);
+            continue;
+        }
+        if (name == "page") {
+            // A click on an arrow of the gallery's page control.
+            const std::string what = i + 1 < steps.size() ? steps[i + 1] : std::string();
+            if (what != "next" && what != "prev") {
+                std::cerr << "page needs next or prev\n";
+                return 2;
+            }
+            ++i;
+            ui::Control* arrow = what == "next" ? window->Page_Next : window->Page_Prev;
+            guarded([&] { arrow->click(); }, errors);
             continue;
         }
         if (name == "play") {

@@ -4,7 +4,10 @@
 
 #include "chords/key_tables.h"
 #include "chords/pennatone_types.h"
+#include "gallery/layout.h"
+#include "gallery/pages.h"
 #include "images/grip_pictures.h"
+#include "images/library_paths.h"
 #include "theory/chord_naming.h"
 #include "theory/fingering.h"
 #include "theory/given_sets.h"
@@ -92,28 +95,66 @@ QJsonObject gripEntry(const theory::Frets& frets, bool atNut, const std::string&
         frets);
 }
 
-// Per root pitch (named by its first spelling among the root buttons), the
-// cells in order with their shown frets, and for the chord finder the grip
-// beside the chord name.
+// Per root pitch (named by its first spelling among the root buttons), every
+// grip of the chord in page order with its page and shown fret, and for the
+// chord finder the grip beside the chord name.
+// The name of a root pitch: its first spelling among the root buttons.
+std::string rootName(int pitch) {
+    for (const char* n : theory::Root_Names)
+        if (theory::pitchOf(n) == pitch) return n;
+    return {};
+}
+
+QJsonArray pageCells(const gallery::Pages& pages, int firstPage, const std::string& chord) {
+    QJsonArray list;
+    for (int page = firstPage; page <= pages.count(); ++page)
+        for (const theory::GalleryCell& cell : pages.cellsOf(page)) {
+            QJsonObject entry = gripEntry(cell.frets, cell.atNut(), chord);
+            // The first page's pictures come from the library, a later page's are drawn.
+            if (page > 1)
+                entry["picture"] =
+                    QString::fromStdString(std::string(images::kBuiltinPrefix) +
+                                           images::gripPicture(cell.frets, cell.atNut()));
+            entry["fret"] = cell.fret;
+            entry["page"] = page;
+            list.append(entry);
+        }
+    return list;
+}
+
+// Per root pitch, every grip of the chord in page order with its page and
+// shown fret, and for the chord finder the grip beside the chord name.
 QJsonObject galleriesOf(const theory::ChordType& type, bool finder, const theory::Tuning& tuning) {
     const int cells = finder ? chords::kPennatoneCells : chords::kKeyCells;
     QJsonObject roots;
     for (int pitch = 0; pitch < 12; ++pitch) {
-        std::string name;
-        for (const char* n : theory::Root_Names)
-            if (name.empty() && theory::pitchOf(n) == pitch) name = n;
+        const std::string name = rootName(pitch);
         const std::string chord = name + " " + type.key;
-        QJsonArray list;
-        for (const theory::GalleryCell& cell : theory::gripGallery(tuning, type, pitch, cells)) {
-            QJsonObject entry = gripEntry(cell.frets, cell.atNut(), chord);
-            entry["fret"] = cell.fret;
-            list.append(entry);
-        }
-        QJsonObject gallery{{"cells", list}};
+        const gallery::Pages pages(theory::rankedGrips(tuning, type, pitch), cells);
+        QJsonObject gallery{{"cells", pageCells(pages, 1, chord)}};
         if (finder)
             if (auto grip = theory::rootGrip(tuning, type, pitch))
                 gallery["rootDiagram"] = gripEntry(*grip, true, chord);
         roots[QString::fromStdString(name)] = gallery;
+    }
+    return roots;
+}
+
+// A set the chord finder is given, per root: the pages after it, which hold
+// the chord's grips the set lacks.
+QJsonObject laterPagesOf(const theory::DiagramSet& set) {
+    const theory::ChordType& type = *theory::chordTypeByKey(set.chordType);
+    QJsonObject roots;
+    for (int pitch = 0; pitch < 12; ++pitch) {
+        std::vector<theory::Frets> shown;
+        const int shift = (pitch - theory::pitchOf(set.chordRoot) + 12) % 12;
+        for (const theory::Frets& shape : set.shapes)
+            shown.push_back(gallery::shiftedShape(shape, shift));
+        const gallery::Pages pages(theory::rankedGrips(theory::standardTuning(), type, pitch),
+                                   shown, chords::kPennatoneCells);
+        const std::string name = rootName(pitch);
+        roots[QString::fromStdString(name)] =
+            QJsonObject{{"cells", pageCells(pages, 2, name + " " + type.key)}};
     }
     return roots;
 }
@@ -156,6 +197,7 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
     }
     QJsonArray errorList;
     for (const auto& e : errors) errorList.append(QString::fromStdString(e));
+    const gallery::Pages& pages = window.galleryPages();
     return QJsonObject{
         {"program", QString::fromStdString(window.programName())},
         {"window",
@@ -169,13 +211,17 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
         {"marks", marks},
         {"named", named},
         {"played", played},
+        {"gallery", QJsonObject{{"page", pages.count() == 0 ? 0 : window.galleryPage()},
+                                {"pages", pages.count()},
+                                {"grips", pages.grips()}}},
     };
 }
 
-QJsonObject catalog(const theory::Tuning& tuning) {
+QJsonObject catalog(const theory::Tuning& tuning, const std::string& onlyType) {
     const bool standard = tuning.midi == theory::standardTuning().midi;
     QJsonObject sets;
     const auto chosen = [&](const std::string& dir, const char* key, bool finder) {
+        if (!onlyType.empty() && onlyType != key) return;
         sets[QString::fromStdString(dir)] =
             QJsonObject{{"chordType", key},
                         {"pictures", QJsonArray()},
@@ -186,6 +232,7 @@ QJsonObject catalog(const theory::Tuning& tuning) {
     for (const chords::KeyChord& row : chords::keyChords())
         if (!theory::diagramSet(row.dir)) chosen(row.dir, row.Chord_Type, false);
     for (const theory::DiagramSet& set : theory::diagramSets()) {
+        if (!onlyType.empty() && onlyType != set.chordType) continue;
         // The given sets sound their chords in standard tuning only; in any
         // other the window chooses their galleries per root too.
         if (!standard && theory::chordTypeByKey(set.chordType)) {
@@ -210,8 +257,11 @@ QJsonObject catalog(const theory::Tuning& tuning) {
                     {"frets", fretArray(d.frets)},
                     {"chord", QString::fromStdString(std::string(d.root) + " " + set.chordType)}},
                 d.frets));
-        sets[set.dir] = QJsonObject{
+        QJsonObject entry{
             {"chordType", set.chordType}, {"root", set.chordRoot}, {"pictures", pictures}};
+        for (const chords::PennatoneType& t : chords::pennatoneTypes())
+            if (t.dir == set.dir) entry["galleries"] = laterPagesOf(set);
+        sets[set.dir] = entry;
     }
     return sets;
 }

@@ -19,7 +19,9 @@ QJsonObject windowState(const ui::DemoWindow& window, const ui::MemoryClipboard&
 
 // Every diagram set of the image library with each shape's frets, and the
 // galleries chosen per root in that tuning.
-QJsonObject catalog(const theory::Tuning& tuning = theory::standardTuning());
+// Every diagram set and gallery; `onlyType`: those of one chord type (its key).
+QJsonObject catalog(const theory::Tuning& tuning = theory::standardTuning(),
+                    const std::string& onlyType = {});
 
 // A grip as a player writes it: "x32010", or with commas where a fret has
 // two digits ("8,10,10,9,8,8"); none for anything else.

@@ -166,6 +166,20 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void ControlWidget::wheelEvent(QWheelEvent* event) {
+    if (!m_control.wheelable()) {
+        event->ignore();  // to the control it lies in
+        return;
+    }
+    event->accept();
+    // Fine-grained wheels send parts of a notch; a page turns per whole notch.
+    m_wheelAngle += event->angleDelta().y();
+    const int notches = m_wheelAngle / QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0) return;
+    m_wheelAngle -= notches * QWheelEvent::DefaultDeltasPerStep;
+    emit wheeled(&m_control, -notches);
+}
+
 void ControlWidget::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
     if (m_control.hoverable()) emit hovered(&m_control, true);

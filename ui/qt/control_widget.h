@@ -51,10 +51,12 @@ signals:
     void clicked(ui::Control* control);
     void rightClicked(ui::Control* control);
     void hovered(ui::Control* control, bool entered);
+    void wheeled(ui::Control* control, int notches);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -69,6 +71,7 @@ private:
     Control& m_control;
     std::uint64_t m_applied = 0;
     bool m_pressed = false;
+    int m_wheelAngle = 0;  // the part of a notch turned so far
     QString m_caption;
     QColor m_back, m_fore;
     bool m_transparent = false;

@@ -102,7 +102,9 @@ void QtView::addStepKeys() {
                                              {Qt::Key_Right, Step::Right},
                                              {Qt::Key_Up, Step::Up},
                                              {Qt::Key_Down, Step::Down},
-                                             {Qt::Key_Escape, Step::Escape}};
+                                             {Qt::Key_Escape, Step::Escape},
+                                             {Qt::Key_PageUp, Step::PageUp},
+                                             {Qt::Key_PageDown, Step::PageDown}};
     for (const auto& [key, step] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         connect(shortcut, &QShortcut::activated, this, [this, step = step] {
@@ -153,6 +155,8 @@ ControlWidget* QtView::makeWidget(std::size_t i) {
             [this](Control* clicked) { rightClick(*clicked); });
     connect(w, &ControlWidget::hovered, this,
             [this](Control* c, bool entered) { hover(*c, entered); });
+    connect(w, &ControlWidget::wheeled, this,
+            [this](Control* c, int notches) { wheel(*c, notches); });
     w->apply(true);
     applyCursor(i);
     applyHints(i);
@@ -193,6 +197,12 @@ void QtView::rightClick(Control& control) {
 void QtView::hover(Control& control, bool entered) {
     if (m_window.exited()) return;
     runGuarded([&control, entered] { control.hover(entered); }, m_reporter, this, windowTitle());
+    sync();
+}
+
+void QtView::wheel(Control& control, int notches) {
+    if (m_window.exited()) return;
+    runGuarded([&control, notches] { control.wheel(notches); }, m_reporter, this, windowTitle());
     sync();
 }
 

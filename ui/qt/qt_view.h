@@ -58,6 +58,7 @@ public:
     void rightClick(Control& control);
     // The pointer resting on a control, or leaving it.
     void hover(Control& control, bool entered);
+    void wheel(Control& control, int notches);
     // Applies every control whose revision moved and the window frame.
     void sync();
     // Controls applied by the last sync pass.
