@@ -28,6 +28,17 @@ bool OutputFile::open() {
 bool OutputFile::commit() {
     bool ok = false;
     if (m_save) {
+        // QSaveFile commits a file the disk cut short (a short write sets no
+        // error), so what reached the disk is counted before it goes in place.
+        const bool flushed = m_save->flush();
+        if (!flushed || m_save->size() != m_save->pos()) {
+            m_reason = QString("only %1 of %2 bytes reached the disk")
+                           .arg(m_save->size())
+                           .arg(m_save->pos());
+            m_save->cancelWriting();
+            m_save->commit();
+            return false;
+        }
         ok = m_save->commit();
     } else {
         ok = m_direct->flush() && m_direct->error() == QFileDevice::NoError;
