@@ -1,5 +1,6 @@
 #include "sheet/exports.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -21,16 +22,18 @@ constexpr int kPngQuality = 90;
 
 // The page less its margins, in units of `perInch` per inch, at the origin.
 QRectF contentOf(const QPageSize& size, double perInch) {
-    const QSizeF inches = size.size(QPageSize::Inch);
+    const QSizeF inches = size.size(QPageSize::Millimeter) / kMillimetresPerInch;
     const double margin = kMarginMillimetres / kMillimetresPerInch * perInch;
     return QRectF(margin, margin, inches.width() * perInch - 2 * margin,
                   inches.height() * perInch - 2 * margin);
 }
 
+// Each export is made in memory and written whole: a writer that meets a full
+// disk half-way (QSvgGenerator's text stream, QPdfWriter) does not say so.
 QString writePdf(const Sheet& sheet, const QString& path, const ExportOptions& options) {
-    OutputFile out(path);
-    if (!out.open()) return out.error("the PDF");
-    QPdfWriter writer(&out.device());
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&bytes);
     writer.setPageSize(options.pageSize);
     writer.setPageMargins(
         QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
@@ -40,41 +43,42 @@ QString writePdf(const Sheet& sheet, const QString& path, const ExportOptions& o
     const QRectF page(QPointF(0, 0),
                       writer.pageLayout().paintRectPixels(writer.resolution()).size());
     QPainter painter;
-    if (!painter.begin(&writer)) return out.error("the PDF");
+    if (!painter.begin(&writer)) return QString("Cannot draw the PDF %1").arg(path);
     const int pages = pageCount(sheet, page.size());
     for (int i = 0; i < pages; ++i) {
         if (i > 0) writer.newPage();
         drawPage(painter, sheet, page, i, options.drawing);
     }
     painter.end();
-    return out.commit() ? QString() : out.error("the PDF");
+    return writeWhole(path, bytes.data(), "the PDF");
 }
 
 QString writeSvgPage(const Sheet& sheet, const QString& path, int index,
                      const ExportOptions& options) {
-    OutputFile out(path);
-    if (!out.open()) return out.error("the SVG picture");
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     const double perInch = 72.0 * kSvgUnitsPerPoint;
-    const QSizeF inches = options.pageSize.size(QPageSize::Inch);
+    const QSizeF inches = options.pageSize.size(QPageSize::Millimeter) / kMillimetresPerInch;
     const QSize units(qRound(inches.width() * perInch), qRound(inches.height() * perInch));
     QSvgGenerator generator;
-    generator.setOutputDevice(&out.device());
+    generator.setOutputDevice(&bytes);
     generator.setResolution(static_cast<int>(perInch));
     generator.setSize(units);
     generator.setViewBox(QRect(QPoint(0, 0), units));
     generator.setTitle(QString::fromStdString(sheet.title));
     QPainter painter;
-    if (!painter.begin(&generator)) return out.error("the SVG picture");
+    if (!painter.begin(&generator)) return QString("Cannot draw the SVG picture %1").arg(path);
     drawPage(painter, sheet, contentOf(options.pageSize, perInch), index, options.drawing);
     painter.end();
-    return out.commit() ? QString() : out.error("the SVG picture");
+    return writeWhole(path, bytes.data(), "the SVG picture");
 }
 
 QString writePngPage(const Sheet& sheet, const QString& path, int index,
                      const ExportOptions& options) {
-    OutputFile out(path);
-    if (!out.open()) return out.error("the PNG picture");
-    QImage image(options.pageSize.sizePixels(kPngDotsPerInch), QImage::Format_RGB32);
+    // From millimetres: the point sizes QPageSize rounds to lose a pixel at 300 dpi.
+    const QSizeF inches = options.pageSize.size(QPageSize::Millimeter) / kMillimetresPerInch;
+    QImage image(qRound(inches.width() * kPngDotsPerInch),
+                 qRound(inches.height() * kPngDotsPerInch), QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -86,13 +90,12 @@ QString writePngPage(const Sheet& sheet, const QString& path, int index,
     const int perMetre = qRound(kPngDotsPerInch / (kMillimetresPerInch / 1000.0));
     grey.setDotsPerMeterX(perMetre);
     grey.setDotsPerMeterY(perMetre);
-    QImageWriter writer(&out.device(), "png");
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QImageWriter writer(&bytes, "png");
     writer.setQuality(kPngQuality);
-    if (!writer.write(grey)) {
-        out.commit();
-        return out.error("the PNG picture");
-    }
-    return out.commit() ? QString() : out.error("the PNG picture");
+    if (!writer.write(grey)) return QString("Cannot draw the PNG picture %1").arg(path);
+    return writeWhole(path, bytes.data(), "the PNG picture");
 }
 
 template <typename WritePage>

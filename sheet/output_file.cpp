@@ -35,8 +35,7 @@ bool OutputFile::commit() {
             m_reason = QString("only %1 of %2 bytes reached the disk")
                            .arg(m_save->size())
                            .arg(m_save->pos());
-            m_save->cancelWriting();
-            m_save->commit();
+            discard();
             return false;
         }
         ok = m_save->commit();
@@ -49,6 +48,16 @@ bool OutputFile::commit() {
     return ok;
 }
 
+void OutputFile::discard() {
+    if (m_reason.isEmpty()) m_reason = m_device->errorString();
+    if (m_save) {
+        m_save->cancelWriting();
+        m_save->commit();
+    } else {
+        m_direct->close();
+    }
+}
+
 QString OutputFile::error(const QString& what) const {
     return QString("Cannot write %1 %2: %3").arg(what, m_path, m_reason);
 }
@@ -57,7 +66,7 @@ QString writeWhole(const QString& path, const QByteArray& bytes, const QString& 
     OutputFile out(path);
     if (!out.open()) return out.error(what);
     if (out.device().write(bytes) != bytes.size()) {
-        out.commit();
+        out.discard();
         return out.error(what);
     }
     return out.commit() ? QString() : out.error(what);

@@ -18,6 +18,8 @@ public:
     QIODevice& device() { return *m_device; }
     // Puts the written file in place; false when anything failed on the way.
     bool commit();
+    // Leaves the old file as it was.
+    void discard();
     // One line naming the file and the reason.
     QString error(const QString& what) const;
 

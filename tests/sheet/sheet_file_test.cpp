@@ -1,7 +1,6 @@
 #include "sheet/sheet_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <csignal>
 #include <functional>
 
 #include "tests/sheet/tools.h"
@@ -139,19 +137,6 @@ TEST(SheetFile, AFileThatCannotBeReadIsNamed) {
     }
 }
 
-// Runs `write` with files limited to `bytes`, as a disk that fills up mid-write.
-QString withFileLimit(rlim_t bytes, const std::function<QString()>& write) {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{bytes, old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const QString error = write();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return error;
-}
-
 struct Unwritable {
     const char* why;
     QString path;
@@ -169,7 +154,9 @@ std::vector<Unwritable> unwritable(const QTemporaryDir& dir) {
         {"a folder under a plain file", dir.filePath("plain/sheet.json"), {}, save},
         {"a folder the kernel owns", "/proc/sheet.json", {}, save},
         {"a disk that fills up mid-write", dir.filePath("old.json"), dir.filePath("old.json"),
-         [save](const QString& path) { return withFileLimit(1024, [&] { return save(path); }); }},
+         [save](const QString& path) {
+             return sheet_tests::withFileLimit(1024, [&] { return save(path); });
+         }},
     };
     if (geteuid() != 0) {
         QDir(dir.path()).mkdir("locked");

@@ -3,6 +3,7 @@
 // What the sheet's tests share: sample diagrams, the outside programs that
 // read the exports, and pictures read back without our own drawing code.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QByteArray>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <csignal>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -104,6 +107,19 @@ inline double inkOf(const QImage& image, const QRect& rect) {
         for (int x = r.left(); x <= r.right(); ++x) dark += line[x] < 128;
     }
     return double(dark) / double(r.width() * r.height());
+}
+
+// Runs `write` with files limited to `bytes`, as a disk that fills up mid-write.
+inline QString withFileLimit(rlim_t bytes, const std::function<QString()>& write) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{bytes, old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const QString error = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return error;
 }
 
 }  // namespace sheet_tests
