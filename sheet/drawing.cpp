@@ -12,12 +12,12 @@ namespace {
 
 // Proportions, as parts of a page's width or of a diagram's unit (a tenth of its cell).
 constexpr double kTitleHeight = 0.07;
-constexpr double kCellAspect = 1.25;
+constexpr double kCellAspect = 1.1;
 constexpr int kRowsAtLeast = 5;
 constexpr double kStringGap = 1.2;
 constexpr double kBoxLeft = 2.0;
 constexpr double kBoxTop = 3.2;
-constexpr double kBoxHeight = 7.5;
+constexpr double kBoxHeight = 7.0;
 constexpr double kDotRadius = 0.5;
 constexpr double kLine = 0.07;
 const char* const kFontFamily = "DejaVu Sans";

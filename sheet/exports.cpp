@@ -6,6 +6,11 @@
 #include <QImageWriter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <thread>
+#include <vector>
 
 #include "sheet/chordpro.h"
 #include "sheet/output_file.h"
@@ -17,8 +22,8 @@ namespace {
 constexpr double kMillimetresPerInch = 25.4;
 // SVG units per point: whole-unit sizes stay exact to a tenth of a point.
 constexpr int kSvgUnitsPerPoint = 10;
-// zlib's fastest level: a page is mostly white, and 300 dpi pages are large.
-constexpr int kPngQuality = 90;
+// zlib's fastest level (Qt maps quality 80 to 1): a page is mostly white.
+constexpr int kPngQuality = 80;
 
 // The page less its margins, in units of `perInch` per inch, at the origin.
 QRectF contentOf(const QPageSize& size, double perInch) {
@@ -53,8 +58,15 @@ QString writePdf(const Sheet& sheet, const QString& path, const ExportOptions& o
     return writeWhole(path, bytes.data(), "the PDF");
 }
 
-QString writeSvgPage(const Sheet& sheet, const QString& path, int index,
-                     const ExportOptions& options) {
+QByteArray svgPage(const Sheet& sheet, int index, const ExportOptions& options);
+
+struct SvgPages {
+    QByteArray operator()(const Sheet& sheet, int index, const ExportOptions& options) {
+        return svgPage(sheet, index, options);
+    }
+};
+
+QByteArray svgPage(const Sheet& sheet, int index, const ExportOptions& options) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     const double perInch = 72.0 * kSvgUnitsPerPoint;
@@ -67,43 +79,99 @@ QString writeSvgPage(const Sheet& sheet, const QString& path, int index,
     generator.setViewBox(QRect(QPoint(0, 0), units));
     generator.setTitle(QString::fromStdString(sheet.title));
     QPainter painter;
-    if (!painter.begin(&generator)) return QString("Cannot draw the SVG picture %1").arg(path);
+    if (!painter.begin(&generator)) return {};
     drawPage(painter, sheet, contentOf(options.pageSize, perInch), index, options.drawing);
     painter.end();
-    return writeWhole(path, bytes.data(), "the SVG picture");
+    return bytes.data();
 }
 
-QString writePngPage(const Sheet& sheet, const QString& path, int index,
-                     const ExportOptions& options) {
-    // From millimetres: the point sizes QPageSize rounds to lose a pixel at 300 dpi.
-    const QSizeF inches = options.pageSize.size(QPageSize::Millimeter) / kMillimetresPerInch;
-    QImage image(qRound(inches.width() * kPngDotsPerInch),
-                 qRound(inches.height() * kPngDotsPerInch), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        drawPage(painter, sheet, contentOf(options.pageSize, kPngDotsPerInch), index,
-                 options.drawing);
+// One worker's pictures, kept from page to page: a fresh 300 dpi page costs
+// more in the kernel's page faults than in drawing.
+// White is all bytes 0xff; QImage::fill would hand a page this size to a pool of threads.
+void whiten(uchar* bytes, qsizetype count) {
+    std::memset(bytes, 0xff, static_cast<std::size_t>(count));
+}
+
+class PngPages {
+public:
+    QByteArray operator()(const Sheet& sheet, int index, const ExportOptions& options) {
+        // From millimetres: the point sizes QPageSize rounds to lose a pixel at 300 dpi.
+        const QSizeF inches = options.pageSize.size(QPageSize::Millimeter) / kMillimetresPerInch;
+        const QSize size(qRound(inches.width() * kPngDotsPerInch),
+                         qRound(inches.height() * kPngDotsPerInch));
+        if (m_canvas.size() != size) start(size);
+        {
+            QPainter painter(&m_canvas);
+            drawPage(painter, sheet, contentOf(options.pageSize, kPngDotsPerInch), index,
+                     options.drawing);
+        }
+        toBlackAndWhite();
+        QBuffer bytes;
+        bytes.open(QIODevice::WriteOnly);
+        QImageWriter writer(&bytes, "png");
+        writer.setQuality(kPngQuality);
+        return writer.write(m_ink) ? bytes.data() : QByteArray();
     }
-    // Black on white: grey levels hold every pixel, in a third of the bytes to compress.
-    QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    const int perMetre = qRound(kPngDotsPerInch / (kMillimetresPerInch / 1000.0));
-    grey.setDotsPerMeterX(perMetre);
-    grey.setDotsPerMeterY(perMetre);
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    QImageWriter writer(&bytes, "png");
-    writer.setQuality(kPngQuality);
-    if (!writer.write(grey)) return QString("Cannot draw the PNG picture %1").arg(path);
-    return writeWhole(path, bytes.data(), "the PNG picture");
-}
 
-template <typename WritePage>
+private:
+    // Drawn in 32 bits, which Qt blends in one pass (grey it blends span by
+    // span, across threads), and written in black and white, as printers take
+    // line art at 300 dpi: greys hold eight times the bytes to compress, and
+    // 500 diagrams would take longer than the two seconds allowed.
+    void start(const QSize& size) {
+        m_canvas = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        whiten(m_canvas.bits(), m_canvas.sizeInBytes());
+        m_ink = QImage(size, QImage::Format_Mono);
+        m_ink.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+        const int perMetre = qRound(kPngDotsPerInch / (kMillimetresPerInch / 1000.0));
+        m_ink.setDotsPerMeterX(perMetre);
+        m_ink.setDotsPerMeterY(perMetre);
+    }
+
+    // Black on white: green is as dark as the pixel; darker than half is ink.
+    // The canvas is made white again on the way, for the next page.
+    void toBlackAndWhite() {
+        const int width = m_canvas.width();
+        for (int y = 0; y < m_canvas.height(); ++y) {
+            auto* from = reinterpret_cast<quint32*>(m_canvas.scanLine(y));
+            uchar* to = m_ink.scanLine(y);
+            for (int x = 0; x < width; x += 8) {
+                uchar eight = 0;
+                for (int k = 0; k < 8 && x + k < width; ++k)
+                    eight |= static_cast<uchar>(((from[x + k] >> 8) & 0xff) < 128) << (7 - k);
+                to[x / 8] = eight;
+            }
+            whiten(reinterpret_cast<uchar*>(from), width * 4);
+        }
+    }
+
+    QImage m_canvas;
+    QImage m_ink;
+};
+
+// Pages are drawn side by side, one worker a core with a page maker of its
+// own, then written in order.
+template <typename PageMaker>
 QString writePages(const Sheet& sheet, const QString& path, const ExportOptions& options,
-                   WritePage writePage) {
+                   const QString& what) {
     const int pages = pageCount(sheet, contentOf(options.pageSize, 72.0).size());
+    std::vector<QByteArray> made(static_cast<std::size_t>(pages));
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        PageMaker makePage;
+        for (int i = next++; i < pages; i = next++)
+            made[static_cast<std::size_t>(i)] = makePage(sheet, i, options);
+    };
+    const int workers = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    std::vector<std::thread> threads;
+    for (int w = 1; w < std::min(workers, pages); ++w) threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads) t.join();
     for (int i = 0; i < pages; ++i) {
-        const QString error = writePage(sheet, pageFileName(path, i + 1), i, options);
+        const QString file = pageFileName(path, i + 1);
+        if (made[static_cast<std::size_t>(i)].isEmpty())
+            return QString("Cannot draw %1 %2").arg(what, file);
+        const QString error = writeWhole(file, made[static_cast<std::size_t>(i)], what);
         if (!error.isEmpty()) return error;
     }
     return {};
@@ -143,9 +211,9 @@ QString exportSheet(const Sheet& sheet, const QString& path, const ExportOptions
         case Format::Pdf:
             return writePdf(sheet, path, options);
         case Format::Svg:
-            return writePages(sheet, path, options, writeSvgPage);
+            return writePages<SvgPages>(sheet, path, options, "the SVG picture");
         case Format::Png:
-            return writePages(sheet, path, options, writePngPage);
+            return writePages<PngPages>(sheet, path, options, "the PNG picture");
         case Format::ChordPro:
             return writeWhole(path, QByteArray::fromStdString(chordProText(sheet)),
                               "the ChordPro file");
