@@ -1,6 +1,7 @@
 #include "sheet/drawing.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
 
@@ -45,6 +46,12 @@ QFont fontOf(double pixels, bool bold) {
     return font;
 }
 
+// A long name or title is set smaller rather than run into its neighbour.
+QFont fittedFont(const QString& text, double pixels, bool bold, double width) {
+    const double wide = QFontMetricsF(fontOf(pixels, bold)).horizontalAdvance(text);
+    return fontOf(wide > width ? pixels * width / wide : pixels, bold);
+}
+
 // Everything of one diagram in its own unit u, so a cell of any size looks alike.
 class Diagram {
 public:
@@ -85,7 +92,10 @@ private:
 
     void name() {
         const QRectF rect(m_cell.left(), m_cell.top() + 0.2 * m_u, m_cell.width(), 1.6 * m_u);
-        text(rect, QString::fromStdString(m_e.name), 1.2 * m_u, true, Qt::AlignCenter);
+        const QString name = QString::fromStdString(m_e.name);
+        m_p.setFont(fittedFont(name, 1.2 * m_u, true, 0.95 * m_cell.width()));
+        m_p.setPen(Qt::black);
+        m_p.drawText(rect, Qt::AlignCenter | Qt::TextDontClip, name);
     }
 
     void box() {
@@ -208,11 +218,11 @@ void drawPage(QPainter& painter, const Sheet& sheet, const QRectF& page, int ind
     painter.translate(page.topLeft());
     painter.scale(page.width() / kPageUnits, page.width() / kPageUnits);
     const QRectF units(0, 0, kPageUnits, page.height() * kPageUnits / page.width());
-    painter.setFont(fontOf(kTitleHeight * kPageUnits * 0.5, true));
+    const QString title = QString::fromStdString(sheet.title);
+    painter.setFont(fittedFont(title, kTitleHeight * kPageUnits * 0.5, true, kPageUnits));
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, 0, kPageUnits, kTitleHeight * kPageUnits),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                     QString::fromStdString(sheet.title));
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, title);
     const std::size_t perPage =
         static_cast<std::size_t>(rowsPerPage(sheet, units.size()) * perRowOf(sheet));
     const std::size_t first = static_cast<std::size_t>(std::max(0, index)) * perPage;

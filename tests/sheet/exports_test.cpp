@@ -281,6 +281,29 @@ TEST(PictureExports, LeftHandedDiagramsAreMirroredWithNamesUpright) {
     EXPECT_GT(middles[1], 5) << "left-handed low strings lie on the right";
 }
 
+TEST(PictureExports, ALongNameStaysInItsOwnCell) {
+    QTemporaryDir dir;
+    const QRectF content = contentPoints(QPageSize(QPageSize::A4));
+    std::vector<QImage> pages;
+    for (const std::string& first : {std::string("E"), std::string(64, 'W')}) {
+        sheet::Sheet s;
+        s.title = std::string(200, 'T');
+        ASSERT_TRUE(s.add(sheet_tests::entry(first, {0, 2, 2, 1, 0, 0})));
+        ASSERT_TRUE(s.add(sheet_tests::entry("A", {-1, 0, 2, 2, 2, 0})));
+        const QString png = dir.filePath(QString::number(first.size()) + ".png");
+        ASSERT_EQ(sheet::exportSheet(s, png, a4()), QString());
+        pages.emplace_back(png);
+    }
+    sheet::Sheet layout;
+    layout.entries.resize(2);
+    const QRect neighbour = pixelsOf(sheet::placementOf(layout, content, 1).cell, 300);
+    EXPECT_GT(inkOf(pages[1], pixelsOf(sheet::placementOf(layout, content, 0).cell, 300)), 0.02);
+    EXPECT_EQ(inkOf(pages[0], neighbour), inkOf(pages[1], neighbour));
+    // The title stays on the page too.
+    const QRect rightMargin(pages[1].width() - 100, 0, 100, pages[1].height());
+    EXPECT_EQ(inkOf(pages[1], rightMargin), 0.0);
+}
+
 TEST(Exports, AnUnknownKindOrAPlaceThatCannotBeWrittenIsNamedAndTheSheetStays) {
     QTemporaryDir dir;
     sheet_tests::writeAll(dir.filePath("plain"), "a file");
