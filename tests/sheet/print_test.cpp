@@ -69,12 +69,12 @@ public:
                                            "pdftops-renderer-default=pdftocairo", "-E"});
         return added.exitCode == 0;
     }
-    // The first PDF the queue wrote, once poppler reads it whole.
+    // The first PDF the queue wrote, once its job is done and poppler reads it.
     QString printed() {
         QString found;
         until([&] {
             const auto files = QDir(m_root + "/out").entryList({"*.pdf"}, QDir::Files);
-            if (files.isEmpty()) return false;
+            if (files.isEmpty() || !run("lpstat", {"-o"}).out.isEmpty()) return false;
             found = m_root + "/out/" + files.first();
             return run("pdfinfo", {found}).exitCode == 0;
         });
