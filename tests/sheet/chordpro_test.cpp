@@ -66,6 +66,14 @@ TEST(ChordProExport, ChordiiFormatsItWithoutAWordAndDrawsEveryDiagram) {
     const auto r = run("chordii", {"-o", ps, cho});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, QByteArray()) << "chordii complained";
+    // Ghostscript draws the PostScript without an error, and there is ink on it.
+    const QString page = dir.filePath("page.png");
+    const auto drawn =
+        run("gs", {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=pnggray", "-r50",
+                   "-dFirstPage=1", "-dLastPage=1", "-sOutputFile=" + page, ps});
+    EXPECT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
+    EXPECT_EQ(drawn.err, QByteArray());
+    EXPECT_GT(sheet_tests::inkOf(QImage(page), QImage(page).rect()), 0.005);
     const QString postscript = QString::fromLatin1(sheet_tests::readAll(ps));
     EXPECT_TRUE(postscript.contains("Practice in Bb"));
     const auto grids = gridsIn(postscript);
