@@ -58,14 +58,6 @@ QString writePdf(const Sheet& sheet, const QString& path, const ExportOptions& o
     return writeWhole(path, bytes.data(), "the PDF");
 }
 
-QByteArray svgPage(const Sheet& sheet, int index, const ExportOptions& options);
-
-struct SvgPages {
-    QByteArray operator()(const Sheet& sheet, int index, const ExportOptions& options) {
-        return svgPage(sheet, index, options);
-    }
-};
-
 QByteArray svgPage(const Sheet& sheet, int index, const ExportOptions& options) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
@@ -85,13 +77,19 @@ QByteArray svgPage(const Sheet& sheet, int index, const ExportOptions& options) 
     return bytes.data();
 }
 
-// One worker's pictures, kept from page to page: a fresh 300 dpi page costs
-// more in the kernel's page faults than in drawing.
+struct SvgPages {
+    QByteArray operator()(const Sheet& sheet, int index, const ExportOptions& options) {
+        return svgPage(sheet, index, options);
+    }
+};
+
 // White is all bytes 0xff; QImage::fill would hand a page this size to a pool of threads.
 void whiten(uchar* bytes, qsizetype count) {
     std::memset(bytes, 0xff, static_cast<std::size_t>(count));
 }
 
+// One worker's pictures, kept from page to page: a fresh 300 dpi page costs
+// more in the kernel's page faults than in drawing.
 class PngPages {
 public:
     QByteArray operator()(const Sheet& sheet, int index, const ExportOptions& options) {

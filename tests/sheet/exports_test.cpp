@@ -341,7 +341,8 @@ TEST(Exports, AFullDiskIsNamedAndAnOldExportStaysAsItWas) {
             600, [&] { return sheet::exportSheet(sheet_tests::longSheet(40), old, a4()); });
         EXPECT_TRUE(cut.contains(old)) << kind << ": " << cut.toStdString();
         EXPECT_EQ(readAll(old), QByteArray("the export before")) << kind;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << kind << " left a part";
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2)
+            << kind << " left a piece behind";
     }
 }
 

@@ -34,7 +34,7 @@ inline sheet::Entry entry(const std::string& name, theory::Frets frets) {
     return e;
 }
 
-// Names no one of which is a part of another, so each is found on its own.
+// Names none of which is contained in another, so each is found on its own.
 inline std::vector<sheet::Entry> samples() {
     return {entry("Am7", {-1, 0, 2, 0, 1, 0}),    entry("C♯m7", {-1, 4, 6, 4, 5, 4}),
             entry("B♭", {-1, 1, 3, 3, 3, 1}),     entry("G", {3, 2, 0, 0, 0, 3}),
@@ -96,7 +96,7 @@ inline bool writeAll(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Dark pixels of a rectangle of a picture, as a part of its pixels.
+// Dark pixels of a rectangle of a picture, as a fraction of its pixels.
 inline double inkOf(const QImage& image, const QRect& rect) {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     const QRect r = rect.intersected(grey.rect());
