@@ -67,15 +67,23 @@ Sheet readObject(const QJsonObject& object, QStringList& problems) {
         problems << QString("diagrams per row must be %1 to %2").arg(kMinPerRow).arg(kMaxPerRow);
     const QJsonValue entries = object["entries"];
     if (!entries.isUndefined() && !entries.isArray()) problems << "the diagrams are not a list";
-    int dropped = 0;
-    for (const QJsonValue& value : entries.toArray()) {
+    const QJsonArray list = entries.toArray();
+    int unreadable = 0, beyond = 0;
+    for (const QJsonValue& value : list) {
         const auto entry = entryOf(value);
-        if (!entry || !sheet.add(*entry)) ++dropped;
+        if (!entry)
+            ++unreadable;
+        else if (!sheet.add(*entry))
+            ++beyond;
     }
-    if (dropped > 0)
+    if (unreadable > 0)
         problems << QString("%1 of %2 diagrams were unreadable and left out")
-                        .arg(dropped)
-                        .arg(entries.toArray().size());
+                        .arg(unreadable)
+                        .arg(list.size());
+    if (beyond > 0)
+        problems << QString("a sheet holds %1 diagrams, the %2 after them were left out")
+                        .arg(kMaxEntries)
+                        .arg(beyond);
     return sheet;
 }
 

@@ -127,6 +127,18 @@ TEST(SheetFile, ADamagedFileGivesItsWholeDiagramsAndOneMessageNamingIt) {
     }
 }
 
+TEST(SheetFile, ASheetTooLongKeepsItsFirstDiagramsAndSaysSo) {
+    QByteArray entries;
+    for (std::size_t i = 0; i < sheet::kMaxEntries + 3; ++i) entries += (i ? ", " : "") + kGood;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.json");
+    ASSERT_TRUE(writeAll(path, sheetWith(entries)));
+    const sheet::Loaded loaded = sheet::load(path);
+    EXPECT_EQ(loaded.sheet.entries.size(), sheet::kMaxEntries);
+    EXPECT_TRUE(loaded.message.contains(path));
+    EXPECT_TRUE(loaded.message.contains("the 3 after them")) << loaded.message.toStdString();
+}
+
 TEST(SheetFile, AFileThatCannotBeReadIsNamed) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.json"));
