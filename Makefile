@@ -7,7 +7,9 @@ DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtes
                 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth xdotool xclip \
                 libbenchmark-dev dpkg-dev time clang libclang-rt-14-dev clang-format \
                 lintian desktop-file-utils appstream librsvg2-bin x11-apps mmdebstrap \
-                qt6-multimedia-dev pulseaudio pulseaudio-utils
+                qt6-multimedia-dev pulseaudio pulseaudio-utils \
+                qt6-svg-dev poppler-utils chordii ghostscript cups cups-client cups-filters \
+                printer-driver-cups-pdf util-linux mount
 
 .PHONY: run test build setup configure clean bench package soak format-check
 
@@ -64,9 +66,9 @@ package: setup
 	@JOBS=$(JOBS) packaging/build-deb.sh $(BUILD)/deb $(BUILD)/package
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (storms
-# included), both programs started and closed under LeakSanitizer, then a minute of
-# fuzzing the picture decoder. Leaks are suppressed only inside Qt's and fontconfig's
-# own libraries (fuzz/lsan.supp).
+# included), both programs started and closed under LeakSanitizer, then a minute each of
+# fuzzing the picture decoder and the sheet file reader. Leaks are suppressed only inside
+# Qt's and fontconfig's own libraries (fuzz/lsan.supp).
 # Instrumented clicks cost a few times more: the storms there are shorter.
 SANITIZER_STORM_CLICKS ?= 25000
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
@@ -92,12 +94,16 @@ check: setup
 	@echo "Both programs start, click and exit without a sanitizer report."
 	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DDEMO_FUZZ=ON -DDEMO_WERROR=$(WERROR) >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target bmp_fuzz
+	@cmake --build build-fuzz -j $(JOBS) --target bmp_fuzz sheet_fuzz
 	@rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
 	@# A smaller quarantine keeps the fuzzer well inside its memory limit.
 	@$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=64 \
 	  build-fuzz/fuzz/bmp_fuzz -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=512 \
 	  -malloc_limit_mb=256 -timeout=10 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
+	@rm -rf build-fuzz/sheet-corpus && mkdir -p build-fuzz/sheet-corpus
+	@$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=64 \
+	  build-fuzz/fuzz/sheet_fuzz -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=512 \
+	  -malloc_limit_mb=256 -timeout=10 -print_final_stats=1 build-fuzz/sheet-corpus fuzz/sheet_corpus
 
 # Rewrites the committed fuzz seeds from our own BMP writer.
 fuzz-corpus: configure
