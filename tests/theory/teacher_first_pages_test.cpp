@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/support/grip_oracle.h"
 #include "theory/chord_types.h"
 #include "theory/grips.h"
 #include "theory/tunings.h"
@@ -24,16 +25,7 @@ using theory::Frets;
 // entry is caught by something other than the code it is meant to check.
 constexpr std::array<int, 6> kStandardMidi{40, 45, 50, 55, 59, 64};  // E A D G B E
 
-int semitonesOf(std::string_view symbol) {
-    static const std::vector<std::pair<std::string_view, int>> table{
-        {"1", 0},  {"b9", 1}, {"2", 2},  {"9", 2},   {"b3", 3},  {"#9", 3},
-        {"3", 4},  {"4", 5},  {"11", 5}, {"b5", 6},  {"#11", 6}, {"5", 7},
-        {"#5", 8}, {"6", 9},  {"13", 9}, {"b7", 10}, {"7", 11},
-    };
-    for (const auto& [name, st] : table)
-        if (name == symbol) return st;
-    return -1;
-}
+using testing_support::semitones;
 
 std::optional<int> fretOf(std::string_view token) {
     if (token == "x") return -1;
@@ -81,8 +73,8 @@ std::string wrongNotes(const theory::ChordType& type, int root, const Frets& fre
     int third = -1;
     for (int i = 0; i < type.size(); ++i) {
         const std::string_view s = type.formula[std::size_t(i)];
-        formula |= 1u << semitonesOf(s);
-        if (s == "3" || s == "b3") third = semitonesOf(s);
+        formula |= 1u << semitones(s);
+        if (s == "3" || s == "b3") third = semitones(s);
     }
     unsigned sounded = 0;
     for (std::size_t s = 0; s < 6; ++s) {
